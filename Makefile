@@ -1,0 +1,67 @@
+# Velkari's front door.
+#   make run         build and start velkari.exe (under Wine on Linux)
+#   make test        build everything and run every test
+#   make screenshot  picture of the main window: build/screenshots/main.png
+#   make bench       build and run the benchmarks
+#   make deps        install the Debian packages the build and the tests need
+#   make clean
+
+SHELL := /bin/bash
+HOST_DIR := build/host
+WIN_DIR := build/win
+JOBS ?= $(shell nproc)
+
+PACKAGES := cmake make g++ doctest-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
+	wine wine64 xvfb xauth xdotool x11-utils fonts-wine fonts-liberation imagemagick sox \
+	multimon-ng clang-format
+
+.PHONY: all deps build host win run test test-host test-win screenshot bench clean
+
+all: build
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do \
+	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; \
+	  done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:" $$missing; \
+	  export DEBIAN_FRONTEND=noninteractive; \
+	  apt-get update -qq && apt-get install -y -qq --no-install-recommends $$missing </dev/null; \
+	fi
+
+host: deps
+	cmake -S . -B $(HOST_DIR) -DCMAKE_BUILD_TYPE=Debug >/dev/null
+	cmake --build $(HOST_DIR) -j $(JOBS)
+
+win: deps
+	cmake -S . -B $(WIN_DIR) --toolchain cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+	cmake --build $(WIN_DIR) -j $(JOBS)
+
+build: host win
+
+test: build
+	@set -o pipefail; status=0; \
+	ctest --test-dir $(HOST_DIR) --output-on-failure -j $(JOBS) || status=1; \
+	tools/with-xvfb ctest --test-dir $(WIN_DIR) --output-on-failure || status=1; \
+	if [ $$status -ne 0 ]; then echo "make test: FAILED"; exit 1; fi
+
+run: win
+	@if [ -z "$$DISPLAY" ] && [ "$$(uname -s)" = Linux ]; then \
+	  echo "make run: velkari.exe is a desktop program and needs an X display (DISPLAY is not set)."; \
+	  echo "Without a display, 'make screenshot' starts it in a virtual one and saves a picture."; \
+	  exit 1; \
+	fi
+	VELKARI_BUILD_DIR=$(CURDIR)/$(WIN_DIR) tools/wine-prefix start
+	VELKARI_BUILD_DIR=$(CURDIR)/$(WIN_DIR) tools/wine-run $(WIN_DIR)/velkari.exe; \
+	  status=$$?; VELKARI_BUILD_DIR=$(CURDIR)/$(WIN_DIR) tools/wine-prefix stop; exit $$status
+
+screenshot: win
+	VELKARI_BUILD_DIR=$(CURDIR)/$(WIN_DIR) tools/screenshot $(WIN_DIR)/velkari.exe build/screenshots/main.png
+
+bench: build
+	@for b in $(HOST_DIR)/bench_*; do [ -x "$$b" ] && "$$b"; done; \
+	VELKARI_BUILD_DIR=$(CURDIR)/$(WIN_DIR) tools/with-xvfb bash -c \
+	  'tools/wine-prefix start && for b in $(WIN_DIR)/bench_*.exe; do tools/wine-run "$$b"; done'
+
+clean:
+	rm -rf build

@@ -1,0 +1,44 @@
+# The Windows tree: velkari.exe, the toolkit and the Windows tests that CTest runs under Wine.
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+set(VELKARI_WIN_LIBS comctl32 comdlg32 gdi32 user32 version winmm shell32 ole32 uuid)
+add_link_options(-static -static-libgcc -static-libstdc++)
+
+file(GLOB VELKARI_TOOLKIT_SOURCES CONFIGURE_DEPENDS src/toolkit/*.cpp src/controls/*.cpp
+     src/dialogs/*.cpp)
+add_library(velkari_toolkit STATIC ${VELKARI_TOOLKIT_SOURCES})
+target_link_libraries(velkari_toolkit PUBLIC velkari_core ${VELKARI_WIN_LIBS})
+
+# Everything of the program but its entry point, so tests and benchmarks use the real forms.
+file(GLOB VELKARI_APP_SOURCES CONFIGURE_DEPENDS src/app/*.cpp)
+list(FILTER VELKARI_APP_SOURCES EXCLUDE REGEX "/main\\.cpp$")
+add_library(velkari_app STATIC ${VELKARI_APP_SOURCES})
+target_link_libraries(velkari_app PUBLIC velkari_toolkit)
+
+set(VELKARI_RC ${CMAKE_SOURCE_DIR}/resources/velkari.rc)
+add_executable(velkari WIN32 src/app/main.cpp ${VELKARI_RC})
+target_link_libraries(velkari PRIVATE velkari_app)
+target_link_options(velkari PRIVATE -municode)
+
+# Windows tests: one executable per folder, each linked with the program's resources so the
+# forms find their version information, glyphs and pictures.
+add_test(NAME wine_prefix_start COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-prefix start)
+set_tests_properties(wine_prefix_start PROPERTIES FIXTURES_SETUP wine ENVIRONMENT
+                     VELKARI_BUILD_DIR=${CMAKE_BINARY_DIR})
+add_test(NAME wine_prefix_stop COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-prefix stop)
+set_tests_properties(wine_prefix_stop PROPERTIES FIXTURES_CLEANUP wine ENVIRONMENT
+                     VELKARI_BUILD_DIR=${CMAKE_BINARY_DIR})
+
+file(GLOB VELKARI_UI_TESTS CONFIGURE_DEPENDS tests/ui/*.cpp)
+add_executable(ui_tests ${VELKARI_UI_TESTS} ${VELKARI_RC})
+target_link_libraries(ui_tests PRIVATE velkari_app velkari_doctest)
+target_include_directories(ui_tests PRIVATE tests)
+add_test(NAME ui_tests COMMAND ui_tests)
+set_tests_properties(ui_tests PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK desktop
+                     ENVIRONMENT VELKARI_BUILD_DIR=${CMAKE_BINARY_DIR} TIMEOUT 600)
+
+file(GLOB VELKARI_WIN_BENCH CONFIGURE_DEPENDS bench/win/*.cpp)
+foreach(bench_source ${VELKARI_WIN_BENCH})
+  get_filename_component(bench_name ${bench_source} NAME_WE)
+  add_executable(${bench_name} ${bench_source} ${VELKARI_RC})
+  target_link_libraries(${bench_name} PRIVATE velkari_app)
+endforeach()

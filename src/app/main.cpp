@@ -1,0 +1,14 @@
+// Program entry: the application object, its title, the main window and the message loop.
+#include <windows.h>
+
+#include "app/main_form.h"
+#include "toolkit/application.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    TApplication application;
+    application.Initialize();
+    application.SetTitle(L"Velkari");
+    application.CreateForm<TForm1>();
+    application.Run();
+    return 0;
+}

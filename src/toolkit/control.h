@@ -1,0 +1,186 @@
+// Controls: every control owns a window and routes its messages through one thunk into
+// its replaceable WindowProc. Standard controls (EDIT, BUTTON, COMBOBOX) are subclassed;
+// the program's own controls use one window class of ours.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "component.h"
+#include "graphics.h"
+
+class TForm;
+
+struct TMessage {
+    UINT Msg;
+    WPARAM WParam;
+    LPARAM LParam;
+    LRESULT Result;
+};
+
+using TWndMethod = std::function<void(TMessage&)>;
+
+enum TMouseButton { mbLeft, mbRight, mbMiddle };
+
+using TShiftState = unsigned;
+constexpr TShiftState ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32,
+                      ssDouble = 64;
+
+using TNotifyEvent = std::function<void(TObject* sender)>;
+using TMouseEvent =
+    std::function<void(TObject* sender, TMouseButton button, TShiftState shift, int x, int y)>;
+using TMouseMoveEvent = std::function<void(TObject* sender, TShiftState shift, int x, int y)>;
+using TKeyEvent = std::function<void(TObject* sender, WORD& key, TShiftState shift)>;
+using TKeyPressEvent = std::function<void(TObject* sender, wchar_t& key)>;
+
+// Messages the toolkit sends itself: notifications reflected from a parent to the child
+// they concern, and mouse entry.
+constexpr UINT CN_BASE = WM_APP + 0x2000;
+constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
+constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
+constexpr UINT CN_CTLCOLOREDIT = CN_BASE + WM_CTLCOLOREDIT;
+constexpr UINT CN_CTLCOLORSTATIC = CN_BASE + WM_CTLCOLORSTATIC;
+constexpr UINT CN_CTLCOLORLISTBOX = CN_BASE + WM_CTLCOLORLISTBOX;
+
+using TCursor = int;
+constexpr TCursor crDefault = 0;
+
+struct TCreateParams {
+    const wchar_t* ClassName = nullptr;  // null: the toolkit's own control class
+    DWORD Style = WS_CHILD | WS_CLIPSIBLINGS;
+    DWORD ExStyle = 0;
+};
+
+// The shift state of the keyboard and mouse buttons as the thread sees them now.
+TShiftState KeyboardShiftState();
+
+class TControl : public TComponent {
+  public:
+    explicit TControl(TComponent* owner);
+    ~TControl() override;
+
+    // Position and size, relative to the parent's client area inside its border.
+    int Left() const { return FLeft; }
+    int Top() const { return FTop; }
+    int Width() const { return FWidth; }
+    int Height() const { return FHeight; }
+    void SetBounds(int left, int top, int width, int height);
+    RECT BoundsRect() const { return {FLeft, FTop, FLeft + FWidth, FTop + FHeight}; }
+    RECT ClientRect() const { return {0, 0, FWidth, FHeight}; }
+    // Moves the window to the stored bounds.
+    void UpdatePlacement();
+
+    TControl* Parent() const { return FParent; }
+    void SetParent(TControl* parent);
+    int ControlCount() const { return static_cast<int>(FControls.size()); }
+    TControl* Controls(int index) const { return FControls[index]; }
+    // The form this control sits on (itself for a form).
+    TForm* ParentForm();
+
+    bool Visible() const { return FVisible; }
+    void SetVisible(bool visible);
+    void Show() { SetVisible(true); }
+    void Hide() { SetVisible(false); }
+    bool Enabled() const { return FEnabled; }
+    void SetEnabled(bool enabled);
+
+    const std::wstring& Caption() const { return FCaption; }
+    void SetCaption(const std::wstring& caption);
+    const std::wstring& Hint() const { return FHint; }
+    void SetHint(const std::wstring& hint) { FHint = hint; }
+    bool ShowHint() const { return FShowHint; }
+    void SetShowHint(bool show) { FShowHint = show; }
+
+    TFont& Font() { return FFont; }
+    bool ParentFont() const { return FParentFont; }
+    void SetParentFont(bool parentFont);
+    TColor Color() const { return FColor; }
+    void SetColor(TColor color);
+    TCursor Cursor() const { return FCursor; }
+    void SetCursor(TCursor cursor) { FCursor = cursor; }
+
+    // The window; made on first use (the parent's first).
+    HWND Handle();
+    bool HandleAllocated() const { return FHandle != nullptr; }
+    bool Focused() const { return FHandle && GetFocus() == FHandle; }
+    bool CanFocus() const;
+    void SetFocus();
+    void Invalidate();
+    void Repaint();
+
+    // Synchronous delivery of a message through WindowProc, not through the queue.
+    LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
+
+    // Every message of the control passes through this; replace it to hook the control.
+    TWndMethod WindowProc;
+
+    // The control that owns a window of ours, or null.
+    static TControl* FromHandle(HWND window);
+
+    TNotifyEvent OnClick;
+    TMouseEvent OnMouseDown;
+    TMouseMoveEvent OnMouseMove;
+    TMouseEvent OnMouseUp;
+    TNotifyEvent OnMouseEnter;
+    TNotifyEvent OnMouseLeave;
+    TKeyEvent OnKeyDown;
+    TKeyPressEvent OnKeyPress;
+    TKeyEvent OnKeyUp;
+    TNotifyEvent OnEnter;
+    TNotifyEvent OnExit;
+
+    virtual void Click();
+
+    // Called by the form as the focus moves between its controls.
+    void DoEnter();
+    void DoExit();
+
+  protected:
+    // The message handling of this class; descendants extend it and call it for the rest.
+    virtual void WndProc(TMessage& message);
+    // What the window would do without us: the subclassed or default window procedure.
+    void DefaultHandler(TMessage& message);
+    virtual void CreateParams(TCreateParams& params);
+    virtual void CreateHandle();
+    virtual void DestroyHandle();
+    // The window exists now: push the state kept so far into it.
+    virtual void HandleCreated() {}
+    virtual void Paint(HDC) {}
+    virtual void FontChanged();
+    virtual void CaptionChanged() { Invalidate(); }
+    virtual void EnabledChanged() { Invalidate(); }
+    // Where the control's own painting starts to fill: the colour behind it.
+    TColor BackgroundColor() const;
+    // The border inside a parent's client area around its controls.
+    virtual int BorderWidth() const { return 0; }
+    // Key preview: the form sees the key first and may swallow it (returns true).
+    bool PreviewKey(TMessage& message);
+
+    HWND FHandle = nullptr;
+    bool FMouseInControl = false;
+
+  private:
+    static LRESULT CALLBACK StdWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+    static void RegisterControlClass();
+    void MouseMessage(TMessage& message);
+    void ReflectToChild(TMessage& message);
+    void CreateChildHandles();
+
+    int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
+    TControl* FParent = nullptr;
+    std::vector<TControl*> FControls;
+    bool FVisible = true;
+    bool FEnabled = true;
+    std::wstring FCaption;
+    std::wstring FHint;
+    bool FShowHint = false;
+    TFont FFont;
+    bool FParentFont = true;
+    TColor FColor = clBtnFace;
+    TCursor FCursor = crDefault;
+    bool FClicked = false;
+    WNDPROC FDefWndProc = nullptr;
+    TBrushHandle FBrush;  // the background brush handed to standard controls
+};

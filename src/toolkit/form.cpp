@@ -1,0 +1,323 @@
+// Forms.
+#include "form.h"
+
+#include <algorithm>
+
+#include "application.h"
+
+namespace {
+
+bool IsWindowOfThisThread(HWND window) {
+    return window && GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId();
+}
+
+}  // namespace
+
+TForm::TForm(TComponent* owner) : TControl(owner) {
+    SetVisible(false);
+    Font().SetName(L"MS Sans Serif");
+    Font().SetHeight(-11);
+    SetParentFont(false);
+}
+
+TForm::~TForm() {
+    // Controls go while the form is still whole; then its window.
+    DestroyComponents();
+    if (Application && Application->ActiveForm() == this) Application->SetActiveForm(nullptr);
+}
+
+void TForm::BeforeDestruction() {
+    if (OnDestroy) OnDestroy(this);
+}
+
+void TForm::DoCreate() {
+    if (OnCreate) OnCreate(this);
+}
+
+void TForm::CreateParams(TCreateParams& params) {
+    TControl::CreateParams(params);
+    params.Style = WS_POPUP | WS_CLIPCHILDREN;
+    params.ExStyle = WS_EX_CONTROLPARENT;
+    if (FBorderStyle != bsNone) params.Style |= WS_CAPTION;
+    if (FBorderIcons & biSystemMenu) params.Style |= WS_SYSMENU;
+    switch (FBorderStyle) {
+        case bsDialog:
+            params.ExStyle |= WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
+            if (FBorderIcons & biHelp) params.ExStyle |= WS_EX_CONTEXTHELP;
+            break;
+        case bsSizeable:
+            params.Style |= WS_THICKFRAME;
+            if (FBorderIcons & biMinimize) params.Style |= WS_MINIMIZEBOX;
+            if (FBorderIcons & biMaximize) params.Style |= WS_MAXIMIZEBOX;
+            break;
+        case bsSingle:
+            params.Style |= WS_BORDER;
+            if (FBorderIcons & biMinimize) params.Style |= WS_MINIMIZEBOX;
+            if (FBorderIcons & biMaximize) params.Style |= WS_MAXIMIZEBOX;
+            break;
+        case bsNone:
+            break;
+    }
+}
+
+void TForm::HandleCreated() {
+    if (FClientWidth > 0 || FClientHeight > 0) SetClientSize(FClientWidth, FClientHeight);
+    if (Application) SetWindowTextW(FHandle, Caption().c_str());
+}
+
+void TForm::SetBorderWidth(int width) {
+    FBorderWidth = width;
+    for (int i = 0; i < ControlCount(); ++i) Controls(i)->UpdatePlacement();
+}
+
+void TForm::SetAutoSize(bool autoSize) {
+    FAutoSize = autoSize;
+    if (autoSize) AdjustSize();
+}
+
+void TForm::AdjustSize() {
+    int right = 0, bottom = 0;
+    for (int i = 0; i < ControlCount(); ++i) {
+        const TControl* c = Controls(i);
+        if (!c->Visible()) continue;
+        right = std::max(right, c->Left() + c->Width());
+        bottom = std::max(bottom, c->Top() + c->Height());
+    }
+    SetClientSize(right + 2 * FBorderWidth, bottom + 2 * FBorderWidth);
+}
+
+void TForm::SetClientSize(int width, int height) {
+    FClientWidth = width;
+    FClientHeight = height;
+    if (!FHandle) return;
+    RECT r{0, 0, width, height};
+    AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(FHandle, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrW(FHandle, GWL_EXSTYLE)));
+    SetWindowPos(FHandle, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TForm::PlaceAtFirstShow() {
+    if (FAutoSize) AdjustSize();
+    RECT window;
+    GetWindowRect(FHandle, &window);
+    const int width = window.right - window.left;
+    const int height = window.bottom - window.top;
+    RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (FPosition == poOwnerFormCenter) {
+        HWND owner = GetWindow(FHandle, GW_OWNER);
+        if (owner) GetWindowRect(owner, &area);
+    }
+    if (FPosition == poDesigned) return;
+    const int x = area.left + (area.right - area.left - width) / 2;
+    const int y = area.top + (area.bottom - area.top - height) / 2;
+    SetWindowPos(FHandle, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TForm::ShowForm() {
+    Handle();
+    if (!FShownOnce) {
+        FShownOnce = true;
+        PlaceAtFirstShow();
+    }
+    TControl::SetVisible(true);
+    ShowWindow(FHandle, SW_SHOW);
+    SetForegroundWindow(FHandle);
+    if (OnShow) OnShow(this);
+}
+
+void TForm::Close() {
+    const bool isMain = Application && Application->MainForm() == this;
+    TCloseAction action = isMain ? caFree : caHide;
+    if (FModal) action = caHide;
+    if (OnClose) OnClose(this, action);
+    if (action == caNone) return;
+    if (FModal) {
+        if (FModalResult == mrNone) FModalResult = IDCANCEL;
+        return;
+    }
+    if (isMain) {
+        Application->Terminate();
+        return;
+    }
+    if (action == caMinimize)
+        ShowWindow(FHandle, SW_MINIMIZE);
+    else
+        Hide();
+    if (FHandle && action != caMinimize) ShowWindow(FHandle, SW_HIDE);
+}
+
+TModalResult TForm::ShowModal() {
+    HWND owner = Application && Application->ActiveForm() ? Application->ActiveForm()->Handle()
+                                                          : GetActiveWindow();
+    Handle();
+    if (owner && owner != FHandle)
+        SetWindowLongPtrW(FHandle, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+    // The program's other windows take no input while the dialog is up.
+    std::vector<HWND> disabled;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* list = reinterpret_cast<std::vector<HWND>*>(data);
+            if (IsWindowVisible(window) && IsWindowEnabled(window)) list->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&disabled));
+    std::erase(disabled, FHandle);
+    for (HWND window : disabled) EnableWindow(window, FALSE);
+    FModal = true;
+    FModalResult = mrNone;
+    struct TRestore {
+        TForm* Form;
+        std::vector<HWND>& Windows;
+        ~TRestore() {
+            // Enable the owners before hiding, or Windows activates another program.
+            for (HWND window : Windows)
+                if (IsWindow(window)) EnableWindow(window, TRUE);
+            Form->FModal = false;
+            if (Form->FHandle) {
+                SetWindowPos(Form->FHandle, nullptr, 0, 0, 0, 0,
+                             SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER);
+            }
+            Form->TControl::SetVisible(false);
+        }
+    } restore{this, disabled};
+    ShowForm();
+    while (FModalResult == mrNone && Application && !Application->Terminated())
+        Application->HandleMessage();
+    return FModalResult;
+}
+
+void TForm::SetActiveControl(TControl* control) {
+    FActiveControl = control;
+    if (control && FHandle && GetActiveWindow() == FHandle && control->CanFocus())
+        control->SetFocus();
+}
+
+void TForm::FocusMovedTo(TControl* control) {
+    if (control == FActiveControl) return;
+    TControl* previous = FActiveControl;
+    FActiveControl = control;
+    if (previous) previous->DoExit();
+    control->DoEnter();
+}
+
+std::vector<TControl*> TForm::TabOrder() {
+    std::vector<TControl*> order;
+    for (int i = 0; i < ControlCount(); ++i) {
+        TControl* c = Controls(i);
+        if (c->HandleAllocated() && (GetWindowLongPtrW(c->Handle(), GWL_STYLE) & WS_TABSTOP) &&
+            c->CanFocus())
+            order.push_back(c);
+    }
+    return order;
+}
+
+void TForm::FocusFirstControl() {
+    if (FActiveControl && FActiveControl->CanFocus()) {
+        FActiveControl->SetFocus();
+        return;
+    }
+    auto order = TabOrder();
+    if (!order.empty()) order.front()->SetFocus();
+}
+
+void TForm::SelectNext(bool forward) {
+    auto order = TabOrder();
+    if (order.empty()) return;
+    auto it = std::find(order.begin(), order.end(), FActiveControl);
+    size_t index = 0;
+    if (it != order.end()) {
+        const size_t current = static_cast<size_t>(it - order.begin());
+        index =
+            forward ? (current + 1) % order.size() : (current + order.size() - 1) % order.size();
+    }
+    order[index]->SetFocus();
+}
+
+bool TForm::DialogKey(const MSG& msg) {
+    if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB) return false;
+    if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
+    if (SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg)) &
+        DLGC_WANTTAB)
+        return false;
+    SelectNext(GetKeyState(VK_SHIFT) >= 0);
+    return true;
+}
+
+bool TForm::PreviewKeyMessage(TMessage& message) {
+    switch (message.Msg) {
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+        case WM_KEYUP:
+        case WM_SYSKEYUP: {
+            const bool down = message.Msg == WM_KEYDOWN || message.Msg == WM_SYSKEYDOWN;
+            const TKeyEvent& handler = down ? OnKeyDown : OnKeyUp;
+            if (!handler) return false;
+            WORD key = static_cast<WORD>(message.WParam);
+            handler(this, key, KeyboardShiftState());
+            if (key == 0) return true;
+            message.WParam = key;
+            return false;
+        }
+        case WM_CHAR: {
+            if (!OnKeyPress) return false;
+            wchar_t key = static_cast<wchar_t>(message.WParam);
+            OnKeyPress(this, key);
+            if (key == 0) return true;
+            message.WParam = key;
+            return false;
+        }
+    }
+    return false;
+}
+
+void TForm::Activated(HWND previous) {
+    // "Became the program's active form": the first showing, or the focus coming back from
+    // another window of this program; not a switch back from another program.
+    const bool fromOwnWindow =
+        FLostToOwnWindow || (IsWindowOfThisThread(previous) && previous != FHandle);
+    const bool first = !FActivatedOnce;
+    FActivatedOnce = true;
+    FLostToOwnWindow = false;
+    if (Application) Application->SetActiveForm(this);
+    FocusFirstControl();
+    if ((first || fromOwnWindow) && OnActivate) OnActivate(this);
+}
+
+void TForm::WndProc(TMessage& message) {
+    switch (message.Msg) {
+        case WM_ACTIVATE:
+            if (LOWORD(message.WParam) != WA_INACTIVE) {
+                DefaultHandler(message);
+                Activated(reinterpret_cast<HWND>(message.LParam));
+            } else {
+                HWND next = reinterpret_cast<HWND>(message.LParam);
+                FLostToOwnWindow = IsWindowOfThisThread(next) && next != FHandle;
+                if (OnDeactivate) OnDeactivate(this);
+                DefaultHandler(message);
+            }
+            return;
+        case WM_CLOSE:
+            Close();
+            return;
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+        case WM_KEYUP:
+        case WM_SYSKEYUP:
+        case WM_CHAR:
+            // Keys sent to the form itself, when none of its controls has the focus.
+            if (PreviewKeyMessage(message)) return;
+            DefaultHandler(message);
+            return;
+        case WM_SIZE:
+            if (FHandle) {
+                RECT r;
+                GetClientRect(FHandle, &r);
+                FClientWidth = r.right;
+                FClientHeight = r.bottom;
+            }
+            break;
+    }
+    TControl::WndProc(message);
+}

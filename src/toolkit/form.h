@@ -1,0 +1,101 @@
+// Forms: top-level windows with a border style, auto-size, positioning, key preview, the
+// active control, activation events, closing and modal showing.
+#pragma once
+
+#include "control.h"
+
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog };
+enum TPosition { poDesigned, poScreenCenter, poOwnerFormCenter };
+enum TCloseAction { caNone, caHide, caFree, caMinimize };
+enum TBorderIconFlag : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
+using TModalResult = int;
+constexpr TModalResult mrNone = 0;
+
+using TCloseEvent = std::function<void(TObject* sender, TCloseAction& action)>;
+
+class TForm : public TControl {
+  public:
+    explicit TForm(TComponent* owner);
+    ~TForm() override;
+
+    TFormBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TFormBorderStyle style) { FBorderStyle = style; }
+    unsigned BorderIcons() const { return FBorderIcons; }
+    void SetBorderIcons(unsigned icons) { FBorderIcons = icons; }
+    void SetBorderWidth(int width);
+    int BorderWidth() const override { return FBorderWidth; }
+    bool AutoSize() const { return FAutoSize; }
+    void SetAutoSize(bool autoSize);
+    TPosition Position() const { return FPosition; }
+    void SetPosition(TPosition position) { FPosition = position; }
+    bool KeyPreview() const { return FKeyPreview; }
+    void SetKeyPreview(bool preview) { FKeyPreview = preview; }
+
+    // The client area's size (inside the window frame, border width included).
+    int ClientWidth() const { return FClientWidth; }
+    int ClientHeight() const { return FClientHeight; }
+    void SetClientSize(int width, int height);
+
+    TControl* ActiveControl() const { return FActiveControl; }
+    void SetActiveControl(TControl* control);
+
+    // Shows the form (positioned at its first showing) and activates it.
+    void ShowForm();
+    void Close();
+    // Shows the form modally: the program's other windows take no input until ModalResult
+    // is set; returns it.
+    TModalResult ShowModal();
+    TModalResult ModalResult() const { return FModalResult; }
+    void SetModalResult(TModalResult result) { FModalResult = result; }
+    bool Modal() const { return FModal; }
+
+    // Moves the focus to the next (or previous) control in tab order.
+    void SelectNext(bool forward);
+
+    // Key preview: runs the form's key events for a key of one of its controls; true when
+    // they swallowed it.
+    bool PreviewKeyMessage(TMessage& message);
+    // A key that moves between controls or presses a default button; true when handled.
+    virtual bool DialogKey(const MSG& msg);
+    // A control of the form received the focus.
+    void FocusMovedTo(TControl* control);
+
+    TNotifyEvent OnCreate;
+    TNotifyEvent OnShow;
+    TNotifyEvent OnActivate;
+    TNotifyEvent OnDeactivate;
+    TCloseEvent OnClose;
+    TNotifyEvent OnDestroy;
+
+    void BeforeDestruction() override;
+
+  protected:
+    // The form's constructor calls this when the form is complete: it runs OnCreate.
+    void DoCreate();
+    void WndProc(TMessage& message) override;
+    void CreateParams(TCreateParams& params) override;
+    void HandleCreated() override;
+    // Fits the client area to the controls, keeping the border around them.
+    void AdjustSize();
+
+  private:
+    void Activated(HWND previous);
+    void PlaceAtFirstShow();
+    void FocusFirstControl();
+    std::vector<TControl*> TabOrder();
+
+    TFormBorderStyle FBorderStyle = bsSizeable;
+    unsigned FBorderIcons = biSystemMenu | biMinimize | biMaximize;
+    int FBorderWidth = 0;
+    bool FAutoSize = false;
+    TPosition FPosition = poDesigned;
+    bool FKeyPreview = false;
+    int FClientWidth = 0;
+    int FClientHeight = 0;
+    TControl* FActiveControl = nullptr;
+    bool FShownOnce = false;
+    bool FActivatedOnce = false;
+    bool FLostToOwnWindow = false;
+    bool FModal = false;
+    TModalResult FModalResult = mrNone;
+};

@@ -1,0 +1,74 @@
+// Colours and fonts as the program's controls use them.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "handles.h"
+
+// Red in the low byte, then green, then blue; a high byte of 0xFF names a system colour.
+using TColor = std::uint32_t;
+
+constexpr TColor SystemColor(int index) {
+    return 0xFF000000u | static_cast<TColor>(index);
+}
+constexpr TColor clBlack = 0x000000;
+constexpr TColor clWhite = 0xFFFFFF;
+constexpr TColor clNavy = 0x800000;
+constexpr TColor clRed = 0x0000FF;
+constexpr TColor clFuchsia = 0xFF00FF;
+constexpr TColor clNone = 0x1FFFFFFF;
+constexpr TColor clBtnFace = SystemColor(COLOR_BTNFACE);
+constexpr TColor clBtnShadow = SystemColor(COLOR_BTNSHADOW);
+constexpr TColor clBtnHighlight = SystemColor(COLOR_BTNHIGHLIGHT);
+constexpr TColor clBtnText = SystemColor(COLOR_BTNTEXT);
+constexpr TColor clWindow = SystemColor(COLOR_WINDOW);
+constexpr TColor clWindowText = SystemColor(COLOR_WINDOWTEXT);
+constexpr TColor clInactiveBorder = SystemColor(COLOR_INACTIVEBORDER);
+constexpr TColor clHotLight = SystemColor(COLOR_HOTLIGHT);
+constexpr TColor clGrayText = SystemColor(COLOR_GRAYTEXT);
+
+// The RGB value of a colour, system colours resolved to their current value.
+COLORREF ColorToRGB(TColor color);
+
+enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
+
+// A logical font; the GDI font is made when first asked for and remade after a change.
+class TFont {
+  public:
+    TFont();
+    TFont(const TFont&) = delete;
+    TFont& operator=(const TFont&) = delete;
+
+    const std::wstring& Name() const { return FName; }
+    void SetName(const std::wstring& name);
+    int Height() const { return FHeight; }
+    void SetHeight(int height);
+    BYTE Charset() const { return FCharset; }
+    void SetCharset(BYTE charset);
+    TColor Color() const { return FColor; }
+    void SetColor(TColor color);
+    unsigned Style() const { return FStyle; }
+    void SetStyle(unsigned style);
+    // Copies every attribute of another font.
+    void Assign(const TFont& other);
+
+    HFONT Handle() const;
+    // The face the font mapper really gives for this font.
+    std::wstring ResolvedFaceName() const;
+
+    std::function<void()> OnChange;
+
+  private:
+    void Changed();
+
+    std::wstring FName = L"Tahoma";
+    int FHeight = -11;
+    BYTE FCharset = DEFAULT_CHARSET;
+    TColor FColor = clWindowText;
+    unsigned FStyle = 0;
+    mutable TFontHandle FHandle;
+};

@@ -1,0 +1,155 @@
+// Edit fields and labels.
+#include "std_controls.h"
+
+TEdit::TEdit(TComponent* owner) : TControl(owner) {
+    SetColor(clWindow);
+}
+
+void TEdit::CreateParams(TCreateParams& params) {
+    TControl::CreateParams(params);
+    params.ClassName = L"EDIT";
+    params.Style |= WS_TABSTOP | ES_AUTOHSCROLL;
+    if (!FHideSelection) params.Style |= ES_NOHIDESEL;
+    if (FReadOnly) params.Style |= ES_READONLY;
+    params.ExStyle |= WS_EX_CLIENTEDGE;
+}
+
+void TEdit::HandleCreated() {
+    SendMessageW(FHandle, EM_LIMITTEXT, static_cast<WPARAM>(FMaxLength), 0);
+}
+
+std::wstring TEdit::Text() {
+    HWND window = Handle();
+    const int length = GetWindowTextLengthW(window);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(window, text.data(), length + 1);
+    text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
+void TEdit::SetText(const std::wstring& text) {
+    SetWindowTextW(Handle(), text.c_str());
+}
+
+std::pair<int, int> TEdit::Selection() {
+    DWORD start = 0, end = 0;
+    SendMessageW(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    return {static_cast<int>(start), static_cast<int>(end)};
+}
+
+int TEdit::SelStart() {
+    return Selection().first;
+}
+
+int TEdit::SelLength() {
+    const auto [start, end] = Selection();
+    return end - start;
+}
+
+void TEdit::SetSelStart(int start) {
+    SendMessageW(Handle(), EM_SETSEL, start, start);
+}
+
+void TEdit::SetSelLength(int length) {
+    const int start = SelStart();
+    SendMessageW(Handle(), EM_SETSEL, start, start + length);
+}
+
+std::wstring TEdit::SelText() {
+    const auto [start, end] = Selection();
+    return Text().substr(static_cast<size_t>(start), static_cast<size_t>(end - start));
+}
+
+void TEdit::SetSelText(const std::wstring& text) {
+    SendMessageW(Handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void TEdit::SetReadOnly(bool readOnly) {
+    FReadOnly = readOnly;
+    if (HandleAllocated()) SendMessageW(FHandle, EM_SETREADONLY, readOnly, 0);
+}
+
+void TEdit::SetMaxLength(int maxLength) {
+    FMaxLength = maxLength;
+    if (HandleAllocated()) SendMessageW(FHandle, EM_LIMITTEXT, static_cast<WPARAM>(maxLength), 0);
+}
+
+void TEdit::WndProc(TMessage& message) {
+    if (message.Msg == CN_COMMAND && HIWORD(message.WParam) == EN_CHANGE) {
+        if (OnChange) OnChange(this);
+        return;
+    }
+    if (message.Msg == WM_SETFOCUS && FAutoSelect) {
+        TControl::WndProc(message);
+        SendMessageW(FHandle, EM_SETSEL, 0, -1);
+        return;
+    }
+    TControl::WndProc(message);
+}
+
+TLabel::TLabel(TComponent* owner) : TControl(owner) {}
+
+void TLabel::SetAutoSize(bool autoSize) {
+    FAutoSize = autoSize;
+    AdjustBounds();
+}
+
+void TLabel::SetAlignment(TAlignment alignment) {
+    FAlignment = alignment;
+    Invalidate();
+}
+
+void TLabel::SetTransparent(bool transparent) {
+    FTransparent = transparent;
+    Invalidate();
+}
+
+void TLabel::SetShowAccelChar(bool show) {
+    FShowAccelChar = show;
+    AdjustBounds();
+    Invalidate();
+}
+
+void TLabel::CaptionChanged() {
+    AdjustBounds();
+    Invalidate();
+}
+
+void TLabel::FontChanged() {
+    TControl::FontChanged();
+    AdjustBounds();
+}
+
+UINT TLabel::DrawFlags() const {
+    UINT flags = DT_SINGLELINE | DT_TOP;
+    if (!FShowAccelChar) flags |= DT_NOPREFIX;
+    if (FAlignment == taCenter) flags |= DT_CENTER;
+    if (FAlignment == taRightJustify) flags |= DT_RIGHT;
+    return flags;
+}
+
+void TLabel::AdjustBounds() {
+    if (!FAutoSize) return;
+    TWindowDC screen(nullptr);
+    TSelectObject font(screen.Get(), Font().Handle());
+    RECT r{0, 0, 0, 0};
+    // An empty caption still has the height of a line of text.
+    const std::wstring text = Caption().empty() ? L" " : Caption();
+    DrawTextW(screen.Get(), text.c_str(), static_cast<int>(text.size()), &r,
+              DrawFlags() | DT_CALCRECT);
+    const int width = Caption().empty() ? 4 : static_cast<int>(r.right);
+    SetBounds(Left(), Top(), width, static_cast<int>(r.bottom));
+}
+
+void TLabel::Paint(HDC dc) {
+    RECT r = ClientRect();
+    if (!FTransparent) {
+        TBrushHandle brush(CreateSolidBrush(ColorToRGB(Color())));
+        FillRect(dc, &r, brush.Get());
+    }
+    TSelectObject font(dc, Font().Handle());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ColorToRGB(Enabled() ? Font().Color() : clGrayText));
+    DrawTextW(dc, Caption().c_str(), static_cast<int>(Caption().size()), &r, DrawFlags());
+}

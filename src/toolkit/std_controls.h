@@ -1,0 +1,78 @@
+// Edit fields and labels.
+#pragma once
+
+#include "control.h"
+
+// A single-line EDIT control.
+class TEdit : public TControl {
+  public:
+    explicit TEdit(TComponent* owner);
+
+    std::wstring Text();
+    void SetText(const std::wstring& text);
+    int SelStart();
+    void SetSelStart(int start);
+    int SelLength();
+    void SetSelLength(int length);
+    std::wstring SelText();
+    // Replaces the selection (inserts at the caret when nothing is selected).
+    void SetSelText(const std::wstring& text);
+    void ClearSelection() { SetSelText(L""); }
+    bool ReadOnly() const { return FReadOnly; }
+    void SetReadOnly(bool readOnly);
+    int MaxLength() const { return FMaxLength; }
+    void SetMaxLength(int maxLength);
+    // The toolkit defaults are AutoSelect on and HideSelection on; these fields turn both off.
+    bool AutoSelect() const { return FAutoSelect; }
+    void SetAutoSelect(bool autoSelect) { FAutoSelect = autoSelect; }
+    bool HideSelection() const { return FHideSelection; }
+    void SetHideSelection(bool hide) { FHideSelection = hide; }
+
+    TNotifyEvent OnChange;
+
+  protected:
+    void CreateParams(TCreateParams& params) override;
+    void HandleCreated() override;
+    void WndProc(TMessage& message) override;
+
+  private:
+    std::pair<int, int> Selection();
+
+    bool FReadOnly = false;
+    int FMaxLength = 0;
+    bool FAutoSelect = true;
+    bool FHideSelection = true;
+};
+
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+
+// Text painted by the program itself, so that it can be centred, sized to its text,
+// transparent, and react to the mouse.
+class TLabel : public TControl {
+  public:
+    explicit TLabel(TComponent* owner);
+
+    bool AutoSize() const { return FAutoSize; }
+    void SetAutoSize(bool autoSize);
+    TAlignment Alignment() const { return FAlignment; }
+    void SetAlignment(TAlignment alignment);
+    bool Transparent() const { return FTransparent; }
+    void SetTransparent(bool transparent);
+    bool ShowAccelChar() const { return FShowAccelChar; }
+    void SetShowAccelChar(bool show);
+
+  protected:
+    void Paint(HDC dc) override;
+    void CaptionChanged() override;
+    void FontChanged() override;
+    void HandleCreated() override { AdjustBounds(); }
+
+  private:
+    UINT DrawFlags() const;
+    void AdjustBounds();
+
+    bool FAutoSize = true;
+    TAlignment FAlignment = taLeftJustify;
+    bool FTransparent = false;
+    bool FShowAccelChar = true;
+};

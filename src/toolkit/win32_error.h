@@ -1,0 +1,31 @@
+// Toolkit errors: a failed Win32 call, with the system's own description of the failure.
+#pragma once
+
+#include <windows.h>
+
+#include <stdexcept>
+#include <string>
+
+class EWin32Error : public std::runtime_error {
+  public:
+    explicit EWin32Error(const std::wstring& call, DWORD code = GetLastError());
+    const std::wstring& Message() const { return FMessage; }
+    DWORD Code() const { return FCode; }
+
+  private:
+    std::wstring FMessage;
+    DWORD FCode;
+};
+
+// An error the toolkit raises with a message of its own.
+class EToolkitError : public std::runtime_error {
+  public:
+    explicit EToolkitError(const std::wstring& message);
+    const std::wstring& Message() const { return FMessage; }
+
+  private:
+    std::wstring FMessage;
+};
+
+// The text of the exception in flight, for the application's default handler.
+std::wstring CurrentExceptionMessage();

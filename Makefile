@@ -33,8 +33,11 @@ host: deps
 	cmake -S . -B $(HOST_DIR) -DCMAKE_BUILD_TYPE=Debug >/dev/null
 	cmake --build $(HOST_DIR) -j $(JOBS)
 
-win: deps
-	cmake -S . -B $(WIN_DIR) --toolchain cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+# The Windows tree runs the host tree's resgen to draw its bitmaps and icon, so the host
+# tree is built first (also under make -j).
+win: host
+	cmake -S . -B $(WIN_DIR) --toolchain cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release \
+	  -DVELKARI_RESGEN=$(CURDIR)/$(HOST_DIR)/resgen >/dev/null
 	cmake --build $(WIN_DIR) -j $(JOBS)
 
 build: host win

@@ -7,10 +7,17 @@ if(VELKARI_SANITIZE)
 endif()
 
 file(GLOB VELKARI_CORE_TESTS CONFIGURE_DEPENDS tests/core/*.cpp)
+list(FILTER VELKARI_CORE_TESTS EXCLUDE REGEX "/write_tones\\.cpp$")
 add_executable(core_tests ${VELKARI_CORE_TESTS})
 target_link_libraries(core_tests PRIVATE velkari_core velkari_doctest)
 target_include_directories(core_tests PRIVATE tests)
 add_test(NAME core_tests COMMAND core_tests)
+
+# The tone images of all sixteen keys, written out and decoded by multimon-ng.
+add_executable(write_tones tests/core/write_tones.cpp)
+target_link_libraries(write_tones PRIVATE velkari_core)
+add_test(NAME dtmf_decode COMMAND bash ${PROJECT_SOURCE_DIR}/tests/core/dtmf_decode_test.sh
+                                  $<TARGET_FILE:write_tones>)
 
 file(GLOB VELKARI_CORE_BENCH CONFIGURE_DEPENDS bench/core/*.cpp)
 foreach(bench_source ${VELKARI_CORE_BENCH})
@@ -18,3 +25,17 @@ foreach(bench_source ${VELKARI_CORE_BENCH})
   add_executable(${bench_name} ${bench_source})
   target_link_libraries(${bench_name} PRIVATE velkari_core)
 endforeach()
+
+# Tests of the art sources read them from the source tree.
+target_compile_definitions(core_tests PRIVATE
+                           VELKARI_ART_DIR="${CMAKE_SOURCE_DIR}/resources/art")
+
+# The resource generator that the Windows tree runs at build time (see cmake/windows.cmake).
+add_executable(resgen tools/resgen/resgen.cpp)
+target_link_libraries(resgen PRIVATE velkari_core)
+
+# An independent reader: ImageMagick must decode what resgen writes, pixel for pixel.
+add_test(NAME resgen_imagemagick
+         COMMAND bash ${CMAKE_SOURCE_DIR}/tests/resgen/check_with_imagemagick.sh
+                 $<TARGET_FILE:resgen> ${CMAKE_SOURCE_DIR}/resources/art
+                 ${CMAKE_CURRENT_BINARY_DIR}/resgen_check)

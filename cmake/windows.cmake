@@ -1,6 +1,6 @@
 # The Windows tree: velkari.exe, the toolkit and the Windows tests that CTest runs under Wine.
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
-set(VELKARI_WIN_LIBS comctl32 comdlg32 gdi32 user32 version winmm shell32 ole32 uuid)
+set(VELKARI_WIN_LIBS msimg32 comctl32 comdlg32 gdi32 user32 version winmm shell32 ole32 uuid)
 add_link_options(-static -static-libgcc -static-libstdc++)
 
 file(GLOB VELKARI_TOOLKIT_SOURCES CONFIGURE_DEPENDS src/toolkit/*.cpp src/controls/*.cpp
@@ -15,9 +15,46 @@ add_library(velkari_app STATIC ${VELKARI_APP_SOURCES})
 target_link_libraries(velkari_app PUBLIC velkari_toolkit)
 
 set(VELKARI_RC ${CMAKE_SOURCE_DIR}/resources/velkari.rc)
+
+# The glyphs and the icon are drawn as text in resources/art and turned into BMP/ICO files
+# by resgen, a tool of the host tree (the Makefile builds that tree first).
+set(VELKARI_RESGEN ${CMAKE_SOURCE_DIR}/build/host/resgen
+    CACHE FILEPATH "resgen built by the host tree, run here to make the bitmaps and the icon")
+if(NOT EXISTS ${VELKARI_RESGEN})
+  message(WARNING "${VELKARI_RESGEN} does not exist yet: build the host tree first "
+                  "(make host) or point VELKARI_RESGEN at a built resgen")
+endif()
+set(VELKARI_ART ${CMAKE_SOURCE_DIR}/resources/art)
+set(VELKARI_GENERATED ${CMAKE_BINARY_DIR}/generated)
+file(MAKE_DIRECTORY ${VELKARI_GENERATED})
+set(VELKARI_GENERATED_RESOURCES)
+foreach(glyph pin font mute play note)
+  set(bmp ${VELKARI_GENERATED}/glyph_${glyph}.bmp)
+  add_custom_command(OUTPUT ${bmp}
+                     COMMAND ${VELKARI_RESGEN} bmp24 ${VELKARI_ART}/${glyph}.txt ${bmp}
+                     DEPENDS ${VELKARI_RESGEN} ${VELKARI_ART}/${glyph}.txt
+                     COMMENT "Drawing glyph_${glyph}.bmp" VERBATIM)
+  list(APPEND VELKARI_GENERATED_RESOURCES ${bmp})
+endforeach()
+add_custom_command(OUTPUT ${VELKARI_GENERATED}/velkari.ico
+                   COMMAND ${VELKARI_RESGEN} ico ${VELKARI_GENERATED}/velkari.ico
+                           ${VELKARI_ART}/velkari32.txt ${VELKARI_ART}/velkari16.txt
+                   DEPENDS ${VELKARI_RESGEN} ${VELKARI_ART}/velkari32.txt
+                           ${VELKARI_ART}/velkari16.txt
+                   COMMENT "Drawing velkari.ico" VERBATIM)
+list(APPEND VELKARI_GENERATED_RESOURCES ${VELKARI_GENERATED}/velkari.ico)
+
+# One target owns the generating commands, so targets that build in parallel never run them
+# twice; windres finds the files through the include path and recompiles when they change.
+add_custom_target(velkari_resources DEPENDS ${VELKARI_GENERATED_RESOURCES})
+set_property(SOURCE ${VELKARI_RC} APPEND PROPERTY INCLUDE_DIRECTORIES ${VELKARI_GENERATED})
+set_property(SOURCE ${VELKARI_RC} APPEND PROPERTY
+             OBJECT_DEPENDS ${VELKARI_GENERATED_RESOURCES}
+                            ${CMAKE_SOURCE_DIR}/resources/velkari.manifest)
 add_executable(velkari WIN32 src/app/main.cpp ${VELKARI_RC})
 target_link_libraries(velkari PRIVATE velkari_app)
 target_link_options(velkari PRIVATE -municode)
+add_dependencies(velkari velkari_resources)
 
 # Windows tests: one executable per folder, each linked with the program's resources so the
 # forms find their version information, glyphs and pictures.
@@ -32,6 +69,7 @@ file(GLOB VELKARI_UI_TESTS CONFIGURE_DEPENDS tests/ui/*.cpp)
 add_executable(ui_tests ${VELKARI_UI_TESTS} ${VELKARI_RC})
 target_link_libraries(ui_tests PRIVATE velkari_app velkari_doctest)
 target_include_directories(ui_tests PRIVATE tests)
+add_dependencies(ui_tests velkari_resources)
 add_test(NAME ui_tests COMMAND ui_tests)
 set_tests_properties(ui_tests PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK desktop
                      ENVIRONMENT VELKARI_BUILD_DIR=${CMAKE_BINARY_DIR} TIMEOUT 600)
@@ -41,4 +79,5 @@ foreach(bench_source ${VELKARI_WIN_BENCH})
   get_filename_component(bench_name ${bench_source} NAME_WE)
   add_executable(${bench_name} ${bench_source} ${VELKARI_RC})
   target_link_libraries(${bench_name} PRIVATE velkari_app)
+  add_dependencies(${bench_name} velkari_resources)
 endforeach()

@@ -1,4 +1,4 @@
-// The main window's creation: caption, fields' font, and the live conversion.
+// The main window's life: creation, activation, closing; the conversion behind the fields.
 #include "main_form.h"
 
 #include "app/utils.h"
@@ -10,6 +10,28 @@ const wchar_t kFieldFontName[] = L"Courier New";
 bool FieldFontTaken(const std::wstring& resolvedFace) {
     return resolvedFace == kFieldFontName;
 }
+
+namespace {
+
+constexpr UINT kPasteHotKey = VK_F8;
+constexpr TCursor kHelpCursor = 1;
+
+// The keypad keys' two-line captions: the key's character over the letters it carries.
+struct TKeyCaption {
+    const wchar_t* Name;
+    const wchar_t* Caption;
+};
+
+constexpr TKeyCaption kKeyCaptions[] = {
+    {L"SpeedButtonBack", L"<\r\n"},  {L"SpeedButtonClear", L"Clear\r\n"},
+    {L"SpeedButton1", L"1\r\n   "},  {L"SpeedButton2", L"2\r\nABC"},
+    {L"SpeedButton3", L"3\r\nDEF"},  {L"SpeedButton4", L"4\r\nGHI"},
+    {L"SpeedButton5", L"5\r\nJKL"},  {L"SpeedButton6", L"6\r\nMNO"},
+    {L"SpeedButton7", L"7\r\nPQRS"}, {L"SpeedButton8", L"8\r\nTUV"},
+    {L"SpeedButton9", L"9\r\nWXYZ"}, {L"SpeedButton0", L"0\r\n   "},
+};
+
+}  // namespace
 
 TForm1::TForm1(TComponent* owner) : TForm(owner) {
     SetName(L"Form1");
@@ -26,6 +48,9 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
     BuildControls();
     SetAutoSize(true);
     OnCreate = [this](TObject* sender) { FormCreate(sender); };
+    OnActivate = [this](TObject* sender) { FormActivate(sender); };
+    OnClose = [this](TObject* sender, TCloseAction& action) { FormClose(sender, action); };
+    OnDestroy = [this](TObject* sender) { FormDestroy(sender); };
     DoCreate();
 }
 
@@ -35,7 +60,14 @@ void TForm1::FormCreate(TObject*) {
 
 void TForm1::SetupMainWindow() {
     SetCaption(Application->Title() + L" " + GetVersionText());
+    FHotKeyAtom.Reset(GlobalAddAtomW(Application->Title().c_str()));
+    PasteLabel->Font().SetColor(clHotLight);
     SetupFieldFont();
+    RegisterPasteHotKey();
+    SetKeyCaptions();
+    Application->SetCursors(kHelpCursor, LoadCursorW(nullptr, IDC_HELP));
+    PasteLabel->SetCursor(kHelpCursor);
+    SetLetterKeyHints();
 }
 
 void TForm1::SetupFieldFont() {
@@ -46,6 +78,55 @@ void TForm1::SetupFieldFont() {
         Edit2->Font().SetName(kFieldFontName);
     else
         Edit1->SetParentFont(true);
+}
+
+void TForm1::RegisterPasteHotKey() {
+    // MOD_NOREPEAT: a held F8 types the number once, not once per keyboard repeat.
+    if (!FHotKeyAtom || !FHotKey.Register(Handle(), FHotKeyAtom.Get(), MOD_NOREPEAT, kPasteHotKey))
+        PasteLabel->Hide();
+}
+
+void TForm1::SetKeyCaptions() {
+    for (const TKeyCaption& key : kKeyCaptions)
+        if (auto* control = Find<TControl>(key.Name)) control->SetCaption(key.Caption);
+}
+
+void TForm1::SetLetterKeyHints() {
+    for (wchar_t letter = L'A'; letter <= L'Z'; ++letter) {
+        auto* key = Find<TControl>(std::wstring(L"SpeedButton") + letter);
+        if (!key || key->Caption().empty()) continue;
+        key->SetShowHint(true);
+        key->SetHint(std::wstring(1, KeyToDigit(key->Caption()[0])));
+    }
+}
+
+void TForm1::PressButton(TControl* control) {
+    const LPARAM point = MAKELPARAM(1, 1);
+    control->Perform(WM_LBUTTONDOWN, MK_LBUTTON, point);
+    Application->ProcessMessages();
+    Sleep(20);
+    control->Perform(WM_LBUTTONUP, MK_LBUTTON, point);
+}
+
+void TForm1::FormActivate(TObject*) {
+    PressButton(SpeedButtonMute);
+}
+
+void TForm1::ReleaseHotKey() {
+    FHotKey.Unregister();
+    FHotKeyAtom.Reset();
+}
+
+void TForm1::FormClose(TObject*, TCloseAction&) {
+    ReleaseHotKey();
+}
+
+void TForm1::FormDestroy(TObject*) {
+    ReleaseHotKey();
+}
+
+void TForm1::SpeedButtonExitClick(TObject*) {
+    Close();
 }
 
 wchar_t TForm1::KeyToDigit(wchar_t c) const {

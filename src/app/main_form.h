@@ -4,7 +4,11 @@
 #include <string>
 
 #include "toolkit/form.h"
+#include "toolkit/handles.h"
+#include "toolkit/image_list.h"
+#include "toolkit/speed_button.h"
 #include "toolkit/std_controls.h"
+#include "toolkit/timer.h"
 
 class TForm1 : public TForm {
   public:
@@ -13,20 +17,45 @@ class TForm1 : public TForm {
     TEdit* Edit1 = nullptr;
     TEdit* Edit2 = nullptr;
     TLabel* Label1 = nullptr;
+    TLabel* Label5 = nullptr;
+    TLabel* PasteLabel = nullptr;
+    TSpeedButton* SpeedButtonPin = nullptr;
+    TSpeedButton* SpeedButtonCL = nullptr;
+    TSpeedButton* SpeedButtonMute = nullptr;
+    TSpeedButton* SpeedButtonPlay = nullptr;
+    TTimer* Timer1 = nullptr;
+    TTimer* TimerClose = nullptr;
+    TImageList* ImageList1 = nullptr;
 
     void FormCreate(TObject* sender);
+    void FormActivate(TObject* sender);
+    void FormClose(TObject* sender, TCloseAction& action);
+    void FormDestroy(TObject* sender);
     void Edit1Change(TObject* sender);
+    void SpeedButtonExitClick(TObject* sender);
 
     wchar_t KeyToDigit(wchar_t c) const;
+    void SetLetterKeyHints();
+    // Presses a control as a left click at (1, 1) would, letting it be seen going down.
+    void PressButton(TControl* control);
+
+    ATOM HotKeyAtom() const { return FHotKeyAtom.Get(); }
+    bool HotKeyRegistered() const { return FHotKey.Registered(); }
 
   private:
     void BuildControls();
     void SetupMainWindow();
     void SetupFieldFont();
+    void RegisterPasteHotKey();
+    void SetKeyCaptions();
+    void ReleaseHotKey();
     template <typename T>
-    T* Find(const wchar_t* name) {
+    T* Find(const std::wstring& name) {
         return dynamic_cast<T*>(FindComponent(name));
     }
+
+    TGlobalAtom FHotKeyAtom;
+    THotKey FHotKey;
 };
 
 // The face the fields ask for, and whether the face the system gave may be used for both.

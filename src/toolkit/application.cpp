@@ -22,6 +22,39 @@ void TApplication::Initialize() {
     InitCommonControlsEx(&controls);  // failure leaves the classic controls, which is enough
 }
 
+void TApplication::AddHintTool(HWND control) {
+    if (!FHintWindow) {
+        FHintWindow.Reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                          WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
+                                          nullptr, FInstance, nullptr));
+        if (!FHintWindow) return;  // no tooltips: the program works without hints
+    }
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.uFlags = TTF_IDISHWND;
+    tool.hwnd = control;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = LPSTR_TEXTCALLBACKW;
+    SendMessageW(FHintWindow.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void TApplication::RemoveHintTool(HWND control) {
+    if (!FHintWindow) return;
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.uFlags = TTF_IDISHWND;
+    tool.hwnd = control;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    SendMessageW(FHintWindow.Get(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void TApplication::RelayHintMouse(HWND control, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (!FHintWindow) return;
+    MSG relayed{control, msg, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
+    SendMessageW(FHintWindow.Get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+}
+
 void TApplication::Notification(TComponent* component, TOperation operation) {
     if (operation != opRemove) return;
     if (component == FMainForm) FMainForm = nullptr;

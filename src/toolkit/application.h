@@ -11,6 +11,7 @@
 
 #include "component.h"
 #include "control.h"
+#include "handles.h"
 
 class TForm;
 
@@ -52,6 +53,13 @@ class TApplication : public TComponent {
     HCURSOR Cursors(TCursor index) const;
     void SetCursors(TCursor index, HCURSOR cursor) { FCursors[index] = cursor; }
 
+    // Hints: one tooltip window serves every control; a control's hint shows when it has
+    // ShowHint on and a hint to show.
+    void AddHintTool(HWND control);
+    void RemoveHintTool(HWND control);
+    void RelayHintMouse(HWND control, UINT msg, WPARAM wParam, LPARAM lParam);
+    HWND HintWindow() const { return FHintWindow.Get(); }
+
     // The form that was last made active, or null.
     TForm* ActiveForm() const { return FActiveForm; }
     void SetActiveForm(TForm* form) { FActiveForm = form; }
@@ -72,6 +80,7 @@ class TApplication : public TComponent {
     TForm* FActiveForm = nullptr;
     bool FTerminated = false;
     std::map<TCursor, HCURSOR> FCursors;
+    TWindowHandle FHintWindow;
 };
 
 // The one application object; made by the program entry (or a test) before any form.

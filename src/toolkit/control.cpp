@@ -2,6 +2,7 @@
 #include "control.h"
 
 #include <windowsx.h>
+#include <commctrl.h>
 
 #include <algorithm>
 #include <stdexcept>
@@ -241,6 +242,7 @@ void TControl::CreateHandle() {
             SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StdWndProc)));
     }
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(FFont.Handle()), FALSE);
+    if (Application && (style & WS_CHILD)) Application->AddHintTool(window);
     HandleCreated();
     CreateChildHandles();
 }
@@ -257,6 +259,7 @@ void TControl::DestroyHandle() {
         SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FDefWndProc));
     RemovePropW(window, kObjectProp);
     FHandle = nullptr;
+    if (Application) Application->RemoveHintTool(window);
     DestroyWindow(window);
 }
 
@@ -310,6 +313,14 @@ void TControl::ReflectToChild(TMessage& message) {
     DefaultHandler(message);
 }
 
+void TControl::HintNotify(TMessage& message) {
+    auto* header = reinterpret_cast<NMHDR*>(message.LParam);
+    if (header->code != TTN_GETDISPINFOW) return;
+    auto* info = reinterpret_cast<NMTTDISPINFOW*>(message.LParam);
+    info->lpszText = const_cast<wchar_t*>(FShowHint ? FHint.c_str() : L"");
+    info->hinst = nullptr;
+}
+
 void TControl::MouseMessage(TMessage& message) {
     const int x = GET_X_LPARAM(message.LParam);
     const int y = GET_Y_LPARAM(message.LParam);
@@ -360,6 +371,9 @@ void TControl::WndProc(TMessage& message) {
         case WM_RBUTTONUP:
         case WM_MBUTTONDOWN:
         case WM_MBUTTONUP:
+            if (Application) {
+                Application->RelayHintMouse(FHandle, message.Msg, message.WParam, message.LParam);
+            }
             // The control's own handling first (an edit places its caret), then the events.
             DefaultHandler(message);
             if (own && message.Msg == WM_LBUTTONDOWN && FHandle) SetCapture(FHandle);
@@ -371,8 +385,15 @@ void TControl::WndProc(TMessage& message) {
             if (OnMouseLeave) OnMouseLeave(this);
             DefaultHandler(message);
             return;
-        case WM_COMMAND:
         case WM_NOTIFY:
+            if (Application &&
+                reinterpret_cast<NMHDR*>(message.LParam)->hwndFrom == Application->HintWindow()) {
+                HintNotify(message);
+                return;
+            }
+            ReflectToChild(message);
+            return;
+        case WM_COMMAND:
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORLISTBOX:

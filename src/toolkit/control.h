@@ -166,6 +166,7 @@ class TControl : public TComponent {
     static void RegisterControlClass();
     void MouseMessage(TMessage& message);
     void ReflectToChild(TMessage& message);
+    void HintNotify(TMessage& message);
     void CreateChildHandles();
 
     int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;

@@ -131,7 +131,8 @@ UINT TLabel::DrawFlags() const {
 
 void TLabel::AdjustBounds() {
     if (!FAutoSize) return;
-    TWindowDC screen(nullptr);
+    // Measure where the text is drawn: the label's own window once it has one.
+    TWindowDC screen(FHandle);
     TSelectObject font(screen.Get(), Font().Handle());
     RECT r{0, 0, 0, 0};
     // An empty caption still has the height of a line of text.

@@ -64,3 +64,76 @@ bool BringToFront(HWND window) {
         return GetForegroundWindow() == window;
     });
 }
+
+void ClickAt(HWND window, int x, int y) {
+    POINT p{x, y};
+    ClientToScreen(window, &p);
+    SetCursorPos(p.x, p.y);
+    PumpFor(10);
+    INPUT inputs[2]{};
+    inputs[0].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].type = INPUT_MOUSE;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, inputs, sizeof(INPUT));
+    PumpFor(10);
+}
+
+std::wstring ProgramPath() {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring full = path;
+    return full.substr(0, full.find_last_of(L"\\/") + 1) + L"velkari.exe";
+}
+
+TChildProcess::TChildProcess(const std::wstring& path) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    std::wstring commandLine = L"\"" + path + L"\"";
+    CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                   &startup, &FInfo);
+}
+
+TChildProcess::~TChildProcess() {
+    if (!FInfo.hProcess) return;
+    if (WaitForSingleObject(FInfo.hProcess, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(FInfo.hProcess, 1);
+        WaitForSingleObject(FInfo.hProcess, 5000);
+    }
+    CloseHandle(FInfo.hThread);
+    CloseHandle(FInfo.hProcess);
+}
+
+HWND TChildProcess::WaitForWindow(const std::wstring& caption, int timeoutMs) {
+    struct TSearch {
+        DWORD ProcessId;
+        const std::wstring* Caption;
+        HWND Found;
+    } search{FInfo.dwProcessId, &caption, nullptr};
+    PumpUntil(
+        [&] {
+            EnumWindows(
+                [](HWND window, LPARAM data) -> BOOL {
+                    auto* s = reinterpret_cast<TSearch*>(data);
+                    DWORD pid = 0;
+                    GetWindowThreadProcessId(window, &pid);
+                    wchar_t text[256] = {};
+                    GetWindowTextW(window, text, 256);
+                    if (pid == s->ProcessId && IsWindowVisible(window) && *s->Caption == text) {
+                        s->Found = window;
+                        return FALSE;
+                    }
+                    return TRUE;
+                },
+                reinterpret_cast<LPARAM>(&search));
+            return search.Found != nullptr;
+        },
+        timeoutMs);
+    return search.Found;
+}
+
+bool TChildProcess::WaitForExit(int timeoutMs) {
+    return FInfo.hProcess &&
+           PumpUntil([&] { return WaitForSingleObject(FInfo.hProcess, 0) == WAIT_OBJECT_0; },
+                     timeoutMs);
+}

@@ -42,3 +42,24 @@ class TShownForm {
   private:
     T* FForm;
 };
+
+// Clicks the left mouse button at a point of a window, as real input.
+void ClickAt(HWND window, int x, int y);
+
+// The full path of velkari.exe, which sits beside the test executable.
+std::wstring ProgramPath();
+
+// Another process, ended when the object goes if it has not ended by then.
+class TChildProcess {
+  public:
+    explicit TChildProcess(const std::wstring& path);
+    TChildProcess(const TChildProcess&) = delete;
+    TChildProcess& operator=(const TChildProcess&) = delete;
+    ~TChildProcess();
+    // The process's visible top-level window with this caption, once it has one.
+    HWND WaitForWindow(const std::wstring& caption, int timeoutMs = 10000);
+    bool WaitForExit(int timeoutMs);
+
+  private:
+    PROCESS_INFORMATION FInfo{};
+};

@@ -1,0 +1,242 @@
+// Speed buttons: mouse tracking, latching and painting.
+#include "speed_button.h"
+
+#include <windowsx.h>
+
+TSpeedButton::TSpeedButton(TComponent* owner) : TControl(owner) {}
+
+void TSpeedButton::SetFlat(bool flat) {
+    FFlat = flat;
+    Invalidate();
+}
+
+void TSpeedButton::SetGroupIndex(int index) {
+    FGroupIndex = index;
+    UpdateExclusive();
+}
+
+void TSpeedButton::SetAllowAllUp(bool allow) {
+    FAllowAllUp = allow;
+}
+
+void TSpeedButton::SetDown(bool down) {
+    if (FGroupIndex == 0) down = false;
+    if (down == FDown) return;
+    if (FDown && !FAllowAllUp) return;
+    FDown = down;
+    FState = down ? bsExclusive : bsUp;
+    Repaint();
+    if (down) UpdateExclusive();
+}
+
+void TSpeedButton::ReleaseForGroup() {
+    if (!FDown) return;
+    FDown = false;
+    FState = bsUp;
+    Invalidate();
+}
+
+void TSpeedButton::UpdateExclusive() {
+    if (FGroupIndex == 0 || !FDown || !Parent()) return;
+    // Latching one button of a group releases the others without running their handlers.
+    for (int i = 0; i < Parent()->ControlCount(); ++i) {
+        auto* other = dynamic_cast<TSpeedButton*>(Parent()->Controls(i));
+        if (other && other != this && other->FGroupIndex == FGroupIndex) other->ReleaseForGroup();
+    }
+}
+
+void TSpeedButton::EnabledChanged() {
+    FState = Enabled() ? (FDown ? bsExclusive : bsUp) : bsDisabled;
+    Invalidate();
+}
+
+void TSpeedButton::LoadGlyph(const wchar_t* resourceName, int numGlyphs) {
+    FGlyph.Reset(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), resourceName,
+                                                 IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    FNumGlyphs = numGlyphs < 1 ? 1 : numGlyphs;
+    Invalidate();
+}
+
+bool TSpeedButton::Inside(int x, int y) const {
+    return x >= 0 && x < Width() && y >= 0 && y <= Height();
+}
+
+bool TSpeedButton::MouseCaptured() const {
+    return FHandle && GetCapture() == FHandle;
+}
+
+void TSpeedButton::MouseDown(int, int) {
+    if (!Enabled()) return;
+    if (!FDown) {
+        FState = bsDown;
+        Invalidate();
+    }
+    FDragging = true;
+}
+
+void TSpeedButton::MouseMove(int x, int y) {
+    if (!FDragging) return;
+    TButtonState state = FDown ? bsExclusive : bsUp;
+    if (Inside(x, y)) state = FDown ? bsExclusive : bsDown;
+    if (state != FState) {
+        FState = state;
+        Invalidate();
+    }
+}
+
+void TSpeedButton::MouseUp(int x, int y) {
+    if (!FDragging) return;
+    FDragging = false;
+    const bool doClick = Inside(x, y);
+    if (FGroupIndex == 0) {
+        FState = bsUp;
+        Invalidate();
+    } else if (doClick) {
+        SetDown(!FDown);
+    } else {
+        FState = FDown ? bsExclusive : bsUp;
+        Invalidate();
+    }
+    if (doClick) Click();
+}
+
+void TSpeedButton::WndProc(TMessage& message) {
+    const int x = GET_X_LPARAM(message.LParam);
+    const int y = GET_Y_LPARAM(message.LParam);
+    switch (message.Msg) {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            MouseDown(x, y);
+            message.Msg = WM_LBUTTONDOWN;
+            // The base class captures the mouse and raises OnMouseDown; no click comes from it.
+            TControl::WndProc(message);
+            return;
+        case WM_MOUSEMOVE:
+            MouseMove(x, y);
+            if (FFlat && !FMouseInControl) Invalidate();
+            break;
+        case WM_LBUTTONUP: {
+            // Our own click logic replaces the base class's; the capture goes after it, so
+            // that losing it does not end the press first.
+            const bool dragging = FDragging;
+            MouseUp(x, y);
+            if (FHandle && GetCapture() == FHandle) ReleaseCapture();
+            if (OnMouseUp && dragging) OnMouseUp(this, mbLeft, 0, x, y);
+            return;
+        }
+        case WM_MOUSELEAVE:
+            if (FFlat) Invalidate();
+            break;
+        case WM_CAPTURECHANGED:
+            // Another window took the mouse: the press is over without a click.
+            if (FDragging && reinterpret_cast<HWND>(message.LParam) != FHandle) {
+                FDragging = false;
+                FState = FDown ? bsExclusive : bsUp;
+                Invalidate();
+            }
+            break;
+    }
+    TControl::WndProc(message);
+}
+
+int TSpeedButton::GlyphIndex() const {
+    if (FNumGlyphs < 4) return 0;
+    switch (FState) {
+        case bsDisabled:
+            return 1;
+        case bsDown:
+            return 2;
+        case bsExclusive:
+            return 3;
+        case bsUp:
+            return 0;
+    }
+    return 0;
+}
+
+void TSpeedButton::PaintFrame(HDC dc, RECT& r) {
+    const bool pressed = FState == bsDown || FState == bsExclusive;
+    if (FFlat) {
+        if (pressed)
+            DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
+        else if (FMouseInControl && Enabled())
+            DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
+        InflateRect(&r, -1, -1);
+    } else {
+        DrawEdge(dc, &r, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_SOFT);
+        InflateRect(&r, -2, -2);
+    }
+    if (FState == bsExclusive && !(FFlat && FMouseInControl)) {
+        // A latched button shows the classic dithered face.
+        static const WORD kPattern[8] = {0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA};
+        TBitmapHandle pattern(CreateBitmap(8, 8, 1, 1, kPattern));
+        TBrushHandle brush(CreatePatternBrush(pattern.Get()));
+        const COLORREF oldText = SetTextColor(dc, ColorToRGB(clBtnFace));
+        const COLORREF oldBack = SetBkColor(dc, ColorToRGB(clBtnHighlight));
+        FillRect(dc, &r, brush.Get());
+        SetTextColor(dc, oldText);
+        SetBkColor(dc, oldBack);
+    }
+    if (pressed) OffsetRect(&r, 1, 1);
+}
+
+void TSpeedButton::PaintGlyph(HDC dc, const RECT& r) {
+    BITMAP info{};
+    if (!GetObjectW(FGlyph.Get(), sizeof(info), &info)) return;
+    const int width = info.bmWidth / FNumGlyphs;
+    const int height = info.bmHeight;
+    TMemoryDC source(CreateCompatibleDC(dc));
+    TSelectObject select(source.Get(), FGlyph.Get());
+    const COLORREF transparent = GetPixel(source.Get(), 0, height - 1);
+    const int x = r.left + (r.right - r.left - width) / 2;
+    const int y = r.top + (r.bottom - r.top - height) / 2;
+    const int index = GlyphIndex();
+    if (FNumGlyphs < 4 && !Enabled()) {
+        // One image only: draw it greyed through DrawState's embossing.
+        TBitmapHandle single(CreateCompatibleBitmap(dc, width, height));
+        TMemoryDC work(CreateCompatibleDC(dc));
+        {
+            TSelectObject selectWork(work.Get(), single.Get());
+            TBrushHandle face(CreateSolidBrush(ColorToRGB(clBtnFace)));
+            RECT all{0, 0, width, height};
+            FillRect(work.Get(), &all, face.Get());
+            TransparentBlt(work.Get(), 0, 0, width, height, source.Get(), 0, 0, width, height,
+                           transparent);
+        }
+        DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(single.Get()), 0, x, y, width,
+                   height, DST_BITMAP | DSS_DISABLED);
+        return;
+    }
+    TransparentBlt(dc, x, y, width, height, source.Get(), index * width, 0, width, height,
+                   transparent);
+}
+
+void TSpeedButton::PaintCaption(HDC dc, RECT r) {
+    if (Caption().empty()) return;
+    TSelectObject font(dc, Font().Handle());
+    SetBkMode(dc, TRANSPARENT);
+    RECT measure = r;
+    DrawTextW(dc, Caption().c_str(), -1, &measure, DT_CENTER | DT_CALCRECT | DT_NOPREFIX);
+    const int textHeight = measure.bottom - measure.top;
+    r.top += (r.bottom - r.top - textHeight) / 2;
+    const UINT flags = DT_CENTER | DT_NOPREFIX | DT_NOCLIP;
+    if (!Enabled()) {
+        RECT shadow = r;
+        OffsetRect(&shadow, 1, 1);
+        SetTextColor(dc, ColorToRGB(clBtnHighlight));
+        DrawTextW(dc, Caption().c_str(), -1, &shadow, flags);
+        SetTextColor(dc, ColorToRGB(clBtnShadow));
+    } else {
+        SetTextColor(dc, ColorToRGB(Font().Color()));
+    }
+    DrawTextW(dc, Caption().c_str(), -1, &r, flags);
+}
+
+void TSpeedButton::Paint(HDC dc) {
+    RECT r = ClientRect();
+    TBrushHandle face(CreateSolidBrush(ColorToRGB(clBtnFace)));
+    FillRect(dc, &r, face.Get());
+    PaintFrame(dc, r);
+    if (FGlyph) PaintGlyph(dc, r);
+    PaintCaption(dc, r);
+}

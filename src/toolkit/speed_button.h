@@ -1,0 +1,58 @@
+// Speed buttons: push buttons painted by the program that never take the keyboard focus,
+// with one- or two-line captions, glyphs, a flat look, and latching in groups.
+#pragma once
+
+#include "control.h"
+
+enum TButtonState { bsUp, bsDisabled, bsDown, bsExclusive };
+
+class TSpeedButton : public TControl {
+  public:
+    explicit TSpeedButton(TComponent* owner);
+
+    bool Flat() const { return FFlat; }
+    void SetFlat(bool flat);
+    int GroupIndex() const { return FGroupIndex; }
+    void SetGroupIndex(int index);
+    bool AllowAllUp() const { return FAllowAllUp; }
+    void SetAllowAllUp(bool allow);
+    bool Down() const { return FDown; }
+    void SetDown(bool down);
+    TButtonState State() const { return FState; }
+
+    // The glyph: a bitmap resource holding 1 or 4 images side by side (up, disabled,
+    // pressed, down); the colour of its bottom-left pixel is transparent.
+    void LoadGlyph(const wchar_t* resourceName, int numGlyphs);
+    bool HasGlyph() const { return static_cast<bool>(FGlyph); }
+    int NumGlyphs() const { return FNumGlyphs; }
+
+  protected:
+    void WndProc(TMessage& message) override;
+    void Paint(HDC dc) override;
+    void EnabledChanged() override;
+    // A button of the same group went down.
+    void ReleaseForGroup();
+    bool MouseCaptured() const;
+    bool Dragging() const { return FDragging; }
+    // The glyph image for the current look: 0 up, 1 disabled, 2 pressed, 3 down.
+    int GlyphIndex() const;
+
+  private:
+    void MouseDown(int x, int y);
+    void MouseMove(int x, int y);
+    void MouseUp(int x, int y);
+    void UpdateExclusive();
+    bool Inside(int x, int y) const;
+    void PaintFrame(HDC dc, RECT& r);
+    void PaintGlyph(HDC dc, const RECT& r);
+    void PaintCaption(HDC dc, RECT r);
+
+    bool FFlat = false;
+    int FGroupIndex = 0;
+    bool FAllowAllUp = false;
+    bool FDown = false;
+    bool FDragging = false;
+    TButtonState FState = bsUp;
+    TBitmapHandle FGlyph;
+    int FNumGlyphs = 1;
+};

@@ -1,0 +1,171 @@
+// Activation, latching, the hot key and its atom over the main window's life.
+#include <thread>
+
+#include "app/main_form.h"
+#include "support/doctest_strings.h"
+#include "ui_support.h"
+
+namespace {
+
+// A window of another thread stands in for another program: activation from it is a
+// switch between programs, not a return from one of the program's own windows.
+class TForeignWindow {
+  public:
+    TForeignWindow() {
+        FThread = std::thread([this] {
+            FWindow = CreateWindowExW(0, L"STATIC", L"elsewhere", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                      10, 10, 200, 100, nullptr, nullptr, nullptr, nullptr);
+            FThreadId = GetCurrentThreadId();
+            FReady = true;
+            MSG msg;
+            while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
+            DestroyWindow(FWindow);
+        });
+        while (!FReady) Sleep(1);
+    }
+    ~TForeignWindow() {
+        PostThreadMessageW(FThreadId, WM_QUIT, 0, 0);
+        FThread.join();
+    }
+    HWND Handle() const { return FWindow; }
+
+  private:
+    std::thread FThread;
+    volatile DWORD FThreadId = 0;
+    HWND FWindow = nullptr;
+    volatile bool FReady = false;
+};
+
+bool ActivateAndWait(HWND window) {
+    return PumpUntil([window] {
+        if (GetForegroundWindow() != window) SetForegroundWindow(window);
+        return GetForegroundWindow() == window;
+    });
+}
+
+}  // namespace
+
+TEST_CASE("activation from the program's own windows presses the mute key, others do not") {
+    TShownForm<TForm1> form;
+    REQUIRE(PumpUntil([&] { return form->SpeedButtonMute->Down(); }));
+
+    auto* other = Application->Create<TForm>();
+    other->SetBounds(0, 0, 200, 100);
+    other->ShowForm();
+    REQUIRE(ActivateAndWait(other->Handle()));
+    REQUIRE(ActivateAndWait(form->Handle()));
+    CHECK_FALSE(form->SpeedButtonMute->Down());
+    REQUIRE(ActivateAndWait(other->Handle()));
+    REQUIRE(ActivateAndWait(form->Handle()));
+    CHECK(form->SpeedButtonMute->Down());
+    Application->DestroyComponent(other);
+    PumpFor(20);
+
+    TForeignWindow foreign;
+    REQUIRE(ActivateAndWait(foreign.Handle()));
+    REQUIRE(ActivateAndWait(form->Handle()));
+    CHECK(form->SpeedButtonMute->Down());
+}
+
+TEST_CASE("latching the caps key releases the pin without running the pin's handler") {
+    TShownForm<TForm1> form;
+    int pinClicks = 0;
+    form->SpeedButtonPin->OnClick = [&](TObject*) { ++pinClicks; };
+    form->PressButton(form->SpeedButtonPin);
+    CHECK(form->SpeedButtonPin->Down());
+    CHECK(pinClicks == 1);
+    form->PressButton(form->SpeedButtonCL);
+    CHECK(form->SpeedButtonCL->Down());
+    CHECK_FALSE(form->SpeedButtonPin->Down());
+    CHECK(pinClicks == 1);
+    form->PressButton(form->SpeedButtonCL);
+    CHECK_FALSE(form->SpeedButtonCL->Down());
+    CHECK_FALSE(form->SpeedButtonPin->Down());
+}
+
+TEST_CASE("keys clicked with the mouse leave the keyboard focus in the field") {
+    TShownForm<TForm1> form;
+    form->Edit1->SetFocus();
+    REQUIRE(PumpUntil([&] { return form->Edit1->Focused(); }));
+    int clicks = 0;
+    auto* key = dynamic_cast<TSpeedButton*>(form->FindComponent(L"SpeedButtonQ"));
+    key->OnClick = [&](TObject*) { ++clicks; };
+    ClickAt(key->Handle(), 5, 5);
+    REQUIRE(PumpUntil([&] { return clicks == 1; }));
+    CHECK(form->Edit1->Focused());
+}
+
+TEST_CASE("F8 belongs to the first copy; a second copy runs without it") {
+    ATOM atom = 0;
+    {
+        TShownForm<TForm1> first;
+        REQUIRE(first->HotKeyRegistered());
+        atom = first->HotKeyAtom();
+        CHECK(atom == GlobalFindAtomW(L"Velkari"));
+        CHECK(first->PasteLabel->Visible());
+
+        TChildProcess second(ProgramPath());
+        HWND window = second.WaitForWindow(L"Velkari 2.9");
+        REQUIRE(window != nullptr);
+        HWND pasteLine = FindWindowExW(window, nullptr, L"VelkariControl",
+                                       L"F8 = type the number to another window");
+        REQUIRE(pasteLine != nullptr);
+        CHECK_FALSE(IsWindowVisible(pasteLine));
+        PostMessageW(window, WM_CLOSE, 0, 0);
+        CHECK(second.WaitForExit(5000));
+        CHECK(first->HotKeyRegistered());
+        CHECK(GlobalFindAtomW(L"Velkari") == atom);
+        // F8 is still taken: nobody else may have it while the first copy runs.
+        CHECK_FALSE(RegisterHotKey(nullptr, 1, 0, VK_F8));
+    }
+    CHECK(GlobalFindAtomW(L"Velkari") == 0);
+    CHECK(RegisterHotKey(nullptr, 1, 0, VK_F8));
+    UnregisterHotKey(nullptr, 1);
+}
+
+TEST_CASE("the exit key closes the window and gives back F8 and the atom") {
+    TShownForm<TForm1> form;
+    REQUIRE(form->HotKeyRegistered());
+    form->PressButton(dynamic_cast<TControl*>(form->FindComponent(L"SpeedButtonExit")));
+    CHECK_FALSE(form->HotKeyRegistered());
+    CHECK(form->HotKeyAtom() == 0);
+    CHECK(GlobalFindAtomW(L"Velkari") == 0);
+}
+
+TEST_CASE("opening and closing the window many times leaks no handles") {
+    auto live = [] {
+        return TFontHandle::LiveCount() + TBrushHandle::LiveCount() + TBitmapHandle::LiveCount() +
+               TMemoryDC::LiveCount() + TGlobalAtom::LiveCount() + TWindowHandle::LiveCount();
+    };
+    auto gdi = [] { return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS); };
+    auto windows = [] {
+        int count = 0;
+        EnumThreadWindows(
+            GetCurrentThreadId(),
+            [](HWND window, LPARAM data) -> BOOL {
+                ++*reinterpret_cast<int*>(data);
+                EnumChildWindows(
+                    window,
+                    [](HWND, LPARAM inner) -> BOOL {
+                        ++*reinterpret_cast<int*>(inner);
+                        return TRUE;
+                    },
+                    data);
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&count));
+        return count;
+    };
+    { TShownForm<TForm1> warmUp; }
+    const int liveBefore = live();
+    const DWORD gdiBefore = gdi();
+    const int windowsBefore = windows();
+    for (int i = 0; i < 200; ++i) {
+        TShownForm<TForm1> form;
+        form->Edit1->SetText(L"1-800-DIAL-NOW");
+    }
+    CHECK(live() == liveBefore);
+    CHECK(windows() == windowsBefore);
+    MESSAGE("GDI objects before and after: ", gdiBefore, " ", gdi());
+    CHECK(gdi() <= gdiBefore + 2);
+}

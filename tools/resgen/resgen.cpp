@@ -1,0 +1,73 @@
+// resgen: turns the text pixel art of resources/art into the BMP and ICO files that windres
+// puts into velkari.exe. It runs on the build machine, before the Windows resources compile.
+//
+//   resgen bmp24 picture.txt out.bmp            24-bit bitmap
+//   resgen bmp4 picture.txt out.bmp             4-bit bitmap, standard 16-colour palette
+//   resgen ico out.ico big.txt [smaller.txt...] icon, one image per art file, magenta clear
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "core/bmp.h"
+#include "core/pixel_art.h"
+
+namespace {
+
+const char kUsage[] =
+    "usage: resgen bmp24 IN.txt OUT.bmp\n"
+    "       resgen bmp4 IN.txt OUT.bmp\n"
+    "       resgen ico OUT.ico IN.txt [IN.txt...]\n";
+
+// Writes beside the target and renames, so a failed run never leaves a half-written file
+// that a later build would take as up to date.
+void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    const std::string temporary = path + ".part";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(bytes.data()),
+                  static_cast<std::streamsize>(bytes.size()));
+        out.close();
+        if (!out) {
+            std::error_code ignored;  // the write error is the one worth reporting
+            std::filesystem::remove(temporary, ignored);
+            throw std::runtime_error(path + ": cannot be written");
+        }
+    }
+    std::filesystem::rename(temporary, path);
+}
+
+int Run(const std::vector<std::string>& args) {
+    if (args.size() == 3 && (args[0] == "bmp24" || args[0] == "bmp4")) {
+        const velkari::TPixelImage image = velkari::LoadPixelArtFile(args[1]);
+        try {
+            WriteFile(args[2], args[0] == "bmp24" ? velkari::EncodeBmp24(image)
+                                                  : velkari::EncodeBmp4(image));
+        } catch (const std::invalid_argument& e) {
+            throw std::runtime_error(args[1] + ": " + e.what());
+        }
+        return 0;
+    }
+    if (args.size() >= 3 && args[0] == "ico") {
+        std::vector<velkari::TPixelImage> images;
+        for (std::size_t i = 2; i < args.size(); ++i)
+            images.push_back(velkari::LoadPixelArtFile(args[i]));
+        WriteFile(args[1], velkari::EncodeIco(images));
+        return 0;
+    }
+    std::fputs(kUsage, stderr);
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return Run(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "resgen: %s\n", e.what());
+        return 1;
+    }
+}

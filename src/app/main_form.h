@@ -1,6 +1,7 @@
 // The main window: the two fields, the keypad and letter pad, the counter and status lines.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "toolkit/form.h"
@@ -33,6 +34,13 @@ class TForm1 : public TForm {
     void FormDestroy(TObject* sender);
     void Edit1Change(TObject* sender);
     void SpeedButtonExitClick(TObject* sender);
+    void SpeedButtonPlayClick(TObject* sender);
+    void SpeedButtonMuteClick(TObject* sender);
+
+    // Tones: a key's DTMF pair unless it has none or the mute key is down.
+    void SoundKey(wchar_t key, bool sequence);
+    void PlayTone(wchar_t key, int durationMs, std::uint8_t amplitude, int pauseMs);
+    void PlayWaveTone(int lowHz, int highHz, int durationMs, std::uint8_t amplitude);
 
     wchar_t KeyToDigit(wchar_t c) const;
     void SetLetterKeyHints();

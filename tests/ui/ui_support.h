@@ -63,3 +63,6 @@ class TChildProcess {
   private:
     PROCESS_INFORMATION FInfo{};
 };
+
+// Milliseconds from a fixed start, with sub-millisecond resolution.
+double NowMs();

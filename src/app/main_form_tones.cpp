@@ -1,0 +1,43 @@
+// Tones of the keys and of the whole number, and the mute key.
+#include <windows.h>
+
+#include "app/sound.h"
+#include "core/dtmf.h"
+#include "core/keypad.h"
+#include "main_form.h"
+
+void TForm1::SoundKey(wchar_t key, bool sequence) {
+    if (!velkari::IsKeypadChar(static_cast<char16_t>(key))) return;
+    if (SpeedButtonMute->Down()) return;
+    PlayTone(KeyToDigit(key), velkari::kToneDurationMs, velkari::kToneAmplitude,
+             sequence ? velkari::kPlaybackPauseMs : velkari::kKeyPressPauseMs);
+}
+
+void TForm1::PlayTone(wchar_t key, int durationMs, std::uint8_t amplitude, int pauseMs) {
+    if (const auto pair = velkari::DtmfPair(static_cast<char16_t>(key)))
+        PlayWaveTone(pair->LowHz, pair->HighHz, durationMs, amplitude);
+    Sleep(static_cast<DWORD>(pauseMs > 0 ? pauseMs : 0));
+}
+
+void TForm1::PlayWaveTone(int lowHz, int highHz, int durationMs, std::uint8_t amplitude) {
+    // The image lives in a vector: released on every path, exceptions included.
+    const std::vector<std::uint8_t> image =
+        velkari::BuildToneImage(lowHz, highHz, durationMs, amplitude);
+    PlayWaveImage(image);
+}
+
+void TForm1::SpeedButtonPlayClick(TObject*) {
+    const std::wstring number = Edit2->Text();
+    for (size_t i = 0; i < number.size(); ++i) {
+        Edit1->SetSelStart(static_cast<int>(i));
+        Edit1->SetSelLength(1);
+        SendMessageW(Edit1->Handle(), EM_SCROLLCARET, 0, 0);
+        SoundKey(number[i], true);
+    }
+    Edit1->SetSelStart(Edit1->SelStart() + 1);
+    Edit1->SetSelLength(0);
+}
+
+void TForm1::SpeedButtonMuteClick(TObject*) {
+    SpeedButtonPlay->SetEnabled(!SpeedButtonMute->Down());
+}

@@ -1,0 +1,15 @@
+// The one way out to the loudspeaker: a replaceable player of complete wave images.
+// The program plays through the system's synchronous memory player; tests put a recorder
+// in its place.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+using TSoundPlayer = std::function<void(const std::vector<std::uint8_t>& image)>;
+
+// Plays one wave image to its end.
+void PlayWaveImage(const std::vector<std::uint8_t>& image);
+// Replaces the player; returns the previous one. An empty player restores the system's.
+TSoundPlayer SetSoundPlayer(TSoundPlayer player);

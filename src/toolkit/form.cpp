@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "application.h"
+#include "buttons.h"
 
 namespace {
 
@@ -133,7 +134,7 @@ void TForm::Close() {
     if (OnClose) OnClose(this, action);
     if (action == caNone) return;
     if (FModal) {
-        if (FModalResult == mrNone) FModalResult = IDCANCEL;
+        if (FModalResult == mrNone) FModalResult = mrCancel;
         return;
     }
     if (isMain) {
@@ -235,9 +236,29 @@ void TForm::SelectNext(bool forward) {
     order[index]->SetFocus();
 }
 
+TButton* TForm::FindDialogButton(bool wantDefault) {
+    for (int i = 0; i < ControlCount(); ++i) {
+        auto* button = dynamic_cast<TButton*>(Controls(i));
+        if (!button || !button->Visible() || !button->Enabled()) continue;
+        if (wantDefault ? button->Default() : button->Cancel()) return button;
+    }
+    return nullptr;
+}
+
 bool TForm::DialogKey(const MSG& msg) {
-    if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB) return false;
+    if (msg.message != WM_KEYDOWN) return false;
     if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
+    if (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE) {
+        // Enter presses the focused button, else the default one; Esc the cancel button.
+        TButton* button = nullptr;
+        if (msg.wParam == VK_RETURN)
+            button = dynamic_cast<TButton*>(TControl::FromHandle(msg.hwnd));
+        if (!button) button = FindDialogButton(msg.wParam == VK_RETURN);
+        if (!button) return false;
+        button->Click();
+        return true;
+    }
+    if (msg.wParam != VK_TAB) return false;
     if (SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg)) &
         DLGC_WANTTAB)
         return false;

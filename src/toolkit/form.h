@@ -9,9 +9,12 @@ enum TPosition { poDesigned, poScreenCenter, poOwnerFormCenter };
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 enum TBorderIconFlag : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
 using TModalResult = int;
-constexpr TModalResult mrNone = 0;
+constexpr TModalResult mrNone = 0, mrOk = IDOK, mrCancel = IDCANCEL, mrAbort = IDABORT,
+                       mrRetry = IDRETRY, mrIgnore = IDIGNORE, mrYes = IDYES, mrNo = IDNO;
 
 using TCloseEvent = std::function<void(TObject* sender, TCloseAction& action)>;
+
+class TButton;
 
 class TForm : public TControl {
   public:
@@ -83,6 +86,8 @@ class TForm : public TControl {
     void PlaceAtFirstShow();
     void FocusFirstControl();
     std::vector<TControl*> TabOrder();
+    // The form's visible, enabled default (or cancel) button, if it has one.
+    TButton* FindDialogButton(bool wantDefault);
 
     TFormBorderStyle FBorderStyle = bsSizeable;
     unsigned FBorderIcons = biSystemMenu | biMinimize | biMaximize;

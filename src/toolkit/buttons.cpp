@@ -1,0 +1,83 @@
+// Push buttons and pictures.
+#include "buttons.h"
+
+TButton::TButton(TComponent* owner) : TControl(owner) {}
+
+void TButton::CreateParams(TCreateParams& params) {
+    TControl::CreateParams(params);
+    params.ClassName = L"BUTTON";
+    params.Style |= WS_TABSTOP | (FDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+}
+
+void TButton::SetDefault(bool isDefault) {
+    FDefault = isDefault;
+    if (HandleAllocated())
+        SendMessageW(FHandle, BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+}
+
+void TButton::Click() {
+    TForm* form = ParentForm();
+    if (form && FModalResult != mrNone) form->SetModalResult(FModalResult);
+    TControl::Click();
+}
+
+void TButton::WndProc(TMessage& message) {
+    if (message.Msg == CN_COMMAND && HIWORD(message.WParam) == BN_CLICKED) {
+        Click();
+        return;
+    }
+    // The button's own mouse handling makes BN_CLICKED; the base class must not click too.
+    if (message.Msg == WM_LBUTTONUP) {
+        DefaultHandler(message);
+        return;
+    }
+    TControl::WndProc(message);
+}
+
+TImage::TImage(TComponent* owner) : TControl(owner) {}
+
+void TImage::SetBitmap(TBitmapHandle bitmap) {
+    FBitmap = std::move(bitmap);
+    FIcon = nullptr;
+    AdjustBounds();
+    Invalidate();
+}
+
+void TImage::SetIcon(HICON icon, int width, int height) {
+    FBitmap.Reset();
+    FIcon = icon;
+    FIconSize = {width, height};
+    AdjustBounds();
+    Invalidate();
+}
+
+void TImage::SetAutoSize(bool autoSize) {
+    FAutoSize = autoSize;
+    AdjustBounds();
+}
+
+SIZE TImage::PictureSize() const {
+    if (FBitmap) {
+        BITMAP info{};
+        if (GetObjectW(FBitmap.Get(), sizeof(info), &info)) return {info.bmWidth, info.bmHeight};
+    }
+    if (FIcon) return FIconSize;
+    return {0, 0};
+}
+
+void TImage::AdjustBounds() {
+    if (!FAutoSize) return;
+    const SIZE size = PictureSize();
+    if (size.cx > 0 && size.cy > 0) SetBounds(Left(), Top(), size.cx, size.cy);
+}
+
+void TImage::Paint(HDC dc) {
+    if (FBitmap) {
+        const SIZE size = PictureSize();
+        TMemoryDC source(CreateCompatibleDC(dc));
+        TSelectObject select(source.Get(), FBitmap.Get());
+        BitBlt(dc, 0, 0, size.cx, size.cy, source.Get(), 0, 0, SRCCOPY);
+    } else if (FIcon) {
+        DrawIconEx(dc, 0, 0, FIcon, FIconSize.cx, FIconSize.cy, 0, nullptr, DI_NORMAL);
+    }
+}

@@ -28,7 +28,8 @@ endforeach()
 
 # Tests of the art sources read them from the source tree.
 target_compile_definitions(core_tests PRIVATE
-                           VELKARI_ART_DIR="${CMAKE_SOURCE_DIR}/resources/art")
+                           VELKARI_ART_DIR="${CMAKE_SOURCE_DIR}/resources/art"
+                           VELKARI_KEYS_DIR="${CMAKE_SOURCE_DIR}/resources/keys")
 
 # The resource generator that the Windows tree runs at build time (see cmake/windows.cmake).
 add_executable(resgen tools/resgen/resgen.cpp)

@@ -43,6 +43,13 @@ add_custom_command(OUTPUT ${VELKARI_GENERATED}/velkari.ico
                            ${VELKARI_ART}/velkari16.txt
                    COMMENT "Drawing velkari.ico" VERBATIM)
 list(APPEND VELKARI_GENERATED_RESOURCES ${VELKARI_GENERATED}/velkari.ico)
+set(VELKARI_KEYS ${CMAKE_SOURCE_DIR}/resources/keys)
+add_custom_command(OUTPUT ${VELKARI_GENERATED}/qzkeys.bmp
+                   COMMAND ${VELKARI_RESGEN} keys ${VELKARI_KEYS}/digits.txt
+                           ${VELKARI_KEYS}/letters.txt ${VELKARI_GENERATED}/qzkeys.bmp
+                   DEPENDS ${VELKARI_RESGEN} ${VELKARI_KEYS}/digits.txt ${VELKARI_KEYS}/letters.txt
+                   COMMENT "Drawing qzkeys.bmp" VERBATIM)
+list(APPEND VELKARI_GENERATED_RESOURCES ${VELKARI_GENERATED}/qzkeys.bmp)
 
 # One target owns the generating commands, so targets that build in parallel never run them
 # twice; windres finds the files through the include path and recompiles when they change.
@@ -74,10 +81,28 @@ add_test(NAME ui_tests COMMAND ui_tests)
 set_tests_properties(ui_tests PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK desktop
                      ENVIRONMENT VELKARI_BUILD_DIR=${CMAKE_BINARY_DIR} TIMEOUT 600)
 
+# The pictures that the picture tests save, read again by ImageMagick on the build machine.
+add_test(NAME saved_pictures_imagemagick
+         COMMAND bash ${CMAKE_SOURCE_DIR}/tests/ui/check_saved_pictures.sh ${CMAKE_BINARY_DIR})
+set_property(TEST ui_tests APPEND PROPERTY FIXTURES_SETUP saved_pictures)
+set_tests_properties(saved_pictures_imagemagick PROPERTIES FIXTURES_REQUIRED saved_pictures)
+
 file(GLOB VELKARI_WIN_BENCH CONFIGURE_DEPENDS bench/win/*.cpp)
 foreach(bench_source ${VELKARI_WIN_BENCH})
   get_filename_component(bench_name ${bench_source} NAME_WE)
   add_executable(${bench_name} ${bench_source} ${VELKARI_RC})
   target_link_libraries(${bench_name} PRIVATE velkari_app)
   add_dependencies(${bench_name} velkari_resources)
+endforeach()
+
+# End-to-end scenarios: the real program and Wine's own programs, driven with xdotool.
+add_executable(e2e_probe tests/e2e/probe.cpp)
+target_link_options(e2e_probe PRIVATE -municode)
+file(GLOB VELKARI_E2E_SCRIPTS CONFIGURE_DEPENDS tests/e2e/*.sh)
+list(FILTER VELKARI_E2E_SCRIPTS EXCLUDE REGEX "/lib\\.sh$")
+foreach(script ${VELKARI_E2E_SCRIPTS})
+  get_filename_component(scenario ${script} NAME_WE)
+  add_test(NAME e2e_${scenario} COMMAND bash ${script})
+  set_tests_properties(e2e_${scenario} PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK desktop
+                       ENVIRONMENT VELKARI_BUILD_DIR=${CMAKE_BINARY_DIR} TIMEOUT 300)
 endforeach()

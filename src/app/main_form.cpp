@@ -51,11 +51,29 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
     OnActivate = [this](TObject* sender) { FormActivate(sender); };
     OnClose = [this](TObject* sender, TCloseAction& action) { FormClose(sender, action); };
     OnDestroy = [this](TObject* sender) { FormDestroy(sender); };
+    WireKeyboardEvents();
+    Timer1->OnTimer = [this](TObject* sender) { Timer1Timer(sender); };
+    TimerClose->OnTimer = [this](TObject* sender) { TimerCloseTimer(sender); };
+    PasteLabel->OnClick = [this](TObject* sender) { PasteLabelClick(sender); };
+    PasteLabel->OnMouseEnter = [this](TObject* sender) { PasteLabelMouseEnter(sender); };
+    PasteLabel->OnMouseLeave = [this](TObject* sender) { PasteLabelMouseLeave(sender); };
     DoCreate();
 }
 
 void TForm1::FormCreate(TObject*) {
     SetupMainWindow();
+}
+
+void TForm1::WndProc(TMessage& message) {
+    switch (message.Msg) {
+        case WM_HOTKEY:
+            WMHotKey(message);
+            return;
+        case WM_SYSCOMMAND:
+            WMSysCommand(message);
+            return;
+    }
+    TForm::WndProc(message);
 }
 
 void TForm1::SetupMainWindow() {

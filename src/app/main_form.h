@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "controls/progress_wheel.h"
 #include "toolkit/form.h"
 #include "toolkit/handles.h"
 #include "toolkit/image_list.h"
@@ -24,6 +25,7 @@ class TForm1 : public TForm {
     TSpeedButton* SpeedButtonCL = nullptr;
     TSpeedButton* SpeedButtonMute = nullptr;
     TSpeedButton* SpeedButtonPlay = nullptr;
+    TProgressWheel* ProgressWheel1 = nullptr;
     TTimer* Timer1 = nullptr;
     TTimer* TimerClose = nullptr;
     TImageList* ImageList1 = nullptr;
@@ -36,19 +38,54 @@ class TForm1 : public TForm {
     void SpeedButtonExitClick(TObject* sender);
     void SpeedButtonPlayClick(TObject* sender);
     void SpeedButtonMuteClick(TObject* sender);
+    // The note button: the text as a strip of keypad keys in a preview window.
+    void SpeedButtonNoteClick(TObject* sender);
+    void TimerCloseTimer(TObject* sender);
+    void SpeedButtonCopyClick(TObject* sender);
+    void Timer1Timer(TObject* sender);
+    void PasteLabelClick(TObject* sender);
+    void PasteLabelMouseEnter(TObject* sender);
+    void PasteLabelMouseLeave(TObject* sender);
+    // F8 pressed anywhere: the number typed into the focused window of the program in front.
+    void WMHotKey(TMessage& message);
 
     // Tones: a key's DTMF pair unless it has none or the mute key is down.
     void SoundKey(wchar_t key, bool sequence);
     void PlayTone(wchar_t key, int durationMs, std::uint8_t amplitude, int pauseMs);
     void PlayWaveTone(int lowHz, int highHz, int durationMs, std::uint8_t amplitude);
 
+    // Keyboard and keypad input: every letter and digit goes through its on-screen key.
+    void FormKeyPress(TObject* sender, wchar_t& key);
+    void FormKeyDown(TObject* sender, WORD& key, TShiftState shift);
+    void FormKeyUp(TObject* sender, WORD& key, TShiftState shift);
+    void SpeedButtonAClick(TObject* sender);
+    void SpeedButtonQMouseDown(TObject* sender, TMouseButton button, TShiftState shift, int x,
+                               int y);
+    void BackSpeedButtonClick(TObject* sender);
+    void SpeedButtonClearClick(TObject* sender);
+    void Edit1Exit(TObject* sender);
+    void Edit2Exit(TObject* sender);
+    void Edit1MouseDown(TObject* sender, TMouseButton button, TShiftState shift, int x, int y);
+    void Edit1MouseMove(TObject* sender, TShiftState shift, int x, int y);
+    void Edit1MouseUp(TObject* sender, TMouseButton button, TShiftState shift, int x, int y);
+
     wchar_t KeyToDigit(wchar_t c) const;
     void SetLetterKeyHints();
     // Presses a control as a left click at (1, 1) would, letting it be seen going down.
     void PressButton(TControl* control);
 
+    // Stay on top and the About box; F1 and the title bar's help button arrive as the
+    // system command SC_CONTEXTHELP, which opens the box instead of context help.
+    void SpeedButtonPinClick(TObject* sender);
+    void ShowAboutBox();
+    // SC_CONTEXTHELP shows the About box; every other command takes its usual way.
+    void WMSysCommand(TMessage& message);
+
     ATOM HotKeyAtom() const { return FHotKeyAtom.Get(); }
     bool HotKeyRegistered() const { return FHotKey.Registered(); }
+
+  protected:
+    void WndProc(TMessage& message) override;
 
   private:
     void BuildControls();
@@ -57,14 +94,30 @@ class TForm1 : public TForm {
     void RegisterPasteHotKey();
     void SetKeyCaptions();
     void ReleaseHotKey();
+    void WireKeyboardEvents();
+    // Holding Esc closes the window while the wheel fills; letting go cancels.
+    void EscapeKeyDown();
+    void EscapeKeyUp();
+    void PressKeyButton(wchar_t key);
+    void MirrorSelection();
+    // Copies the selection of one field to the other.
+    static void CopySelection(TEdit* from, TEdit* to);
+    // While Edit2 has the focus, edits are made on Edit1 at Edit2's selection.
+    bool Edit2Focused() const { return Edit2->Focused(); }
     template <typename T>
     T* Find(const std::wstring& name) {
         return dynamic_cast<T*>(FindComponent(name));
     }
 
+    bool FMouseSelecting = false;
+    ULONGLONG FLastHotKey = 0;  // when the last F8 arrived, to tell a held key from a press
     TGlobalAtom FHotKeyAtom;
     THotKey FHotKey;
 };
+
+// The help message of the F8 line and its title.
+extern const wchar_t kPasteHelpText[];
+extern const wchar_t kPasteHelpCaption[];
 
 // The face the fields ask for, and whether the face the system gave may be used for both.
 extern const wchar_t kFieldFontName[];

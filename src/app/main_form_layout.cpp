@@ -2,6 +2,7 @@
 // group and handlers. Positions are inside the window's 8-pixel border.
 #include <iterator>
 
+#include "controls/timer_speed_button.h"
 #include "main_form.h"
 
 namespace {
@@ -15,9 +16,11 @@ enum TLayoutKind {
     lkPlainKey,      // keys without repeat
     lkButton,        // ordinary speed button
     lkFlatButton,    // flat speed button with a glyph
+    lkWheel,         // the wheel that fills while Esc is held
 };
 
 using TClickHandler = void (TForm1::*)(TObject*);
+using TMouseHandler = void (TForm1::*)(TObject*, TMouseButton, TShiftState, int, int);
 
 struct TLayoutRow {
     const wchar_t* Name;
@@ -29,6 +32,7 @@ struct TLayoutRow {
     const wchar_t* Glyph;
     int NumGlyphs;
     TClickHandler OnClick;
+    TMouseHandler OnMouseDown = nullptr;  // left out of a row: none
 };
 
 constexpr int kFieldLength = 30;
@@ -36,27 +40,35 @@ constexpr int kFieldLength = 30;
 constexpr TLayoutRow kLayout[] = {
     {L"Edit1", lkEdit, L"", L"", 0, 0, 225, 22, 0, nullptr, 0, nullptr},
     {L"Edit2", lkReadOnlyEdit, L"", L"", 0, 24, 225, 22, 0, nullptr, 0, nullptr},
-    {L"SpeedButtonEdit1Clear", lkPlainKey, L"x", L"", 232, 0, 23, 22, 0, nullptr, 0, nullptr},
-    {L"SpeedButtonEdit2Clear", lkPlainKey, L"x", L"", 232, 24, 23, 22, 0, nullptr, 0, nullptr},
+    {L"SpeedButtonEdit1Clear", lkPlainKey, L"x", L"", 232, 0, 23, 22, 0, nullptr, 0,
+     &TForm1::SpeedButtonClearClick},
+    {L"SpeedButtonEdit2Clear", lkPlainKey, L"x", L"", 232, 24, 23, 22, 0, nullptr, 0,
+     &TForm1::SpeedButtonClearClick},
     {L"Label1", lkCounter, L"", L"", 232, 49, 23, 24, 0, nullptr, 0, nullptr},
     {L"SpeedButtonPin", lkFlatButton, L"", L"Stay on top", 0, 52, 23, 22, 1, L"GLYPHPIN", 4,
-     nullptr},
+     &TForm1::SpeedButtonPinClick},
     {L"SpeedButtonFont", lkFlatButton, L"", L"", 32, 52, 23, 22, 0, L"GLYPHFONT", 1, nullptr},
     {L"SpeedButtonMute", lkFlatButton, L"", L"", 64, 52, 23, 22, 2, L"GLYPHMUTE", 4,
      &TForm1::SpeedButtonMuteClick},
     {L"SpeedButtonPlay", lkFlatButton, L"", L"", 96, 52, 23, 22, 0, L"GLYPHPLAY", 1,
      &TForm1::SpeedButtonPlayClick},
-    {L"SpeedButtonNote", lkFlatButton, L"", L"", 128, 52, 23, 22, 0, L"GLYPHNOTE", 1, nullptr},
+    {L"SpeedButtonNote", lkFlatButton, L"", L"", 128, 52, 23, 22, 0, L"GLYPHNOTE", 1,
+     &TForm1::SpeedButtonNoteClick},
     {L"SpeedButtonCL", lkPlainKey, L"CL", L"Caps Lock", 0, 108, 23, 22, 1, nullptr, 0, nullptr},
     {L"SpeedButtonExit", lkButton, L"exit", L"", 0, 134, 35, 22, 0, nullptr, 0,
      &TForm1::SpeedButtonExitClick},
-    {L"SpeedButtonCopy", lkButton, L"copy", L"", 222, 134, 35, 22, 0, nullptr, 0, nullptr},
+    {L"SpeedButtonCopy", lkButton, L"copy", L"", 222, 134, 35, 22, 0, nullptr, 0,
+     &TForm1::SpeedButtonCopyClick},
     {L"Label5", lkLabel, L"", L"", 0, 160, 4, 14, 0, nullptr, 0, nullptr},
+    {L"ProgressWheel1", lkWheel, L"", L"", 222, 160, 35, 17, 0, nullptr, 0, nullptr},
     {L"PasteLabel", lkLabel, L"F8 = type the number to another window", L"", 0, 182, 234, 14, 0,
      nullptr, 0, nullptr},
-    {L"SpeedButtonBack", lkRepeatKey, L"<", L"Backspace", 266, 150, 47, 44, 0, nullptr, 0, nullptr},
-    {L"SpeedButton0", lkRepeatKey, L"0", L"", 316, 150, 47, 44, 0, nullptr, 0, nullptr},
-    {L"SpeedButtonClear", lkButton, L"Clear", L"", 366, 150, 47, 44, 0, nullptr, 0, nullptr},
+    {L"SpeedButtonBack", lkRepeatKey, L"<", L"Backspace", 266, 150, 47, 44, 0, nullptr, 0,
+     &TForm1::BackSpeedButtonClick},
+    {L"SpeedButton0", lkRepeatKey, L"0", L"", 316, 150, 47, 44, 0, nullptr, 0,
+     &TForm1::SpeedButtonAClick, &TForm1::SpeedButtonQMouseDown},
+    {L"SpeedButtonClear", lkButton, L"Clear", L"", 366, 150, 47, 44, 0, nullptr, 0,
+     &TForm1::SpeedButtonClearClick},
 };
 
 // The character keys come in rows of equal keys: the letter pad's three rows and the
@@ -93,15 +105,30 @@ TControl* MakeControl(TForm1* form, TLayoutKind kind) {
             label->SetAutoSize(kind == lkLabel);
             label->SetTransparent(kind == lkLabel);
             label->SetShowHint(kind == lkCounter);
+            // The status line shows the user's own text, '&' included.
+            label->SetShowAccelChar(false);
             return label;
         }
         case lkRepeatKey:
-        case lkPlainKey:
+        case lkPlainKey: {
+            auto* key = form->Create<TTimerSpeedButton>();
+            key->SetTimeBtnState(kind == lkRepeatKey ? tbAllowTimer : 0);
+            return key;
+        }
         case lkButton:
         case lkFlatButton: {
             auto* button = form->Create<TSpeedButton>();
             button->SetFlat(kind == lkFlatButton);
             return button;
+        }
+        case lkWheel: {
+            // Only the done sector shows: the rest of the disc is the window's own colour.
+            auto* wheel = form->Create<TProgressWheel>();
+            wheel->SetShowText(false);
+            wheel->SetMax(50);
+            wheel->SetColorRemain(clBtnFace);
+            wheel->SetColorInner(clBtnFace);
+            return wheel;
         }
     }
     return nullptr;
@@ -125,6 +152,13 @@ void PlaceControl(TForm1* form, TControl* control, const TLayoutRow& row) {
         const TClickHandler handler = row.OnClick;
         control->OnClick = [form, handler](TObject* sender) { (form->*handler)(sender); };
     }
+    if (row.OnMouseDown) {
+        const TMouseHandler handler = row.OnMouseDown;
+        control->OnMouseDown = [form, handler](TObject* sender, TMouseButton button,
+                                               TShiftState shift, int x, int y) {
+            (form->*handler)(sender, button, shift, x, y);
+        };
+    }
     control->SetParent(form);
 }
 
@@ -136,9 +170,19 @@ void TForm1::BuildControls() {
         for (const wchar_t* key = keys.Keys; *key; ++key, left += keys.Step) {
             const std::wstring name = std::wstring(L"SpeedButton") + *key;
             const std::wstring caption(1, *key);
-            const TLayoutRow row{
-                name.c_str(), lkRepeatKey, caption.c_str(), L"", left,   keys.Top, keys.Width,
-                keys.Height,  0,           nullptr,         0,   nullptr};
+            const TLayoutRow row{name.c_str(),
+                                 lkRepeatKey,
+                                 caption.c_str(),
+                                 L"",
+                                 left,
+                                 keys.Top,
+                                 keys.Width,
+                                 keys.Height,
+                                 0,
+                                 nullptr,
+                                 0,
+                                 &TForm1::SpeedButtonAClick,
+                                 &TForm1::SpeedButtonQMouseDown};
             PlaceControl(this, MakeControl(this, row.Kind), row);
         }
     }
@@ -153,6 +197,7 @@ void TForm1::BuildControls() {
     SpeedButtonCL = Find<TSpeedButton>(L"SpeedButtonCL");
     SpeedButtonMute = Find<TSpeedButton>(L"SpeedButtonMute");
     SpeedButtonPlay = Find<TSpeedButton>(L"SpeedButtonPlay");
+    ProgressWheel1 = Find<TProgressWheel>(L"ProgressWheel1");
     Edit1->OnChange = [this](TObject* sender) { Edit1Change(sender); };
 
     Timer1 = Create<TTimer>();
@@ -166,4 +211,5 @@ void TForm1::BuildControls() {
     ImageList1 = Create<TImageList>();
     ImageList1->SetName(L"ImageList1");
     ImageList1->SetSize(48, 48);
+    // The window's system commands: its help button and F1 open the About box.
 }

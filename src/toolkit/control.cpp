@@ -299,6 +299,14 @@ bool TControl::PreviewKey(TMessage& message) {
     return form->PreviewKeyMessage(message);
 }
 
+void TControl::AttachInnerWindow(HWND inner) {
+    if (inner) SetPropW(inner, kObjectProp, this);
+}
+
+void TControl::DetachInnerWindow(HWND inner) {
+    if (inner && FromHandle(inner) == this) RemovePropW(inner, kObjectProp);
+}
+
 void TControl::ReflectToChild(TMessage& message) {
     HWND child = nullptr;
     if (message.Msg == WM_NOTIFY)

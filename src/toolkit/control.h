@@ -157,6 +157,10 @@ class TControl : public TComponent {
     virtual int BorderWidth() const { return 0; }
     // Key preview: the form sees the key first and may swallow it (returns true).
     bool PreviewKey(TMessage& message);
+    // Lets an inner window of a standard control (a combo box's edit part) be found by
+    // FromHandle as this control, so that dialog keys and reflected colours reach it.
+    void AttachInnerWindow(HWND inner);
+    void DetachInnerWindow(HWND inner);
 
     HWND FHandle = nullptr;
     bool FMouseInControl = false;

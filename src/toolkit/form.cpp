@@ -62,6 +62,7 @@ void TForm::CreateParams(TCreateParams& params) {
 }
 
 void TForm::HandleCreated() {
+    FWindowReady = true;
     if (FClientWidth > 0 || FClientHeight > 0) SetClientSize(FClientWidth, FClientHeight);
     if (Application) SetWindowTextW(FHandle, Caption().c_str());
 }
@@ -203,10 +204,22 @@ void TForm::FocusMovedTo(TControl* control) {
     control->DoEnter();
 }
 
+namespace {
+
+// Every control inside the parent, panels' controls included, in creation order.
+void CollectControls(TControl* parent, std::vector<TControl*>& all) {
+    for (int i = 0; i < parent->ControlCount(); ++i) {
+        all.push_back(parent->Controls(i));
+        CollectControls(parent->Controls(i), all);
+    }
+}
+
+}  // namespace
+
 std::vector<TControl*> TForm::TabOrder() {
-    std::vector<TControl*> order;
-    for (int i = 0; i < ControlCount(); ++i) {
-        TControl* c = Controls(i);
+    std::vector<TControl*> all, order;
+    CollectControls(this, all);
+    for (TControl* c : all) {
         if (c->HandleAllocated() && (GetWindowLongPtrW(c->Handle(), GWL_STYLE) & WS_TABSTOP) &&
             c->CanFocus())
             order.push_back(c);
@@ -237,9 +250,11 @@ void TForm::SelectNext(bool forward) {
 }
 
 TButton* TForm::FindDialogButton(bool wantDefault) {
-    for (int i = 0; i < ControlCount(); ++i) {
-        auto* button = dynamic_cast<TButton*>(Controls(i));
-        if (!button || !button->Visible() || !button->Enabled()) continue;
+    std::vector<TControl*> all;
+    CollectControls(this, all);
+    for (TControl* control : all) {
+        auto* button = dynamic_cast<TButton*>(control);
+        if (!button || !button->CanFocus()) continue;
         if (wantDefault ? button->Default() : button->Cancel()) return button;
     }
     return nullptr;
@@ -332,7 +347,8 @@ void TForm::WndProc(TMessage& message) {
             DefaultHandler(message);
             return;
         case WM_SIZE:
-            if (FHandle) {
+            // The sizes of a window still being made are not the ones the form asked for.
+            if (FHandle && FWindowReady) {
                 RECT r;
                 GetClientRect(FHandle, &r);
                 FClientWidth = r.right;

@@ -99,6 +99,7 @@ class TForm : public TControl {
     int FClientHeight = 0;
     TControl* FActiveControl = nullptr;
     bool FShownOnce = false;
+    bool FWindowReady = false;  // the window exists and has been given its size
     bool FActivatedOnce = false;
     bool FLostToOwnWindow = false;
     bool FModal = false;

@@ -3,6 +3,8 @@
 
 #include <windowsx.h>
 
+#include "application.h"
+
 TSpeedButton::TSpeedButton(TComponent* owner) : TControl(owner) {}
 
 void TSpeedButton::SetFlat(bool flat) {
@@ -65,8 +67,9 @@ bool TSpeedButton::MouseCaptured() const {
     return FHandle && GetCapture() == FHandle;
 }
 
-void TSpeedButton::MouseDown(int, int) {
-    if (!Enabled()) return;
+void TSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    if (OnMouseDown) OnMouseDown(this, button, shift, x, y);
+    if (button != mbLeft || !Enabled()) return;
     if (!FDown) {
         FState = bsDown;
         Invalidate();
@@ -84,8 +87,9 @@ void TSpeedButton::MouseMove(int x, int y) {
     }
 }
 
-void TSpeedButton::MouseUp(int x, int y) {
-    if (!FDragging) return;
+void TSpeedButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+    if (OnMouseUp) OnMouseUp(this, button, shift, x, y);
+    if (button != mbLeft || !FDragging) return;
     FDragging = false;
     const bool doClick = Inside(x, y);
     if (FGroupIndex == 0) {
@@ -100,30 +104,57 @@ void TSpeedButton::MouseUp(int x, int y) {
     if (doClick) Click();
 }
 
+namespace {
+
+TShiftState ButtonShiftState(WPARAM keys) {
+    TShiftState shift = KeyboardShiftState();
+    if (keys & MK_LBUTTON) shift |= ssLeft;
+    if (keys & MK_RBUTTON) shift |= ssRight;
+    if (keys & MK_MBUTTON) shift |= ssMiddle;
+    return shift;
+}
+
+}  // namespace
+
 void TSpeedButton::WndProc(TMessage& message) {
     const int x = GET_X_LPARAM(message.LParam);
     const int y = GET_Y_LPARAM(message.LParam);
+    const TShiftState shift = ButtonShiftState(message.WParam);
+    TMouseButton button = mbLeft;
+    switch (message.Msg) {
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONUP:
+            button = mbRight;
+            break;
+        case WM_MBUTTONDOWN:
+        case WM_MBUTTONUP:
+            button = mbMiddle;
+            break;
+    }
     switch (message.Msg) {
         case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:
-            MouseDown(x, y);
-            message.Msg = WM_LBUTTONDOWN;
-            // The base class captures the mouse and raises OnMouseDown; no click comes from it.
-            TControl::WndProc(message);
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+            if (Application)
+                Application->RelayHintMouse(FHandle, message.Msg, message.WParam, message.LParam);
+            // The left button keeps the mouse while held, also off the button.
+            if (button == mbLeft && FHandle) SetCapture(FHandle);
+            MouseDown(button, shift, x, y);
+            return;
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP:
+            if (Application)
+                Application->RelayHintMouse(FHandle, message.Msg, message.WParam, message.LParam);
+            // The capture goes after the click logic, so that losing it does not end the
+            // press first.
+            MouseUp(button, shift, x, y);
+            if (button == mbLeft && FHandle && GetCapture() == FHandle) ReleaseCapture();
             return;
         case WM_MOUSEMOVE:
             MouseMove(x, y);
             if (FFlat && !FMouseInControl) Invalidate();
             break;
-        case WM_LBUTTONUP: {
-            // Our own click logic replaces the base class's; the capture goes after it, so
-            // that losing it does not end the press first.
-            const bool dragging = FDragging;
-            MouseUp(x, y);
-            if (FHandle && GetCapture() == FHandle) ReleaseCapture();
-            if (OnMouseUp && dragging) OnMouseUp(this, mbLeft, 0, x, y);
-            return;
-        }
         case WM_MOUSELEAVE:
             if (FFlat) Invalidate();
             break;
@@ -192,19 +223,18 @@ void TSpeedButton::PaintGlyph(HDC dc, const RECT& r) {
     const int y = r.top + (r.bottom - r.top - height) / 2;
     const int index = GlyphIndex();
     if (FNumGlyphs < 4 && !Enabled()) {
-        // One image only: draw it greyed through DrawState's embossing.
-        TBitmapHandle single(CreateCompatibleBitmap(dc, width, height));
-        TMemoryDC work(CreateCompatibleDC(dc));
-        {
-            TSelectObject selectWork(work.Get(), single.Get());
-            TBrushHandle face(CreateSolidBrush(ColorToRGB(clBtnFace)));
-            RECT all{0, 0, width, height};
-            FillRect(work.Get(), &all, face.Get());
-            TransparentBlt(work.Get(), 0, 0, width, height, source.Get(), 0, 0, width, height,
-                           transparent);
+        // One image only: the classic engraved look, the shape in shadow over a highlight
+        // one pixel down and right.
+        const COLORREF highlight = ColorToRGB(clBtnHighlight);
+        const COLORREF shadow = ColorToRGB(clBtnShadow);
+        for (int pass = 0; pass < 2; ++pass) {
+            const int offset = pass == 0 ? 1 : 0;
+            for (int py = 0; py < height; ++py)
+                for (int px = 0; px < width; ++px)
+                    if (GetPixel(source.Get(), px, py) != transparent)
+                        SetPixelV(dc, x + px + offset, y + py + offset,
+                                  pass == 0 ? highlight : shadow);
         }
-        DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(single.Get()), 0, x, y, width,
-                   height, DST_BITMAP | DSS_DISABLED);
         return;
     }
     TransparentBlt(dc, x, y, width, height, source.Get(), index * width, 0, width, height,

@@ -111,6 +111,12 @@ void TLabel::SetShowAccelChar(bool show) {
     Invalidate();
 }
 
+void TLabel::SetWordWrap(bool wordWrap) {
+    FWordWrap = wordWrap;
+    AdjustBounds();
+    Invalidate();
+}
+
 void TLabel::CaptionChanged() {
     AdjustBounds();
     Invalidate();
@@ -122,11 +128,18 @@ void TLabel::FontChanged() {
 }
 
 UINT TLabel::DrawFlags() const {
-    UINT flags = DT_SINGLELINE | DT_TOP;
+    UINT flags = (FWordWrap ? DT_WORDBREAK | DT_EXPANDTABS : DT_SINGLELINE) | DT_TOP;
     if (!FShowAccelChar) flags |= DT_NOPREFIX;
     if (FAlignment == taCenter) flags |= DT_CENTER;
     if (FAlignment == taRightJustify) flags |= DT_RIGHT;
+    if (FRightToLeft) flags |= DT_RTLREADING;
     return flags;
+}
+
+void TLabel::SetRightToLeft(bool rightToLeft) {
+    FRightToLeft = rightToLeft;
+    AdjustBounds();
+    Invalidate();
 }
 
 void TLabel::AdjustBounds() {
@@ -134,7 +147,7 @@ void TLabel::AdjustBounds() {
     // Measure where the text is drawn: the label's own window once it has one.
     TWindowDC screen(FHandle);
     TSelectObject font(screen.Get(), Font().Handle());
-    RECT r{0, 0, 0, 0};
+    RECT r{0, 0, FWordWrap ? Width() : 0, 0};
     // An empty caption still has the height of a line of text.
     const std::wstring text = Caption().empty() ? L" " : Caption();
     DrawTextW(screen.Get(), text.c_str(), static_cast<int>(text.size()), &r,

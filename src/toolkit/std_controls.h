@@ -60,6 +60,13 @@ class TLabel : public TControl {
     void SetTransparent(bool transparent);
     bool ShowAccelChar() const { return FShowAccelChar; }
     void SetShowAccelChar(bool show);
+    // Word wrap: the text breaks into lines within the label's width (tabs expanded), and
+    // AutoSize keeps that width as the limit while fitting the label to the wrapped text.
+    // Right-to-left reading order, for text in right-to-left scripts.
+    bool RightToLeft() const { return FRightToLeft; }
+    void SetRightToLeft(bool rightToLeft);
+    bool WordWrap() const { return FWordWrap; }
+    void SetWordWrap(bool wordWrap);
 
   protected:
     void Paint(HDC dc) override;
@@ -75,4 +82,6 @@ class TLabel : public TControl {
     TAlignment FAlignment = taLeftJustify;
     bool FTransparent = false;
     bool FShowAccelChar = true;
+    bool FWordWrap = false;
+    bool FRightToLeft = false;
 };

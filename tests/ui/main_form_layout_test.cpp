@@ -1,11 +1,13 @@
 // The main window's controls where a user finds them, and what creation gives them.
 #include "app/main_form.h"
+#include "controls/progress_wheel.h"
+#include "controls/timer_speed_button.h"
 #include "support/doctest_strings.h"
 #include "ui_support.h"
 
 namespace {
 
-enum TExpectedKind { ekEdit, ekLabel, ekKey, ekFlat };
+enum TExpectedKind { ekEdit, ekLabel, ekKey, ekFlat, ekWheel };
 
 struct TExpected {
     std::wstring Name;
@@ -30,6 +32,7 @@ std::vector<TExpected> ExpectedLayout() {
         {L"SpeedButtonExit", ekKey, 0, 134, 35, 22},
         {L"SpeedButtonCopy", ekKey, 222, 134, 35, 22},
         {L"Label5", ekLabel, 0, 160, 4, 14},
+        {L"ProgressWheel1", ekWheel, 222, 160, 35, 17},
         {L"SpeedButton1", ekKey, 266, 0, 47, 44},
         {L"SpeedButton2", ekKey, 316, 0, 47, 44},
         {L"SpeedButton3", ekKey, 366, 0, 47, 44},
@@ -70,7 +73,7 @@ RECT BoundsInBorder(TForm* form, TControl* control) {
 TEST_CASE("every control stands at its place with its kind") {
     TShownForm<TForm1> form;
     const auto expected = ExpectedLayout();
-    CHECK(expected.size() == 52);
+    CHECK(expected.size() == 53);
     for (const TExpected& row : expected) {
         CAPTURE(row.Name);
         auto* control = dynamic_cast<TControl*>(form->FindComponent(row.Name));
@@ -89,11 +92,32 @@ TEST_CASE("every control stands at its place with its kind") {
             case ekLabel:
                 CHECK(dynamic_cast<TLabel*>(control) != nullptr);
                 break;
+            case ekWheel: {
+                auto* wheel = dynamic_cast<TProgressWheel*>(control);
+                REQUIRE(wheel != nullptr);
+                CHECK(wheel->Max() == 50);
+                CHECK(wheel->Position() == 0);
+                CHECK_FALSE(wheel->ShowText());
+                break;
+            }
             case ekKey:
             case ekFlat: {
                 auto* button = dynamic_cast<TSpeedButton*>(control);
                 REQUIRE(button != nullptr);
                 CHECK(button->Flat() == (row.Kind == ekFlat));
+                // The character keys, the backspace, caps and small clear keys repeat or
+                // not, but all are the auto-repeat kind.
+                const bool timerKind = dynamic_cast<TTimerSpeedButton*>(control) != nullptr;
+                const bool isKey = row.Kind == ekKey && row.Name != L"SpeedButtonExit" &&
+                                   row.Name != L"SpeedButtonCopy" &&
+                                   row.Name != L"SpeedButtonClear";
+                CHECK(timerKind == isKey);
+                if (auto* key = dynamic_cast<TTimerSpeedButton*>(control)) {
+                    const bool plain = row.Name == L"SpeedButtonCL" ||
+                                       row.Name == L"SpeedButtonEdit1Clear" ||
+                                       row.Name == L"SpeedButtonEdit2Clear";
+                    CHECK(key->TimeBtnState() == (plain ? 0 : tbAllowTimer));
+                }
                 break;
             }
         }

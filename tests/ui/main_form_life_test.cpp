@@ -1,40 +1,9 @@
 // Activation, latching, the hot key and its atom over the main window's life.
-#include <thread>
-
 #include "app/main_form.h"
 #include "support/doctest_strings.h"
 #include "ui_support.h"
 
 namespace {
-
-// A window of another thread stands in for another program: activation from it is a
-// switch between programs, not a return from one of the program's own windows.
-class TForeignWindow {
-  public:
-    TForeignWindow() {
-        FThread = std::thread([this] {
-            FWindow = CreateWindowExW(0, L"STATIC", L"elsewhere", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                                      10, 10, 200, 100, nullptr, nullptr, nullptr, nullptr);
-            FThreadId = GetCurrentThreadId();
-            FReady = true;
-            MSG msg;
-            while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
-            DestroyWindow(FWindow);
-        });
-        while (!FReady) Sleep(1);
-    }
-    ~TForeignWindow() {
-        PostThreadMessageW(FThreadId, WM_QUIT, 0, 0);
-        FThread.join();
-    }
-    HWND Handle() const { return FWindow; }
-
-  private:
-    std::thread FThread;
-    volatile DWORD FThreadId = 0;
-    HWND FWindow = nullptr;
-    volatile bool FReady = false;
-};
 
 bool ActivateAndWait(HWND window) {
     return PumpUntil([window] {

@@ -68,14 +68,29 @@ bool BringToFront(HWND window) {
 void ClickAt(HWND window, int x, int y) {
     POINT p{x, y};
     ClientToScreen(window, &p);
-    SetCursorPos(p.x, p.y);
+    // Move there first, as a hand would, and let the move arrive before the button goes down.
+    INPUT move{};
+    move.type = INPUT_MOUSE;
+    move.mi.dx = MulDiv(p.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    move.mi.dy = MulDiv(p.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &move, sizeof(INPUT));
+    PumpUntil(
+        [&] {
+            POINT at;
+            GetCursorPos(&at);
+            return at.x == p.x && at.y == p.y;
+        },
+        500);
     PumpFor(10);
     INPUT inputs[2]{};
     inputs[0].type = INPUT_MOUSE;
     inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
     inputs[1].type = INPUT_MOUSE;
     inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, inputs, sizeof(INPUT));
+    SendInput(1, &inputs[0], sizeof(INPUT));
+    PumpFor(20);
+    SendInput(1, &inputs[1], sizeof(INPUT));
     PumpFor(10);
 }
 
@@ -143,4 +158,49 @@ double NowMs() {
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&now);
     return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+namespace {
+constexpr UINT kBlockMessage = WM_APP + 77;
+}
+
+TForeignWindow::TForeignWindow() : FReady(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
+    FThread = CreateThread(
+        nullptr, 0,
+        [](LPVOID self) -> DWORD {
+            static_cast<TForeignWindow*>(self)->Run();
+            return 0;
+        },
+        this, 0, &FThreadId);
+    WaitForSingleObject(FReady, 5000);
+}
+
+void TForeignWindow::Run() {
+    FWindow = CreateWindowExW(0, L"STATIC", L"elsewhere", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10,
+                              300, 120, nullptr, nullptr, nullptr, nullptr);
+    FEdit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 5, 5, 250, 24,
+                            FWindow, nullptr, nullptr, nullptr);
+    SetEvent(FReady);
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (msg.message == kBlockMessage) {
+            Sleep(static_cast<DWORD>(msg.wParam));
+            continue;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    DestroyWindow(FWindow);
+}
+
+void TForeignWindow::Block(int milliseconds) {
+    PostThreadMessageW(FThreadId, kBlockMessage, static_cast<WPARAM>(milliseconds), 0);
+    Sleep(20);  // let it start sleeping
+}
+
+TForeignWindow::~TForeignWindow() {
+    PostThreadMessageW(FThreadId, WM_QUIT, 0, 0);
+    WaitForSingleObject(FThread, 10000);
+    CloseHandle(FThread);
+    CloseHandle(FReady);
 }

@@ -66,3 +66,26 @@ class TChildProcess {
 
 // Milliseconds from a fixed start, with sub-millisecond resolution.
 double NowMs();
+
+// A top-level window of another thread, with a focused edit field: it stands in for
+// another program (activation from it is a switch between programs; F8 types into it).
+class TForeignWindow {
+  public:
+    TForeignWindow();
+    TForeignWindow(const TForeignWindow&) = delete;
+    TForeignWindow& operator=(const TForeignWindow&) = delete;
+    ~TForeignWindow();
+    HWND Handle() const { return FWindow; }
+    HWND Edit() const { return FEdit; }
+    // Makes the window's thread stop answering messages for a while.
+    void Block(int milliseconds);
+
+  private:
+    void Run();
+
+    HANDLE FThread = nullptr;
+    DWORD FThreadId = 0;
+    HWND FWindow = nullptr;
+    HWND FEdit = nullptr;
+    HANDLE FReady = nullptr;
+};

@@ -4,6 +4,7 @@
 //   resgen bmp24 picture.txt out.bmp            24-bit bitmap
 //   resgen bmp4 picture.txt out.bmp             4-bit bitmap, standard 16-colour palette
 //   resgen ico out.ico big.txt [smaller.txt...] icon, one image per art file, magenta clear
+//   resgen keys digits.txt letters.txt out.bmp  the key-picture strip, 4 bits per pixel
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "core/bmp.h"
+#include "core/key_cells.h"
 #include "core/pixel_art.h"
 
 namespace {
@@ -19,7 +21,8 @@ namespace {
 const char kUsage[] =
     "usage: resgen bmp24 IN.txt OUT.bmp\n"
     "       resgen bmp4 IN.txt OUT.bmp\n"
-    "       resgen ico OUT.ico IN.txt [IN.txt...]\n";
+    "       resgen ico OUT.ico IN.txt [IN.txt...]\n"
+    "       resgen keys DIGITS.txt LETTERS.txt OUT.bmp\n";
 
 // Writes beside the target and renames, so a failed run never leaves a half-written file
 // that a later build would take as up to date.
@@ -55,6 +58,16 @@ int Run(const std::vector<std::string>& args) {
         for (std::size_t i = 2; i < args.size(); ++i)
             images.push_back(velkari::LoadPixelArtFile(args[i]));
         WriteFile(args[1], velkari::EncodeIco(images));
+        return 0;
+    }
+    if (args.size() == 4 && args[0] == "keys") {
+        const velkari::TPixelImage digits = velkari::LoadPixelArtFile(args[1]);
+        const velkari::TPixelImage letters = velkari::LoadPixelArtFile(args[2]);
+        try {
+            WriteFile(args[3], velkari::EncodeBmp4(velkari::ComposeKeyCellStrip(digits, letters)));
+        } catch (const std::invalid_argument& e) {
+            throw std::runtime_error(args[1] + ", " + args[2] + ": " + e.what());
+        }
         return 0;
     }
     std::fputs(kUsage, stderr);

@@ -1,0 +1,35 @@
+// Stay on top and the About box: the pin key's stacking, and the system command that the
+// title bar's help button and F1 send.
+#include <windows.h>
+
+#include "dialogs/message_dialog.h"
+#include "main_form.h"
+#include "toolkit/application.h"
+
+const wchar_t kAboutAuthorLine[] = L"Written by the Velkari developers.";
+const wchar_t kAboutRightsLine[] = L"Free to use and share.";
+
+void TForm1::SpeedButtonPinClick(TObject*) {
+    // Only the stacking changes; a window that cannot be moved up simply stays where it is.
+    SetWindowPos(Handle(), SpeedButtonPin->Down() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+}
+
+void TForm1::ShowAboutBox() {
+    const std::wstring text = Caption() + L"\r\n" + kAboutAuthorLine + L"\r\n" + kAboutRightsLine;
+    // The icon comes from the executable's resources and is shared: nothing to free.
+    HICON icon = LoadIconW(Application->Instance(), L"MAINICON");
+    MessageDlgWithIcon(L"About " + Application->Title(), text, mtInformation, MsgDlgButtons({mbOK}),
+                       mrNone, L"", icon);
+}
+
+void TForm1::WMSysCommand(TMessage& message) {
+    // The help button would put the pointer into context-help mode; the About box
+    // answers it instead, and the system never sees the command.
+    if (message.WParam == SC_CONTEXTHELP) {
+        ShowAboutBox();
+        message.Result = 0;
+        return;
+    }
+    TForm::WndProc(message);
+}

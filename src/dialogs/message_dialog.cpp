@@ -1,0 +1,278 @@
+// Message boxes: the standard box built from its type, text and buttons, and
+// MessageDlgWithIcon.
+#include "message_dialog.h"
+
+#include <algorithm>
+#include <array>
+#include <stdexcept>
+#include <utility>
+
+#include "core/message_layout.h"
+#include "dialogs/dialog_units.h"
+#include "toolkit/application.h"
+#include "toolkit/buttons.h"
+#include "toolkit/std_controls.h"
+
+namespace {
+
+// The caption, component name and modal result of each button kind.
+struct TMsgDlgButtonInfo {
+    const wchar_t* Caption;
+    const wchar_t* Name;
+    TModalResult Result;
+};
+
+constexpr std::array<TMsgDlgButtonInfo, kMsgDlgBtnCount> kButtons{{
+    {L"&Yes", L"Yes", mrYes},
+    {L"&No", L"No", mrNo},
+    {L"OK", L"OK", mrOk},
+    {L"Cancel", L"Cancel", mrCancel},
+    {L"&Abort", L"Abort", mrAbort},
+    {L"&Retry", L"Retry", mrRetry},
+    {L"&Ignore", L"Ignore", mrIgnore},
+    {L"&All", L"All", 8},
+    {L"N&o to All", L"NoToAll", 9},
+    {L"Yes to &All", L"YesToAll", 10},
+    {L"&Help", L"Help", mrNone},  // result 0: the box stays open
+}};
+
+struct TTypeInfo {
+    const wchar_t* Symbol;  // a system icon, or null
+    const wchar_t* Title;   // null: the application's title
+};
+
+const TTypeInfo kTypes[] = {
+    {IDI_EXCLAMATION, L"Warning"}, {IDI_HAND, L"Error"}, {IDI_ASTERISK, L"Information"},
+    {IDI_QUESTION, L"Confirm"},    {nullptr, nullptr},
+};
+
+const TTypeInfo& TypeInfo(TMsgDlgType type) {
+    return kTypes[std::min<unsigned>(type, mtCustom)];
+}
+
+bool Has(TMsgDlgButtons set, TMsgDlgBtn kind) {
+    return (set >> kind) & 1u;
+}
+
+// Enter presses OK, else Yes, else Retry; Esc presses Cancel, else No, else OK.
+int DefaultKind(TMsgDlgButtons set) {
+    if (Has(set, mbOK)) return mbOK;
+    if (Has(set, mbYes)) return mbYes;
+    return mbRetry;
+}
+
+int CancelKind(TMsgDlgButtons set) {
+    if (Has(set, mbCancel)) return mbCancel;
+    if (Has(set, mbNo)) return mbNo;
+    return mbOK;
+}
+
+// The system's message font, which message boxes are written in.
+void UseMessageFont(TFont& font) {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    // Without the metrics the form keeps the toolkit's default font.
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) return;
+    font.SetName(metrics.lfMessageFont.lfFaceName);
+    font.SetHeight(metrics.lfMessageFont.lfHeight);
+    font.SetCharset(metrics.lfMessageFont.lfCharSet);
+}
+
+// A form owned by the application until it is handed on: freed if building it fails.
+class TFormGuard {
+  public:
+    explicit TFormGuard(TForm* form) : FForm(form) {}
+    TFormGuard(const TFormGuard&) = delete;
+    TFormGuard& operator=(const TFormGuard&) = delete;
+    ~TFormGuard() {
+        if (FForm && Application) Application->DestroyComponent(FForm);
+    }
+    TForm* Release() { return std::exchange(FForm, nullptr); }
+
+  private:
+    TForm* FForm;
+};
+
+// The dialog's canvas: a DC of its window with its font selected.
+class TFormCanvas {
+  public:
+    explicit TFormCanvas(TForm* form)
+        : FDC(form->Handle()), FFont(FDC.Get(), form->Font().Handle()) {}
+    HDC Get() const { return FDC.Get(); }
+
+  private:
+    TWindowDC FDC;
+    TSelectObject FFont;
+};
+
+int TextWidth(HDC dc, const wchar_t* text) {
+    RECT r{0, 0, 0, 0};
+    DrawTextW(dc, text, -1, &r, DT_CALCRECT | DT_LEFT | DT_SINGLELINE);
+    return r.right;
+}
+
+// The standard title of a type; the application's title for the custom type.
+std::wstring MsgDlgTitle(TMsgDlgType type) {
+    const wchar_t* title = TypeInfo(type).Title;
+    if (title) return title;
+    return Application ? Application->Title() : std::wstring();
+}
+
+void Place(TControl* control, const velkari::TBox& box) {
+    control->SetBounds(box.Left, box.Top, box.Width, box.Height);
+}
+
+velkari::TBox BoxOf(const TControl* control) {
+    return {control->Left(), control->Top(), control->Width(), control->Height()};
+}
+
+}  // namespace
+
+TMessageForm::TMessageForm(TComponent* owner, bool rightToLeft)
+    // Right to left whatever the system's locale: the text is Unicode and shows as written.
+    : TForm(owner), FRightToLeft(rightToLeft) {
+    SetBorderStyle(bsDialog);
+    SetBorderIcons(biSystemMenu);
+    SetPosition(poDesigned);
+    UseMessageFont(Font());
+}
+
+TMessageForm* CreateMessageDialog(const std::wstring& msg, TMsgDlgType type, TMsgDlgButtons buttons,
+                                  bool rightToLeft) {
+    if (!Application) throw std::logic_error("A message box needs the application object");
+    auto* dialog = Application->Create<TMessageForm>(rightToLeft);
+    TFormGuard guard(dialog);
+    dialog->SetCaption(MsgDlgTitle(type));
+    const bool rtl = dialog->RightToLeft();
+
+    velkari::TMessageLayoutInput input;
+    input.HasSymbol = TypeInfo(type).Symbol != nullptr;
+    input.RightToLeft = rtl;
+    {
+        TFormCanvas canvas(dialog);
+        input.Units = MeasureDialogUnits(canvas.Get());
+        RECT text{0, 0, velkari::MessageWrapWidth(GetSystemMetrics(SM_CXSCREEN)), 0};
+        DrawTextW(canvas.Get(), msg.c_str(), static_cast<int>(msg.size()), &text,
+                  DT_EXPANDTABS | DT_CALCRECT | DT_WORDBREAK | (rtl ? DT_RTLREADING : 0));
+        input.TextWidth = text.right;
+        input.TextHeight = text.bottom;
+        for (int kind = 0; kind < kMsgDlgBtnCount; ++kind) {
+            if (!Has(buttons, static_cast<TMsgDlgBtn>(kind))) continue;
+            ++input.ButtonCount;
+            input.WidestCaption =
+                std::max(input.WidestCaption, TextWidth(canvas.Get(), kButtons[kind].Caption));
+        }
+    }
+    const velkari::TMessageLayout layout = velkari::LayOutMessageBox(input);
+
+    if (input.HasSymbol) {
+        auto* image = dialog->Create<TImage>();
+        image->SetName(L"Image");
+        image->SetIcon(LoadIconW(nullptr, TypeInfo(type).Symbol), velkari::kMessageSymbolSize,
+                       velkari::kMessageSymbolSize);
+        Place(image, layout.Symbol);
+        image->SetParent(dialog);
+    }
+    auto* label = dialog->Create<TLabel>();
+    label->SetName(L"Message");
+    label->SetParent(dialog);
+    label->SetWordWrap(true);
+    if (rtl) {
+        label->SetAlignment(taRightJustify);
+        label->SetRightToLeft(true);
+    }
+    Place(label, layout.Text);
+    label->SetCaption(msg);
+
+    const int defaultKind = DefaultKind(buttons);
+    const int cancelKind = CancelKind(buttons);
+    size_t index = 0;
+    for (int kind = 0; kind < kMsgDlgBtnCount; ++kind) {
+        if (!Has(buttons, static_cast<TMsgDlgBtn>(kind))) continue;
+        auto* button = dialog->Create<TButton>();
+        button->SetName(kButtons[kind].Name);
+        button->SetCaption(kButtons[kind].Caption);
+        button->SetModalResult(kButtons[kind].Result);
+        button->SetDefault(kind == defaultKind);
+        button->SetCancel(kind == cancelKind);
+        Place(button, layout.Buttons[index++]);
+        button->SetParent(dialog);
+    }
+
+    dialog->SetClientSize(layout.ClientWidth, layout.ClientHeight);
+    RECT window;
+    GetWindowRect(dialog->Handle(), &window);
+    const int width = window.right - window.left;
+    const int height = window.bottom - window.top;
+    const velkari::TPoint2 origin = velkari::CentreOnScreen(
+        GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), width, height);
+    dialog->SetBounds(origin.X, origin.Y, width, height);
+    guard.Release();
+    return dialog;
+}
+
+void TailorMessageDialog(TMessageForm* dialog, const std::wstring& caption,
+                         const std::wstring& fontName, HICON icon, SIZE iconSize,
+                         TModalResult defaultResult) {
+    velkari::TDialogUnits units;
+    {
+        TFormCanvas canvas(dialog);
+        units = MeasureDialogUnits(canvas.Get());
+    }
+    const int horzMargin = velkari::HorzUnitsToPixels(velkari::kMessageMargin, units);
+
+    // The size and the places of the parts stay; the label follows the font below.
+    if (!fontName.empty()) dialog->Font().SetName(fontName);
+
+    auto* label = dynamic_cast<TLabel*>(dialog->FindComponent(L"Message"));
+    if (label) {
+        // Show '&' as it is, and fit the label to its text in the current font, wrapped
+        // within its current width. Right to left the label keeps its right edge.
+        const int right = label->Left() + label->Width();
+        label->SetShowAccelChar(false);
+        label->SetAutoSize(false);
+        label->SetAutoSize(true);
+        if (dialog->RightToLeft())
+            label->SetBounds(right - label->Width(), label->Top(), label->Width(), label->Height());
+    }
+
+    if (!caption.empty()) dialog->SetCaption(caption);
+
+    if (icon) {
+        if (auto* image = dynamic_cast<TImage*>(dialog->FindComponent(L"Image"))) {
+            velkari::TIconPlacement current{dialog->ClientWidth(), BoxOf(image), {}, false};
+            if (label) {
+                current.Text = BoxOf(label);
+                current.HasText = true;
+            }
+            const velkari::TIconPlacement placed = velkari::PlaceIcon(
+                current, iconSize.cx, iconSize.cy, horzMargin, dialog->RightToLeft());
+            image->SetIcon(icon, iconSize.cx, iconSize.cy);
+            Place(image, placed.Symbol);
+            if (placed.ClientWidth != current.ClientWidth)
+                dialog->SetClientSize(placed.ClientWidth, dialog->ClientHeight());
+            if (label) Place(label, placed.Text);
+        }
+    }
+
+    for (int i = 0; i < dialog->ComponentCount(); ++i) {
+        auto* button = dynamic_cast<TButton*>(dialog->Components(i));
+        if (!button) continue;
+        const bool isDefault = button->ModalResult() == defaultResult;
+        button->SetDefault(isDefault);
+        if (isDefault) dialog->SetActiveControl(button);
+    }
+}
+
+TModalResult MessageDlgWithIcon(const std::wstring& caption, const std::wstring& msg,
+                                TMsgDlgType type, TMsgDlgButtons buttons,
+                                TModalResult defaultResult, const std::wstring& fontName,
+                                HICON icon) {
+    // The custom type has no image to take the icon; the information type has.
+    if (icon && type == mtCustom) type = mtInformation;
+    TMessageForm* dialog = CreateMessageDialog(msg, type, buttons);
+    TFormGuard guard(dialog);
+    const SIZE iconSize{GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)};
+    TailorMessageDialog(dialog, caption, fontName, icon, iconSize, defaultResult);
+    return dialog->ShowModal();
+}

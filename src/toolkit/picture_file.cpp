@@ -1,0 +1,132 @@
+// Bitmap pixels and BMP files. The program encodes BMP files itself: Wine's WIC encoder
+// writes a wrong size into the header of 4-bit files.
+#include "picture_file.h"
+
+#include <algorithm>
+
+#include "win32_error.h"
+
+namespace {
+
+BITMAPINFO TopDown24(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+std::size_t Stride24(int width) {
+    return (static_cast<std::size_t>(width) * 3 + 3) / 4 * 4;
+}
+
+std::wstring SystemMessage(DWORD code) {
+    wchar_t* buffer = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::wstring text = length ? std::wstring(buffer, length) : L"Error " + std::to_wstring(code);
+    if (buffer) LocalFree(buffer);
+    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' '))
+        text.pop_back();
+    return text;
+}
+
+[[noreturn]] void ThrowCreateError(const std::wstring& fileName, DWORD code) {
+    throw EToolkitError(L"Cannot create file \"" + fileName + L"\". " + SystemMessage(code));
+}
+
+struct TFileTraits {
+    using Handle = HANDLE;
+    static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
+    static void Close(Handle h) noexcept { CloseHandle(h); }
+};
+using TFileHandle = TUnique<TFileTraits>;
+
+// A temporary file that is deleted unless it was put in place.
+class TTemporaryFile {
+  public:
+    explicit TTemporaryFile(std::wstring path) : FPath(std::move(path)) {}
+    TTemporaryFile(const TTemporaryFile&) = delete;
+    TTemporaryFile& operator=(const TTemporaryFile&) = delete;
+    ~TTemporaryFile() {
+        if (!FKept) DeleteFileW(FPath.c_str());  // best effort: the error in flight matters
+    }
+    const std::wstring& Path() const { return FPath; }
+    void Keep() { FKept = true; }
+
+  private:
+    std::wstring FPath;
+    bool FKept = false;
+};
+
+}  // namespace
+
+TBitmapHandle CreatePixelBitmap(int width, int height) {
+    BITMAPINFO info = TopDown24(width, height);
+    void* bits = nullptr;
+    TBitmapHandle bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap) throw EWin32Error(L"CreateDIBSection");
+    std::fill_n(static_cast<std::uint8_t*>(bits), Stride24(width) * height, 0xFF);
+    return bitmap;
+}
+
+velkari::TPixelImage BitmapPixels(HBITMAP bitmap) {
+    BITMAP header{};
+    if (!GetObjectW(bitmap, sizeof(header), &header)) throw EWin32Error(L"GetObject");
+    const int width = header.bmWidth;
+    const int height = header.bmHeight < 0 ? -header.bmHeight : header.bmHeight;
+    BITMAPINFO info = TopDown24(width, height);
+    std::vector<std::uint8_t> rows(Stride24(width) * height);
+    TWindowDC screen(nullptr);
+    if (GetDIBits(screen.Get(), bitmap, 0, static_cast<UINT>(height), rows.data(), &info,
+                  DIB_RGB_COLORS) != height)
+        throw EWin32Error(L"GetDIBits");
+    velkari::TPixelImage image(width, height);
+    for (int y = 0; y < height; ++y) {
+        const std::uint8_t* row = rows.data() + Stride24(width) * y;
+        for (int x = 0; x < width; ++x)
+            image.Set(x, y, row[3 * x] | row[3 * x + 1] << 8 | row[3 * x + 2] << 16);
+    }
+    return image;
+}
+
+void WriteFileAtomically(const std::wstring& fileName, const std::vector<std::uint8_t>& bytes) {
+    wchar_t full[MAX_PATH * 4] = {};
+    const DWORD length = GetFullPathNameW(fileName.c_str(), MAX_PATH * 4, full, nullptr);
+    if (length == 0 || length >= MAX_PATH * 4) ThrowCreateError(fileName, GetLastError());
+
+    // Beside the target, so the final move stays on one volume; named after this process, so
+    // a leftover of an earlier crash is simply overwritten.
+    const std::wstring temporaryName =
+        std::wstring(full) + L".~" + std::to_wstring(GetCurrentProcessId()) + L".tmp";
+    // Declared first, so it is deleted after the handle below is closed.
+    TTemporaryFile temporary(temporaryName);
+    TFileHandle file(CreateFileW(temporaryName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) ThrowCreateError(fileName, GetLastError());
+    DWORD written = 0;
+    if (!WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
+        written != bytes.size() || !FlushFileBuffers(file.Get()))
+        ThrowCreateError(fileName, GetLastError());
+    file.Reset();
+    if (!MoveFileExW(temporary.Path().c_str(), full,
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        ThrowCreateError(fileName, GetLastError());
+    temporary.Keep();
+}
+
+void SaveBitmapFile(HBITMAP bitmap, const std::wstring& fileName) {
+    const velkari::TPixelImage pixels = BitmapPixels(bitmap);
+    bool standard = true;
+    for (velkari::TRgb colour : pixels.Pixels)
+        if (velkari::StandardPaletteIndex(colour) < 0) {
+            standard = false;
+            break;
+        }
+    WriteFileAtomically(fileName,
+                        standard ? velkari::EncodeBmp4(pixels) : velkari::EncodeBmp24(pixels));
+}

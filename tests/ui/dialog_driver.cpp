@@ -1,0 +1,101 @@
+// Driving modal dialogs from a test.
+#include "dialog_driver.h"
+
+#include <doctest/doctest.h>
+
+namespace {
+
+TDialogDriver* CurrentDriver = nullptr;
+
+INPUT Key(WORD vk, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return input;
+}
+
+}  // namespace
+
+TDialogDriver::TDialogDriver(std::wstring title, std::vector<TStep> steps, int intervalMs)
+    : FTitle(std::move(title)), FSteps(std::move(steps)) {
+    REQUIRE(CurrentDriver == nullptr);
+    CurrentDriver = this;
+    FTimer = SetTimer(nullptr, 0, static_cast<UINT>(intervalMs), Tick);
+    REQUIRE(FTimer != 0);
+}
+
+TDialogDriver::~TDialogDriver() {
+    KillTimer(nullptr, FTimer);
+    CurrentDriver = nullptr;
+}
+
+void CALLBACK TDialogDriver::Tick(HWND, UINT, UINT_PTR, DWORD) {
+    TDialogDriver* self = CurrentDriver;
+    // A step that runs a modal loop of its own must not be entered again from inside it.
+    if (!self || self->FRunning || self->Finished()) return;
+    HWND dialog = FindThreadWindow(self->FTitle);
+    if (!dialog) return;
+    self->FRunning = true;
+    try {
+        self->FSteps[static_cast<size_t>(self->FDone)](dialog);
+    } catch (...) {
+        FAIL_CHECK("a dialog step threw");
+    }
+    ++self->FDone;
+    self->FRunning = false;
+}
+
+HWND FindThreadWindow(const std::wstring& title) {
+    struct TSearch {
+        const std::wstring* Title;
+        HWND Found;
+    } search{&title, nullptr};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<TSearch*>(data);
+            wchar_t text[256] = {};
+            GetWindowTextW(window, text, 256);
+            if (IsWindowVisible(window) && *s->Title == text) {
+                s->Found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.Found;
+}
+
+void SendKey(WORD vk, bool withAlt) {
+    std::vector<INPUT> inputs;
+    if (withAlt) inputs.push_back(Key(VK_MENU, false));
+    inputs.push_back(Key(vk, false));
+    inputs.push_back(Key(vk, true));
+    if (withAlt) inputs.push_back(Key(VK_MENU, true));
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+bool ClickCloseBox(HWND window) {
+    RECT frame, client;
+    GetWindowRect(window, &frame);
+    GetClientRect(window, &client);
+    POINT clientTop{0, 0};
+    ClientToScreen(window, &clientTop);
+    // Walk the caption's middle from the right until the window says "close box".
+    const int y = (frame.top + clientTop.y) / 2;
+    for (int x = frame.right - 1; x > frame.left; --x) {
+        const LRESULT hit = SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(x, y));
+        if (hit != HTCLOSE) continue;
+        SetCursorPos(x, y);
+        INPUT inputs[2]{};
+        inputs[0].type = INPUT_MOUSE;
+        inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+        inputs[1].type = INPUT_MOUSE;
+        inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        SendInput(2, inputs, sizeof(INPUT));
+        return true;
+    }
+    return false;
+}

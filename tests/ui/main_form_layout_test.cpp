@@ -1,4 +1,7 @@
 // The main window's controls where a user finds them, and what creation gives them.
+#include <windows.h>
+#include <commctrl.h>
+
 #include "app/main_form.h"
 #include "controls/progress_wheel.h"
 #include "controls/timer_speed_button.h"
@@ -192,4 +195,28 @@ TEST_CASE("the F8 line shows the help cursor") {
     SendMessageW(label, WM_SETCURSOR, reinterpret_cast<WPARAM>(label),
                  MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     CHECK(GetCursor() == LoadCursorW(nullptr, IDC_HELP));
+}
+
+TEST_CASE("resting the mouse on a letter key shows its digit as a tooltip") {
+    TShownForm<TForm1> form;
+    auto* key = dynamic_cast<TControl*>(form->FindComponent(L"SpeedButtonS"));
+    REQUIRE(key);
+    HWND tip = Application->HintWindow();
+    REQUIRE(tip != nullptr);
+    // Come in from outside, then rest on the key.
+    MoveMouseTo(key->Handle(), -30, -30);
+    PumpFor(100);
+    MoveMouseTo(key->Handle(), 6, 6);
+    MoveMouseTo(key->Handle(), 7, 6);
+    const bool shown = PumpUntil([&] { return IsWindowVisible(tip) != FALSE; }, 3000);
+    REQUIRE(shown);
+    wchar_t text[16] = {};
+    TOOLINFOW info{};
+    info.cbSize = sizeof(info);
+    info.hwnd = key->Handle();
+    info.uId = reinterpret_cast<UINT_PTR>(key->Handle());
+    info.lpszText = text;
+    SendMessageW(tip, TTM_GETTEXTW, 16, reinterpret_cast<LPARAM>(&info));
+    CHECK(std::wstring(text) == L"7");
+    MoveMouseTo(form->Handle(), -30, -30);
 }

@@ -116,3 +116,49 @@ TEST_CASE("a key without the repeat flag is a plain speed button") {
     CHECK(bench.Clicks.size() == 1);
     CHECK(bench.Key->RepeatTimer() == nullptr);
 }
+
+namespace {
+
+// Paints the button into a bitmap and says whether the column x has a focus dot between
+// rows top and bottom (exclusive), where the plain face has none.
+struct TPainted {
+    std::vector<COLORREF> Pixels;
+    int Width, Height;
+    COLORREF At(int x, int y) const { return Pixels[static_cast<size_t>(y * Width + x)]; }
+    bool DottedColumn(int x, int top, int bottom) const {
+        for (int y = top; y < bottom; ++y)
+            if (At(x, y) != At(20, 20)) return true;
+        return false;
+    }
+};
+
+TPainted Paint(TControl* control) {
+    TPainted painted{{}, control->Width(), control->Height()};
+    TWindowDC screen(nullptr);
+    TMemoryDC dc(CreateCompatibleDC(screen.Get()));
+    TBitmapHandle bitmap(CreateCompatibleBitmap(screen.Get(), painted.Width, painted.Height));
+    TSelectObject select(dc.Get(), bitmap.Get());
+    SendMessageW(control->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
+    for (int y = 0; y < painted.Height; ++y)
+        for (int x = 0; x < painted.Width; ++x) painted.Pixels.push_back(GetPixel(dc.Get(), x, y));
+    return painted;
+}
+
+}  // namespace
+
+TEST_CASE("the focus rectangle sits 3 pixels inside the face, one further when pressed") {
+    TKeyBench bench;
+    const TPainted plain = Paint(bench.Key);
+    bench.Key->SetTimeBtnState(tbAllowTimer | tbFocusRect);
+    const TPainted up = Paint(bench.Key);
+    CHECK_FALSE(plain.DottedColumn(3, 5, 39));
+    CHECK(up.DottedColumn(3, 5, 39));   // left edge
+    CHECK(up.DottedColumn(43, 5, 39));  // right edge, the last column inside 44
+    CHECK_FALSE(up.DottedColumn(44, 5, 39));
+    bench.Press();
+    const TPainted down = Paint(bench.Key);
+    bench.Send(WM_LBUTTONUP, 0);
+    CHECK(down.DottedColumn(4, 6, 40));
+    CHECK(down.DottedColumn(44, 6, 40));
+    CHECK_FALSE(down.DottedColumn(3, 6, 40));
+}

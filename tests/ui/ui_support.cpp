@@ -65,10 +65,9 @@ bool BringToFront(HWND window) {
     });
 }
 
-void ClickAt(HWND window, int x, int y) {
+void MoveMouseTo(HWND window, int x, int y) {
     POINT p{x, y};
     ClientToScreen(window, &p);
-    // Move there first, as a hand would, and let the move arrive before the button goes down.
     INPUT move{};
     move.type = INPUT_MOUSE;
     move.mi.dx = MulDiv(p.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
@@ -82,6 +81,11 @@ void ClickAt(HWND window, int x, int y) {
             return at.x == p.x && at.y == p.y;
         },
         500);
+}
+
+void ClickAt(HWND window, int x, int y) {
+    // Move there first, as a hand would, and let the move arrive before the button goes down.
+    MoveMouseTo(window, x, y);
     PumpFor(10);
     INPUT inputs[2]{};
     inputs[0].type = INPUT_MOUSE;

@@ -43,6 +43,8 @@ class TShownForm {
     T* FForm;
 };
 
+// Moves the mouse to a point of a window, as real input.
+void MoveMouseTo(HWND window, int x, int y);
 // Clicks the left mouse button at a point of a window, as real input.
 void ClickAt(HWND window, int x, int y);
 

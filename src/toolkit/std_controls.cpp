@@ -130,7 +130,10 @@ void TLabel::FontChanged() {
 UINT TLabel::DrawFlags() const {
     UINT flags = (FWordWrap ? DT_WORDBREAK | DT_EXPANDTABS : DT_SINGLELINE) | DT_TOP;
     if (!FShowAccelChar) flags |= DT_NOPREFIX;
-    if (FAlignment == taCenter) flags |= DT_CENTER;
+    // A single line sized to its text fills the label: it is drawn from the left, so the
+    // room left for the last glyph's ink stays at the right.
+    const bool fitted = FAutoSize && !FWordWrap;
+    if (FAlignment == taCenter && !fitted) flags |= DT_CENTER;
     if (FAlignment == taRightJustify) flags |= DT_RIGHT;
     if (FRightToLeft) flags |= DT_RTLREADING;
     return flags;
@@ -152,7 +155,10 @@ void TLabel::AdjustBounds() {
     const std::wstring text = Caption().empty() ? L" " : Caption();
     DrawTextW(screen.Get(), text.c_str(), static_cast<int>(text.size()), &r,
               DrawFlags() | DT_CALCRECT);
-    const int width = Caption().empty() ? 4 : static_cast<int>(r.right);
+    // Smoothed glyphs may reach a pixel or two past their advance width; leave room so
+    // the last letter is not cut.
+    constexpr int kInkSlack = 3;
+    const int width = Caption().empty() ? 4 : static_cast<int>(r.right) + kInkSlack;
     SetBounds(Left(), Top(), width, static_cast<int>(r.bottom));
 }
 

@@ -3,6 +3,7 @@
 #   make test        build everything and run every test
 #   make screenshot  picture of the main window: build/screenshots/main.png
 #   make bench       build and run the benchmarks
+#   make dist        build/dist/velkari-2.9-win64.zip, checked to need only system DLLs
 #   make deps        install the Debian packages the build and the tests need
 #   make clean
 
@@ -15,7 +16,7 @@ PACKAGES := cmake make g++ doctest-dev g++-mingw-w64-x86-64-posix binutils-mingw
 	wine wine64 xvfb xauth xdotool x11-utils fonts-wine fonts-liberation imagemagick sox \
 	multimon-ng clang-format
 
-.PHONY: all deps build host win run test test-host test-win screenshot bench clean
+.PHONY: all deps build host win run test test-host test-win screenshot bench dist clean
 
 all: build
 
@@ -65,6 +66,9 @@ bench: build
 	@for b in $(HOST_DIR)/bench_*; do [ -x "$$b" ] && "$$b"; done; \
 	VELKARI_BUILD_DIR=$(CURDIR)/$(WIN_DIR) tools/with-xvfb bash -c \
 	  'tools/wine-prefix start && for b in $(WIN_DIR)/bench_*.exe; do tools/wine-run "$$b"; done'
+
+dist: win
+	tools/dist $(WIN_DIR)/velkari.exe
 
 clean:
 	rm -rf build

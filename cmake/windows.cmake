@@ -60,7 +60,7 @@ set_property(SOURCE ${VELKARI_RC} APPEND PROPERTY
                             ${CMAKE_SOURCE_DIR}/resources/velkari.manifest)
 add_executable(velkari WIN32 src/app/main.cpp ${VELKARI_RC})
 target_link_libraries(velkari PRIVATE velkari_app)
-target_link_options(velkari PRIVATE -municode)
+target_link_options(velkari PRIVATE -municode $<$<CONFIG:Release>:-s>)
 add_dependencies(velkari velkari_resources)
 
 # Windows tests: one executable per folder, each linked with the program's resources so the

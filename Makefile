@@ -3,6 +3,7 @@
 #   make test        build everything and run every test
 #   make screenshot  picture of the main window: build/screenshots/main.png
 #   make bench       build and run the benchmarks
+#   make fuzz        libFuzzer over the core for a bounded time (FUZZ_SECONDS, default 60)
 #   make dist        build/dist/velkari-2.9-win64.zip, checked to need only system DLLs
 #   make deps        install the Debian packages the build and the tests need
 #   make clean
@@ -14,9 +15,9 @@ JOBS ?= $(shell nproc)
 
 PACKAGES := cmake make g++ doctest-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
 	wine wine64 xvfb xauth xdotool x11-utils fonts-wine fonts-liberation imagemagick sox \
-	multimon-ng clang-format
+	multimon-ng clang-format clang libclang-rt-14-dev
 
-.PHONY: all deps build host win run test test-host test-win screenshot bench dist clean
+.PHONY: all deps build host win run test test-host test-win screenshot bench dist fuzz clean
 
 all: build
 
@@ -66,6 +67,10 @@ bench: build
 	@for b in $(HOST_DIR)/bench_*; do [ -x "$$b" ] && "$$b"; done; \
 	VELKARI_BUILD_DIR=$(CURDIR)/$(WIN_DIR) tools/with-xvfb bash -c \
 	  'tools/wine-prefix start && for b in $(WIN_DIR)/bench_*.exe; do tools/wine-run "$$b"; done'
+
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	tools/fuzz $(FUZZ_SECONDS)
 
 dist: win
 	tools/dist $(WIN_DIR)/velkari.exe

@@ -79,11 +79,14 @@ TPixelRect InnerDiscRect(const TPixelRect& bigSquare, int innerSize) {
     return {bigSquare.Left + dx, bigSquare.Top + dy, bigSquare.Right - dx, bigSquare.Bottom - dy};
 }
 
+// An empty range (which a wheel never has, as Min < Max) counts as nothing done.
 double DoneFraction(std::int32_t position, std::int32_t min, std::int32_t max) {
+    if (max <= min) return 0.0;
     return (static_cast<double>(position) - min) / (static_cast<double>(max) - min);
 }
 
 std::int64_t DonePercent(std::int32_t position, std::int32_t min, std::int32_t max) {
+    if (max <= min) return 0;
     return (static_cast<std::int64_t>(position) - min) * 100 /
            (static_cast<std::int64_t>(max) - min);
 }

@@ -74,3 +74,9 @@ TEST_CASE("the text is centred in the client area and raised by a large inner di
     // Wider than the control: the halving truncates toward zero.
     CHECK(PercentTextRect(35, 17, 42, 13, 0) == TPixelRect{-3, 2, 38, 15});
 }
+
+TEST_CASE("an empty or reversed range counts as nothing done instead of dividing by zero") {
+    CHECK(velkari::DonePercent(0, 8, 8) == 0);
+    CHECK(velkari::DonePercent(5, 9, 1) == 0);
+    CHECK(velkari::DoneFraction(3, 3, 3) == 0.0);
+}

@@ -15,14 +15,19 @@ JOBS ?= $(shell nproc)
 
 PACKAGES := cmake make g++ doctest-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
 	wine wine64 xvfb xauth xdotool x11-utils fonts-wine fonts-liberation imagemagick sox \
-	multimon-ng clang-format clang libclang-rt-14-dev
+	multimon-ng clang-format
 
-.PHONY: all deps build host win run test test-host test-win screenshot bench dist fuzz clean
+.PHONY: all deps build host win run test test-host test-win screenshot bench dist fuzz install-packages clean
 
 all: build
 
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+
 deps:
-	@missing=$$(for p in $(PACKAGES); do \
+	@$(MAKE) --no-print-directory install-packages WANTED="$(PACKAGES)"
+
+install-packages:
+	@missing=$$(for p in $(WANTED); do \
 	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; \
 	  done); \
 	if [ -n "$$missing" ]; then \
@@ -69,7 +74,8 @@ bench: build
 	  'tools/wine-prefix start && for b in $(WIN_DIR)/bench_*.exe; do tools/wine-run "$$b"; done'
 
 FUZZ_SECONDS ?= 60
-fuzz: deps
+fuzz:
+	@$(MAKE) --no-print-directory install-packages WANTED="$(FUZZ_PACKAGES)"
 	tools/fuzz $(FUZZ_SECONDS)
 
 dist: win

@@ -68,8 +68,13 @@ run: win
 screenshot: win
 	VELKARI_BUILD_DIR=$(CURDIR)/$(WIN_DIR) tools/screenshot $(WIN_DIR)/velkari.exe build/screenshots/main.png
 
-bench: build
-	@for b in $(HOST_DIR)/bench_*; do [ -x "$$b" ] && "$$b"; done; \
+# Benchmarks run from optimised builds: the core natively without sanitizers, then the
+# Windows ones under Wine, side by side.
+BENCH_DIR := build/bench-host
+bench: win
+	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DVELKARI_SANITIZE=OFF >/dev/null
+	cmake --build $(BENCH_DIR) -j $(JOBS) >/dev/null
+	@for b in $(BENCH_DIR)/bench_*; do [ -x "$$b" ] && "$$b"; done; \
 	VELKARI_BUILD_DIR=$(CURDIR)/$(WIN_DIR) tools/with-xvfb bash -c \
 	  'tools/wine-prefix start && for b in $(WIN_DIR)/bench_*.exe; do tools/wine-run "$$b"; done'
 

@@ -1,20 +1,13 @@
 // Driving modal dialogs from a test.
 #include "dialog_driver.h"
 
+#include "ui_support.h"
+
 #include <doctest/doctest.h>
 
 namespace {
 
 TDialogDriver* CurrentDriver = nullptr;
-
-INPUT Key(WORD vk, bool up) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    return input;
-}
 
 }  // namespace
 
@@ -70,10 +63,10 @@ HWND FindThreadWindow(const std::wstring& title) {
 
 void SendKey(WORD vk, bool withAlt) {
     std::vector<INPUT> inputs;
-    if (withAlt) inputs.push_back(Key(VK_MENU, false));
-    inputs.push_back(Key(vk, false));
-    inputs.push_back(Key(vk, true));
-    if (withAlt) inputs.push_back(Key(VK_MENU, true));
+    if (withAlt) inputs.push_back(KeyInput(VK_MENU, false));
+    inputs.push_back(KeyInput(vk, false));
+    inputs.push_back(KeyInput(vk, true));
+    if (withAlt) inputs.push_back(KeyInput(VK_MENU, true));
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 

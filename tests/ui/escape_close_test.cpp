@@ -6,15 +6,6 @@
 
 namespace {
 
-void KeyEvent(WORD vk, bool up) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    SendInput(1, &input, sizeof(INPUT));
-}
-
 struct TEscapeFixture {
     TShownForm<TForm1> Form;
     TEscapeFixture() {
@@ -22,7 +13,7 @@ struct TEscapeFixture {
         PumpUntil([&] { return Form->Edit1->Focused(); });
     }
     ~TEscapeFixture() {
-        KeyEvent(VK_ESCAPE, true);
+        SendKeyEvent(VK_ESCAPE, true);
         PumpFor(20);
     }
     bool Closed() { return !IsWindowVisible(Form->Handle()); }
@@ -31,7 +22,7 @@ struct TEscapeFixture {
 }  // namespace
 
 TEST_CASE_FIXTURE(TEscapeFixture, "a short press of Esc fills the wheel part way and empties it") {
-    KeyEvent(VK_ESCAPE, false);
+    SendKeyEvent(VK_ESCAPE, false);
     int highest = 0;
     PumpUntil(
         [&] {
@@ -41,7 +32,7 @@ TEST_CASE_FIXTURE(TEscapeFixture, "a short press of Esc fills the wheel part way
         600);
     CHECK(highest >= 8);
     CHECK(highest < 50);
-    KeyEvent(VK_ESCAPE, true);
+    SendKeyEvent(VK_ESCAPE, true);
     PumpFor(100);
     CHECK(Form->ProgressWheel1->Position() == 0);
     CHECK_FALSE(Form->TimerClose->Enabled());
@@ -49,7 +40,7 @@ TEST_CASE_FIXTURE(TEscapeFixture, "a short press of Esc fills the wheel part way
     CHECK_FALSE(Closed());
 
     SUBCASE("a fresh press starts from an empty wheel") {
-        KeyEvent(VK_ESCAPE, false);
+        SendKeyEvent(VK_ESCAPE, false);
         PumpFor(30);
         CHECK(Form->ProgressWheel1->Position() <= 3);
     }
@@ -58,7 +49,7 @@ TEST_CASE_FIXTURE(TEscapeFixture, "a short press of Esc fills the wheel part way
 TEST_CASE_FIXTURE(TEscapeFixture,
                   "Esc held closes the window after about 1.3 s and gives back F8") {
     const double start = NowMs();
-    KeyEvent(VK_ESCAPE, false);
+    SendKeyEvent(VK_ESCAPE, false);
     PumpFor(300);
     // Another key going up meanwhile does not stop the countdown.
     TapKey(VK_RIGHT);

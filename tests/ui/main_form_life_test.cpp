@@ -102,29 +102,9 @@ TEST_CASE("the exit key closes the window and gives back F8 and the atom") {
 }
 
 TEST_CASE("opening and closing the window many times leaks no handles") {
-    auto live = [] {
-        return TFontHandle::LiveCount() + TBrushHandle::LiveCount() + TBitmapHandle::LiveCount() +
-               TMemoryDC::LiveCount() + TGlobalAtom::LiveCount() + TWindowHandle::LiveCount();
-    };
+    auto live = [] { return LiveToolkitHandles(); };
     auto gdi = [] { return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS); };
-    auto windows = [] {
-        int count = 0;
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND window, LPARAM data) -> BOOL {
-                ++*reinterpret_cast<int*>(data);
-                EnumChildWindows(
-                    window,
-                    [](HWND, LPARAM inner) -> BOOL {
-                        ++*reinterpret_cast<int*>(inner);
-                        return TRUE;
-                    },
-                    data);
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&count));
-        return count;
-    };
+    auto windows = [] { return CountThreadWindows(); };
     { TShownForm<TForm1> warmUp; }
     const int liveBefore = live();
     const DWORD gdiBefore = gdi();

@@ -14,31 +14,6 @@
 
 namespace {
 
-int LiveHandles() {
-    return TFontHandle::LiveCount() + TBrushHandle::LiveCount() + TBitmapHandle::LiveCount() +
-           TPenHandle::LiveCount() + TMemoryDC::LiveCount() + TGlobalMemory::LiveCount() +
-           TIconHandle::LiveCount() + TWindowHandle::LiveCount();
-}
-
-int ThreadWindows() {
-    int count = 0;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM data) -> BOOL {
-            ++*reinterpret_cast<int*>(data);
-            EnumChildWindows(
-                window,
-                [](HWND, LPARAM inner) -> BOOL {
-                    ++*reinterpret_cast<int*>(inner);
-                    return TRUE;
-                },
-                data);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
-    return count;
-}
-
 SIZE_T WorkingSet() {
     PROCESS_MEMORY_COUNTERS counters{};
     counters.cb = sizeof(counters);
@@ -118,8 +93,8 @@ TEST_CASE("thousands of random user events leave the window sound and leak-free"
     for (wchar_t key : keyNames) form->PressButton(control(std::wstring(L"SpeedButton") + key));
     form->PressButton(control(L"SpeedButtonBack"));
     PumpFor(200);
-    const int handlesBefore = LiveHandles();
-    const int windowsBefore = ThreadWindows();
+    const int handlesBefore = LiveToolkitHandles();
+    const int windowsBefore = CountThreadWindows();
     const SIZE_T memoryBefore = WorkingSet();
 
     run(2500);
@@ -139,8 +114,8 @@ TEST_CASE("thousands of random user events leave the window sound and leak-free"
     CHECK(lower == converted);
     // Nothing leaked: the toolkit's own handles and the windows are as many as before, and
     // the memory has not grown beyond a small allowance.
-    CHECK(LiveHandles() == handlesBefore);
-    CHECK(ThreadWindows() == windowsBefore);
+    CHECK(LiveToolkitHandles() == handlesBefore);
+    CHECK(CountThreadWindows() == windowsBefore);
     const SIZE_T memoryAfter = WorkingSet();
     MESSAGE("working set ", memoryBefore / 1024, " KiB before, ", memoryAfter / 1024,
             " KiB after; tones ", tones);

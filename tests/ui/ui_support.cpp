@@ -21,8 +21,6 @@ bool PumpUntil(const std::function<bool()>& condition, int timeoutMs) {
     }
 }
 
-namespace {
-
 INPUT KeyInput(WORD vk, bool up) {
     INPUT input{};
     input.type = INPUT_KEYBOARD;
@@ -31,6 +29,38 @@ INPUT KeyInput(WORD vk, bool up) {
     input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
     return input;
 }
+
+void SendKeyEvent(WORD vk, bool up) {
+    INPUT input = KeyInput(vk, up);
+    SendInput(1, &input, sizeof(INPUT));
+}
+
+int LiveToolkitHandles() {
+    return TFontHandle::LiveCount() + TBrushHandle::LiveCount() + TBitmapHandle::LiveCount() +
+           TPenHandle::LiveCount() + TMemoryDC::LiveCount() + TGlobalMemory::LiveCount() +
+           TIconHandle::LiveCount() + TGlobalAtom::LiveCount() + TWindowHandle::LiveCount();
+}
+
+int CountThreadWindows() {
+    int count = 0;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM data) -> BOOL {
+            ++*reinterpret_cast<int*>(data);
+            EnumChildWindows(
+                window,
+                [](HWND, LPARAM inner) -> BOOL {
+                    ++*reinterpret_cast<int*>(inner);
+                    return TRUE;
+                },
+                data);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+namespace {
 
 void Send(std::vector<INPUT>& inputs) {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));

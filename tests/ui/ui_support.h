@@ -16,6 +16,10 @@ void PumpFor(int milliseconds);
 bool PumpUntil(const std::function<bool()>& condition, int timeoutMs = 3000);
 // Types text as key presses (SendInput), with Shift where a character needs it.
 void TypeText(const std::wstring& text);
+// One key going down or up, as an input record for SendInput.
+INPUT KeyInput(WORD vk, bool up);
+// Sends one key going down or up as real input, without handling messages.
+void SendKeyEvent(WORD vk, bool up);
 // Presses and releases one virtual key.
 void TapKey(WORD vk);
 // Brings the window to the front and waits until it is the foreground window.
@@ -42,6 +46,11 @@ class TShownForm {
   private:
     T* FForm;
 };
+
+// The toolkit's live handles of every kind, and this thread's windows with their children:
+// what a leak would make grow.
+int LiveToolkitHandles();
+int CountThreadWindows();
 
 // Moves the mouse to a point of a window, as real input.
 void MoveMouseTo(HWND window, int x, int y);

@@ -78,6 +78,9 @@ class TForm1 : public TForm {
     // system command SC_CONTEXTHELP, which opens the box instead of context help.
     void SpeedButtonPinClick(TObject* sender);
     void ShowAboutBox();
+    // The font key: the installed font families offered in a list; both fields take the
+    // chosen face.
+    void SpeedButtonFontClick(TObject* sender);
     // SC_CONTEXTHELP shows the About box; every other command takes its usual way.
     void WMSysCommand(TMessage& message);
 
@@ -122,3 +125,9 @@ extern const wchar_t kPasteHelpCaption[];
 // The face the fields ask for, and whether the face the system gave may be used for both.
 extern const wchar_t kFieldFontName[];
 bool FieldFontTaken(const std::wstring& resolvedFace);
+
+// The font-family enumeration's callback: adds the reported face to the name list (a
+// std::vector<std::wstring> passed as the application value) unless the list's last entry
+// is the same name, letter case aside. Returns 1 to go on to the end.
+int CALLBACK CollectFontName(const LOGFONTW* logFont, const TEXTMETRICW* metrics, DWORD fontType,
+                             LPARAM list);

@@ -137,8 +137,15 @@ void TSpeedButton::WndProc(TMessage& message) {
         case WM_MBUTTONDOWN:
             if (Application)
                 Application->RelayHintMouse(FHandle, message.Msg, message.WParam, message.LParam);
-            // The left button keeps the mouse while held, also off the button.
-            if (button == mbLeft && FHandle) SetCapture(FHandle);
+            // The left button keeps the mouse while held, also off the button. A key pressed
+            // inside another control's press (fast typing presses keys inside each other)
+            // leaves the mouse with that control: taking it would end the outer press
+            // without its click, and its character would be lost.
+            if (button == mbLeft && FHandle) {
+                const HWND holder = GetCapture();
+                if (!holder || GetAncestor(holder, GA_ROOT) != GetAncestor(FHandle, GA_ROOT))
+                    SetCapture(FHandle);
+            }
             MouseDown(button, shift, x, y);
             return;
         case WM_LBUTTONUP:

@@ -158,7 +158,8 @@ void TLabel::AdjustBounds() {
     // Smoothed glyphs may reach a pixel or two past their advance width; leave room so
     // the last letter is not cut.
     constexpr int kInkSlack = 3;
-    const int width = Caption().empty() ? 4 : static_cast<int>(r.right) + kInkSlack;
+    const int slack = FWordWrap ? 0 : kInkSlack;  // wrapped text keeps its measured box
+    const int width = Caption().empty() ? 4 : static_cast<int>(r.right) + slack;
     SetBounds(Left(), Top(), width, static_cast<int>(r.bottom));
 }
 

@@ -1,0 +1,182 @@
+// The size grip: hooking the target, the square, the hit test and the two looks.
+#include "size_grip.h"
+
+#include <windowsx.h>
+
+#include "core/grip_geometry.h"
+#include "toolkit/handles.h"
+
+namespace {
+
+velkari::TGripRect ToGrip(const RECT& r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+RECT ToRect(const velkari::TGripRect& r) {
+    return {r.Left, r.Top, r.Right, r.Bottom};
+}
+
+}  // namespace
+
+TSizeGrip::TSizeGrip(TComponent* owner) : TComponent(owner) {
+    if (!owner || (owner->ComponentState() & csLoading)) return;
+    auto* control = dynamic_cast<TControl*>(owner);
+    if (!control) return;
+    // Every control of this toolkit is windowed, but a child that never makes its window
+    // (none does so far) hands the grip on to its parent.
+    SetTargetControl(control);
+}
+
+TSizeGrip::~TSizeGrip() {
+    SetTargetControl(nullptr);
+}
+
+void TSizeGrip::Notification(TComponent* component, TOperation operation) {
+    TComponent::Notification(component, operation);
+    if (operation != opRemove || component != FTargetControl) return;
+    if (component->ComponentState() & csDestroying) {
+        // The notice comes from the target's last destructor: its control part, and the
+        // handler slot in it, are gone already. Its window went with them, so nothing is
+        // left to restore or repaint; just forget it.
+        FSavedWndProc = nullptr;
+        FGripRect = {0, 0, 0, 0};
+        FTargetControl = nullptr;
+        return;
+    }
+    SetTargetControl(nullptr);
+}
+
+void TSizeGrip::SetEnabled(bool enabled) {
+    if (enabled == FEnabled) return;
+    UnhookTarget();
+    FEnabled = enabled;
+    HookTarget();
+}
+
+void TSizeGrip::SetTargetControl(TControl* target) {
+    if (target == FTargetControl) return;
+    if (FTargetControl) RemoveFreeNotification(FTargetControl);
+    UnhookTarget();
+    FTargetControl = target;
+    HookTarget();
+    if (FTargetControl) FreeNotification(FTargetControl);
+}
+
+void TSizeGrip::SetStyle(TSizeGripStyle style) {
+    if (style == FStyle) return;
+    FStyle = style;
+    InvalidateGrip();
+}
+
+void TSizeGrip::HookTarget() {
+    if (Hooked()) return;
+    if (ComponentState() & (csDestroying | csDesigning)) return;
+    if (!FTargetControl || !FEnabled) return;
+    if (FTargetControl->ComponentState() & (csDestroying | csDesigning)) return;
+    FSavedWndProc = FTargetControl->WindowProc;
+    FTargetControl->WindowProc = [this](TMessage& message) { TargetWndProc(message); };
+    UpdateGrip();
+}
+
+void TSizeGrip::UnhookTarget() {
+    if (!Hooked()) return;
+    FTargetControl->WindowProc = FSavedWndProc;
+    FSavedWndProc = nullptr;
+    // The old square, so that the target paints over where the grip was.
+    InvalidateGrip();
+    FGripRect = {0, 0, 0, 0};
+}
+
+void TSizeGrip::UpdateGrip() {
+    FGripRect = GetGripRect();
+    InvalidateGrip();
+}
+
+void TSizeGrip::InvalidateGrip() {
+    if (!FTargetControl || ToGrip(FGripRect).Empty() || !FTargetControl->HandleAllocated()) return;
+    InvalidateRect(FTargetControl->Handle(), &FGripRect, TRUE);
+}
+
+bool TSizeGrip::UseRightToLeftScrollBar() {
+    if (!FTargetControl || !FTargetControl->HandleAllocated()) return false;
+    const auto exStyle = GetWindowLongPtrW(FTargetControl->Handle(), GWL_EXSTYLE);
+    return (exStyle & WS_EX_LEFTSCROLLBAR) && GetSystemMetrics(SM_MIDEASTENABLED);
+}
+
+RECT TSizeGrip::GetGripRect() {
+    if (!FTargetControl) return {0, 0, 0, 0};
+    RECT client{0, 0, 0, 0};
+    if (FTargetControl->HandleAllocated())
+        GetClientRect(FTargetControl->Handle(), &client);
+    else
+        client = FTargetControl->ClientRect();
+    return ToRect(velkari::GripRectIn(ToGrip(client), UseRightToLeftScrollBar()));
+}
+
+void TSizeGrip::PassOn(TMessage& message) {
+    TWndMethod saved = FSavedWndProc;
+    if (saved) saved(message);
+}
+
+void TSizeGrip::TargetWndProc(TMessage& message) {
+    switch (message.Msg) {
+        case WM_SIZE:
+            InvalidateGrip();
+            PassOn(message);
+            if (Hooked()) UpdateGrip();
+            return;
+        case WM_PAINT:
+            PassOn(message);
+            // A paint into a context the sender supplies is not ours to draw on.
+            if (message.WParam == 0 && Hooked() && FTargetControl->HandleAllocated()) {
+                TWindowDC dc(FTargetControl->Handle());
+                if (dc) PaintGrip(dc.Get(), FGripRect);
+            }
+            return;
+        case WM_NCHITTEST: {
+            POINT point{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
+            if (FTargetControl->HandleAllocated() &&
+                ScreenToClient(FTargetControl->Handle(), &point)) {
+                const int hit = velkari::GripHitTest(ToGrip(FGripRect), point.x, point.y,
+                                                     UseRightToLeftScrollBar());
+                if (hit != 0) {
+                    message.Result = hit;
+                    return;
+                }
+            }
+            PassOn(message);
+            return;
+        }
+        default:
+            PassOn(message);
+            return;
+    }
+}
+
+void TSizeGrip::PaintGrip(HDC dc, const RECT& rect) {
+    if (!FTargetControl) return;
+    // Resolved once for the whole paint.
+    const COLORREF shades[] = {
+        ColorToRGB(clBtnShadow),
+        velkari::MixColors(ColorToRGB(FTargetControl->Color()), ColorToRGB(clBtnShadow)),
+        ColorToRGB(clBtnHighlight),
+    };
+    if (FStyle == sgsWinXP) {
+        for (const auto& pixel : velkari::WinXPGripPixels(rect.right, rect.bottom))
+            SetPixelV(dc, pixel.X, pixel.Y, shades[pixel.Shade]);
+        return;
+    }
+    const auto lines = velkari::ClassicGripLines(rect.right, rect.bottom);
+    // One pen per shade; the lines come grouped by shade.
+    for (size_t first = 0; first < lines.size();) {
+        const velkari::TGripShade shade = lines[first].Shade;
+        TPenHandle pen(CreatePen(PS_SOLID, 0, shades[shade]));
+        if (!pen) return;
+        TSelectObject select(dc, pen.Get());
+        for (; first < lines.size() && lines[first].Shade == shade; ++first) {
+            const auto& line = lines[first];
+            MoveToEx(dc, line.X0, line.Y0, nullptr);
+            LineTo(dc, line.X1, line.Y1);
+        }
+    }
+}

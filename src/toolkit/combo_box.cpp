@@ -1,0 +1,220 @@
+// The combo box.
+#include "combo_box.h"
+
+#include <commctrl.h>
+
+#include "application.h"
+#include "form.h"
+
+namespace {
+
+constexpr UINT_PTR kEditPartSubclass = 0x56454B43;  // one subclass of ours per edit part
+
+}  // namespace
+
+TComboBox::TComboBox(TComponent* owner) : TControl(owner) {
+    SetColor(clWindow);
+}
+
+TComboBox::~TComboBox() {
+    // The base class destroys the window; the edit part must not call us meanwhile.
+    DetachEditPart();
+}
+
+void TComboBox::CreateParams(TCreateParams& params) {
+    TControl::CreateParams(params);
+    params.ClassName = L"COMBOBOX";
+    params.Style |= WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL;
+}
+
+void TComboBox::HandleCreated() {
+    SendMessageW(FHandle, CB_LIMITTEXT, 0, 0);  // 0: no limit
+    SendMessageW(FHandle, CB_SETMINVISIBLE, static_cast<WPARAM>(FDropDownCount), 0);
+    for (const std::wstring& item : FItems)
+        SendMessageW(FHandle, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    AttachEditPart();
+    SetBounds(Left(), Top(), Width(), DroppedHeight());
+}
+
+void TComboBox::DestroyHandle() {
+    DetachEditPart();
+    TControl::DestroyHandle();
+}
+
+void TComboBox::AttachEditPart() {
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    if (!GetComboBoxInfo(FHandle, &info) || !info.hwndItem) return;
+    FEditPart = info.hwndItem;
+    AttachInnerWindow(FEditPart);
+    SetWindowSubclass(FEditPart, EditPartProc, kEditPartSubclass,
+                      reinterpret_cast<DWORD_PTR>(this));
+    if (Application) Application->AddHintTool(FEditPart);
+}
+
+void TComboBox::DetachEditPart() {
+    if (!FEditPart) return;
+    RemoveWindowSubclass(FEditPart, EditPartProc, kEditPartSubclass);
+    DetachInnerWindow(FEditPart);
+    if (Application) Application->RemoveHintTool(FEditPart);
+    FEditPart = nullptr;
+}
+
+HWND TComboBox::EditHandle() {
+    Handle();
+    return FEditPart;
+}
+
+int TComboBox::ClosedHeight() {
+    // The window's own rectangle may include the dropped-down list (it does under Wine);
+    // the arrow button sits inside the closed box with equal margins above and below.
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    if (GetComboBoxInfo(Handle(), &info) && info.rcButton.bottom > info.rcButton.top)
+        return static_cast<int>(info.rcButton.bottom + info.rcButton.top);
+    RECT closed;
+    GetWindowRect(FHandle, &closed);
+    return static_cast<int>(closed.bottom - closed.top);
+}
+
+int TComboBox::DroppedHeight() {
+    const auto itemHeight = SendMessageW(Handle(), CB_GETITEMHEIGHT, 0, 0);
+    return ClosedHeight() + FDropDownCount * static_cast<int>(itemHeight > 0 ? itemHeight : 0) + 2;
+}
+
+void TComboBox::SetDropDownCount(int count) {
+    FDropDownCount = count < 1 ? 1 : count;
+    if (!HandleAllocated()) return;
+    SendMessageW(FHandle, CB_SETMINVISIBLE, static_cast<WPARAM>(FDropDownCount), 0);
+    SetBounds(Left(), Top(), Width(), DroppedHeight());
+}
+
+std::wstring TComboBox::Text() {
+    HWND window = Handle();
+    const int length = GetWindowTextLengthW(window);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(window, text.data(), length + 1);
+    text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
+void TComboBox::SetText(const std::wstring& text) {
+    SetWindowTextW(Handle(), text.c_str());
+}
+
+void TComboBox::SelectAll() {
+    SendMessageW(Handle(), CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+}
+
+void TComboBox::AddItem(const std::wstring& item) {
+    FItems.push_back(item);
+    if (HandleAllocated())
+        SendMessageW(FHandle, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+}
+
+void TComboBox::SetItems(const std::vector<std::wstring>& items) {
+    ClearItems();
+    for (const std::wstring& item : items) AddItem(item);
+}
+
+void TComboBox::ClearItems() {
+    FItems.clear();
+    if (!HandleAllocated()) return;
+    // Emptying the list empties the edit part too; put its text back.
+    const std::wstring text = Text();
+    SendMessageW(FHandle, CB_RESETCONTENT, 0, 0);
+    SetText(text);
+}
+
+int TComboBox::ItemIndex() {
+    return static_cast<int>(SendMessageW(Handle(), CB_GETCURSEL, 0, 0));
+}
+
+void TComboBox::SetItemIndex(int index) {
+    SendMessageW(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void TComboBox::Change() {
+    if (OnChange) OnChange(this);
+}
+
+void TComboBox::CompleteTypedText() {
+    const std::wstring typed = Text();
+    DWORD start = 0, end = 0;
+    SendMessageW(FHandle, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    // Only when typing at the end of the text, nothing selected.
+    if (typed.empty() || start != end || end != typed.size()) return;
+    const auto found = SendMessageW(FHandle, CB_FINDSTRING, static_cast<WPARAM>(-1),
+                                    reinterpret_cast<LPARAM>(typed.c_str()));
+    if (found == CB_ERR) return;
+    SendMessageW(FHandle, CB_SETCURSEL, static_cast<WPARAM>(found), 0);
+    SendMessageW(FHandle, CB_SETEDITSEL, 0, MAKELPARAM(typed.size(), -1));
+    Change();
+}
+
+LRESULT CALLBACK TComboBox::EditPartProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR, DWORD_PTR data) {
+    auto* self = reinterpret_cast<TComboBox*>(data);
+    try {
+        switch (msg) {
+            case WM_KEYDOWN:
+            case WM_KEYUP:
+            case WM_SYSKEYDOWN:
+            case WM_SYSKEYUP:
+            case WM_CHAR: {
+                TMessage message{msg, wParam, lParam, 0};
+                if (self->PreviewKey(message)) return 0;
+                const LRESULT result = DefSubclassProc(window, msg, message.WParam, message.LParam);
+                if (msg == WM_CHAR && message.WParam >= L' ' && self->FAutoComplete)
+                    self->CompleteTypedText();
+                return result;
+            }
+            case WM_MOUSEMOVE:
+            case WM_LBUTTONDOWN:
+            case WM_LBUTTONUP:
+            case WM_RBUTTONDOWN:
+            case WM_RBUTTONUP:
+                // The box's hint belongs to the part under the mouse as well.
+                if (Application) Application->RelayHintMouse(window, msg, wParam, lParam);
+                break;
+            case WM_NOTIFY:
+                // The hint window asks the edit part for the box's hint.
+                if (Application && self->FHandle &&
+                    reinterpret_cast<NMHDR*>(lParam)->hwndFrom == Application->HintWindow())
+                    return SendMessageW(self->FHandle, WM_NOTIFY, wParam, lParam);
+                break;
+            case WM_NCDESTROY:
+                self->FEditPart = nullptr;
+                RemoveWindowSubclass(window, EditPartProc, kEditPartSubclass);
+                break;
+        }
+    } catch (...) {
+        if (Application) Application->HandleException(self);
+        return 0;
+    }
+    return DefSubclassProc(window, msg, wParam, lParam);
+}
+
+void TComboBox::WndProc(TMessage& message) {
+    if (message.Msg == CN_COMMAND) {
+        switch (HIWORD(message.WParam)) {
+            case CBN_EDITCHANGE:
+                Change();
+                return;
+            case CBN_SELCHANGE: {
+                // The edit part still shows the old text; give it the picked entry first.
+                const int index = ItemIndex();
+                if (index >= 0 && index < ItemCount()) SetText(Items(index));
+                Change();
+                return;
+            }
+            case CBN_SETFOCUS:
+                // A click straight into the edit part does not focus the box itself.
+                if (TForm* form = ParentForm(); form && form != static_cast<TControl*>(this))
+                    form->FocusMovedTo(this);
+                return;
+        }
+    }
+    TControl::WndProc(message);
+}

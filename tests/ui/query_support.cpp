@@ -1,0 +1,131 @@
+// Reaching into a shown input query dialog from a test step.
+#include "query_support.h"
+
+#include <doctest/doctest.h>
+
+#include "core/bmp.h"
+#include "dialog_driver.h"
+#include "toolkit/handles.h"
+#include "toolkit/buttons.h"
+
+TInputQueryForm* FindQueryDialog(const std::wstring& title) {
+    return dynamic_cast<TInputQueryForm*>(TControl::FromHandle(FindThreadWindow(title)));
+}
+
+std::vector<TControl*> QueryFields(TInputQueryForm* dialog) {
+    std::vector<TControl*> fields;
+    for (int i = 0; i < dialog->ControlCount(); ++i) {
+        TControl* c = dialog->Controls(i);
+        if (dynamic_cast<TEdit*>(c) || dynamic_cast<TComboBox*>(c)) fields.push_back(c);
+    }
+    return fields;
+}
+
+std::vector<TLabel*> QueryLabels(TInputQueryForm* dialog) {
+    std::vector<TLabel*> labels;
+    for (int i = 0; i < dialog->ControlCount(); ++i)
+        if (auto* label = dynamic_cast<TLabel*>(dialog->Controls(i))) labels.push_back(label);
+    return labels;
+}
+
+TButton* CancelButton(TInputQueryForm* dialog) {
+    for (int i = 0; i < dialog->ControlCount(); ++i)
+        if (auto* button = dynamic_cast<TButton*>(dialog->Controls(i)); button && button->Cancel())
+            return button;
+    return nullptr;
+}
+
+void PostClick(TControl* button) {
+    PostMessageW(button->Handle(), BM_CLICK, 0, 0);
+}
+
+std::wstring FieldText(TControl* field) {
+    if (auto* edit = dynamic_cast<TEdit*>(field)) return edit->Text();
+    if (auto* combo = dynamic_cast<TComboBox*>(field)) return combo->Text();
+    return L"<not a field>";
+}
+
+HWND FieldKeyWindow(TControl* field) {
+    if (auto* combo = dynamic_cast<TMyComboBox*>(field)) return combo->EditHandle();
+    return field->Handle();
+}
+
+RECT ScreenClientRect(HWND window) {
+    RECT r;
+    GetClientRect(window, &r);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+void MoveMouseTo(int x, int y) {
+    INPUT move{};
+    move.type = INPUT_MOUSE;
+    move.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    move.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &move, sizeof(INPUT));
+}
+
+void LeftButton(bool down) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    SendInput(1, &input, sizeof(INPUT));
+}
+
+void SendText(const std::wstring& text) {
+    std::vector<INPUT> inputs;
+    auto key = [&inputs](WORD vk, bool up) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = vk;
+        input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        inputs.push_back(input);
+    };
+    for (wchar_t c : text) {
+        const SHORT scan = VkKeyScanW(c);
+        const WORD vk = LOBYTE(scan);
+        const bool shift = (HIBYTE(scan) & 1) != 0;
+        if (shift) key(VK_SHIFT, false);
+        key(vk, false);
+        key(vk, true);
+        if (shift) key(VK_SHIFT, true);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+// The whole screen as a 24-bit BMP file.
+void SaveScreen(const std::wstring& path) {
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    TWindowDC screen(nullptr);
+    TBitmapHandle bitmap(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    TMemoryDC memory(CreateCompatibleDC(screen.Get()));
+    REQUIRE(bitmap);
+    {
+        TSelectObject select(memory.Get(), bitmap.Get());
+        BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), 0, 0, SRCCOPY);
+        GdiFlush();
+    }
+    velkari::TPixelImage image(width, height);
+    const auto* pixels = static_cast<const DWORD*>(bits);
+    for (int i = 0; i < width * height; ++i)
+        image.Pixels[static_cast<size_t>(i)] = pixels[i] & 0xFFFFFF;
+    const auto bytes = velkari::EncodeBmp24(image);
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    REQUIRE(file != INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+    CHECK(written == bytes.size());
+}
+
+std::wstring ScreenshotPath(const wchar_t* name) {
+    const wchar_t* dir = _wgetenv(L"VELKARI_SCREENSHOT_DIR");
+    return dir ? std::wstring(dir) + L"\\" + name : std::wstring();
+}

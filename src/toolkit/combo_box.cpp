@@ -90,12 +90,7 @@ void TComboBox::SetDropDownCount(int count) {
 }
 
 std::wstring TComboBox::Text() {
-    HWND window = Handle();
-    const int length = GetWindowTextLengthW(window);
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    const int copied = GetWindowTextW(window, text.data(), length + 1);
-    text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
-    return text;
+    return WindowText(Handle());
 }
 
 void TComboBox::SetText(const std::wstring& text) {

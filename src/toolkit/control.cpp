@@ -23,6 +23,14 @@ bool IsKeyMessage(UINT msg) {
 
 }  // namespace
 
+std::wstring WindowText(HWND window) {
+    const int length = GetWindowTextLengthW(window);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(window, text.data(), length + 1);
+    text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
 TShiftState KeyboardShiftState() {
     TShiftState shift = 0;
     if (GetKeyState(VK_SHIFT) < 0) shift |= ssShift;

@@ -53,6 +53,9 @@ struct TCreateParams {
     DWORD ExStyle = 0;
 };
 
+// The whole text of a window (a control's contents, a form's caption).
+std::wstring WindowText(HWND window);
+
 // The shift state of the keyboard and mouse buttons as the thread sees them now.
 TShiftState KeyboardShiftState();
 

@@ -19,12 +19,7 @@ void TEdit::HandleCreated() {
 }
 
 std::wstring TEdit::Text() {
-    HWND window = Handle();
-    const int length = GetWindowTextLengthW(window);
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    const int copied = GetWindowTextW(window, text.data(), length + 1);
-    text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
-    return text;
+    return WindowText(Handle());
 }
 
 void TEdit::SetText(const std::wstring& text) {

@@ -52,7 +52,8 @@ build: host win
 test: build
 	@set -o pipefail; status=0; \
 	ctest --test-dir $(HOST_DIR) --output-on-failure -j $(JOBS) || status=1; \
-	tools/with-xvfb ctest --test-dir $(WIN_DIR) --output-on-failure || status=1; \
+	tools/with-xvfb ctest --test-dir $(WIN_DIR) --output-on-failure --repeat until-pass:2 \
+	  || status=1; \
 	if [ $$status -ne 0 ]; then echo "make test: FAILED"; exit 1; fi
 
 run: win

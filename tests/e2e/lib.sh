@@ -41,11 +41,65 @@ desktop_origin() {
   xdotool getwindowgeometry "$id" | awk '/Position/ { split($2, p, ","); print p[1], p[2] }'
 }
 
-click_at() {  # x y on the Windows desktop
+click_at() {  # x y on the Windows desktop [button: 1 left (default), 3 right]
   local ox oy
   read -r ox oy < <(desktop_origin)
-  xdotool mousemove $((ox + $1)) $((oy + $2)) sleep 0.1 click 1
+  xdotool mousemove $((ox + $1)) $((oy + $2)) sleep 0.1 click "${3:-1}"
+  CLICKED_MS=$(($(date +%s%N) / 1000000))  # for scenarios that time what a click starts
   sleep 0.3
+}
+
+# The main window, its client area's 8-pixel border, and its controls as a person finds
+# them: keys by the caption they show, the small flat buttons by their place.
+MAIN="Velkari 2.9"
+BORDER=8
+
+click_key() {  # caption (line breaks written \r\n) [button]
+  local x y
+  read -r x y < <(probe child "$MAIN" "$1") || true
+  [ -n "${y:-}" ] || fail "no key captioned '$1'"
+  click_at "$x" "$y" "${2:-1}"
+}
+
+# Centre and enabled state (1/0) of a control at a place of the window's layout.
+control_at() {  # left top (as the layout gives them, inside the border)
+  probe childat "$MAIN" $((BORDER + $1 + 2)) $((BORDER + $2 + 2))
+}
+
+flat_button_left() {
+  case "$1" in
+    pin) echo 0 ;; font) echo 32 ;; mute) echo 64 ;; play) echo 96 ;; note) echo 128 ;;
+    *) fail "no flat button '$1'" ;;
+  esac
+}
+
+flat_button_enabled() {  # pin|font|mute|play|note
+  local x y enabled
+  read -r x y enabled < <(control_at "$(flat_button_left "$1")" 52)
+  echo "${enabled:-}"
+}
+
+click_flat_button() {  # pin|font|mute|play|note
+  local x y enabled
+  read -r x y enabled < <(control_at "$(flat_button_left "$1")" 52) || true
+  [ -n "${y:-}" ] || fail "the $1 button is not on the window"
+  click_at "$x" "$y"
+}
+
+# Text of the label whose top-left corner is at a place of the layout.
+label_text() {  # left top
+  probe textat "$MAIN" $((BORDER + $1)) $((BORDER + $2))
+}
+counter_text() { label_text 232 49; }
+status_text() { label_text 0 160; }
+
+# Polls a command until it prints the expected text, then checks it once more as a test.
+expect_soon() {  # what expected seconds command...
+  local what=$1 expected=$2 seconds=$3 end
+  shift 3
+  end=$(($(date +%s%N) + ${seconds%.*} * 1000000000))
+  while [ "$("$@")" != "$expected" ] && [ "$(date +%s%N)" -lt "$end" ]; do sleep 0.1; done
+  expect_eq "$what" "$expected" "$("$@")"
 }
 
 shot() {

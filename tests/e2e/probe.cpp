@@ -4,6 +4,16 @@
 //   probe gone CAPTION [SECONDS]        wait until no such window exists
 //   probe rect CAPTION                  its window rectangle on the desktop: x y width height
 //   probe child CAPTION TEXT            centre of the child window showing TEXT: x y
+//                                       (TEXT may spell line breaks as \r and \n)
+//   probe childat CAPTION X Y           centre of the child under the client point (X, Y),
+//                                       and 1 if it is enabled, else 0: x y enabled
+//   probe textat CAPTION X Y            text of the child whose top-left corner is at the
+//                                       client point (X, Y), even when it is empty or narrow
+//   probe sel CAPTION CLASS [INDEX]     selection of that edit control: start end
+//   probe focus CAPTION                 class and index among its class of the child that
+//                                       has the keyboard focus: CLASS INDEX
+//   probe list CAPTION                  every child: class, client x y w h, enabled,
+//                                       visible, text (line breaks as \r \n)
 //   probe at CAPTION CLASS [INDEX]      centre of the INDEX-th child of that class: x y
 //   probe text CAPTION CLASS [INDEX]    text of the INDEX-th child of that class (0 first)
 //   probe visible CAPTION TEXT          for each window with the caption, oldest first: 1 if
@@ -62,6 +72,35 @@ std::wstring TextOf(HWND window) {
     return text;
 }
 
+// Lets a script name a two-line caption on one command line: \r, \n and \\.
+std::wstring Unescape(const std::wstring& text) {
+    std::wstring out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != L'\\' || i + 1 == text.size()) {
+            out += text[i];
+            continue;
+        }
+        const wchar_t next = text[++i];
+        out += next == L'r' ? L'\r' : next == L'n' ? L'\n' : next;
+    }
+    return out;
+}
+
+std::wstring Escape(const std::wstring& text) {
+    std::wstring out;
+    for (wchar_t c : text) {
+        if (c == L'\r')
+            out += L"\\r";
+        else if (c == L'\n')
+            out += L"\\n";
+        else if (c == L'\\')
+            out += L"\\\\";
+        else
+            out += c;
+    }
+    return out;
+}
+
 HWND ChildWithText(HWND parent, const std::wstring& text) {
     for (HWND child : Children(parent))
         if (TextOf(child) == text) return child;
@@ -73,6 +112,45 @@ void PrintUtf8(const std::wstring& text) {
     std::string out(static_cast<size_t>(size > 0 ? size : 1), '\0');
     WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, out.data(), size, nullptr, nullptr);
     std::printf("%s\n", out.c_str());
+}
+
+// A child's rectangle in the client coordinates of the top-level window.
+RECT ClientRect(HWND window, HWND child) {
+    RECT r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+std::wstring ClassOf(HWND window) {
+    wchar_t className[128] = {};
+    GetClassNameW(window, className, 128);
+    return className;
+}
+
+// The INDEX-th child of a class, in the order that EnumChildWindows reports them.
+HWND ChildOfClass(HWND window, const std::wstring& className, int index) {
+    int seen = 0;
+    for (HWND child : Children(window))
+        if (_wcsicmp(ClassOf(child).c_str(), className.c_str()) == 0 && seen++ == index)
+            return child;
+    return nullptr;
+}
+
+int IndexInClass(HWND window, HWND target) {
+    const std::wstring className = ClassOf(target);
+    int seen = 0;
+    for (HWND child : Children(window)) {
+        if (child == target) return seen;
+        if (ClassOf(child) == className) ++seen;
+    }
+    return -1;
+}
+
+void PrintCentre(HWND child, const char* suffix = "") {
+    RECT r;
+    GetWindowRect(child, &r);
+    std::printf("%ld %ld%s\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2, suffix);
 }
 
 bool WaitFor(bool wantPresent, const std::wstring& caption, double seconds) {
@@ -113,6 +191,27 @@ int wmain(int argc, wchar_t** argv) {
     }
     HWND window = TopWindow(caption);
     if (!window) return 1;
+    if (command == L"focus") {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ||
+            !info.hwndFocus || !IsChild(window, info.hwndFocus))
+            return 1;
+        PrintUtf8(ClassOf(info.hwndFocus) + L" " +
+                  std::to_wstring(IndexInClass(window, info.hwndFocus)));
+        return 0;
+    }
+    if (command == L"list") {
+        for (HWND child : Children(window)) {
+            const RECT r = ClientRect(window, child);
+            PrintUtf8(ClassOf(child) + L" " + std::to_wstring(r.left) + L" " +
+                      std::to_wstring(r.top) + L" " + std::to_wstring(r.right - r.left) + L" " +
+                      std::to_wstring(r.bottom - r.top) + L" " +
+                      (IsWindowEnabled(child) ? L"1 " : L"0 ") +
+                      (IsWindowVisible(child) ? L"1 " : L"0 ") + Escape(TextOf(child)));
+        }
+        return 0;
+    }
     if (command == L"move" && argc >= 7) {
         return MoveWindow(window, _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]), _wtoi(argv[6]),
                           TRUE)
@@ -127,30 +226,51 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (argc < 4) return 2;
     if (command == L"child") {
-        HWND child = ChildWithText(window, argv[3]);
+        HWND child = ChildWithText(window, Unescape(argv[3]));
         if (!child) return 1;
-        RECT r;
-        GetWindowRect(child, &r);
-        std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        PrintCentre(child);
+        return 0;
+    }
+    if ((command == L"childat" || command == L"textat") && argc >= 5) {
+        const POINT point{_wtoi(argv[3]), _wtoi(argv[4])};
+        // The smallest visible child that holds the point: a key, not the panel under it.
+        HWND best = nullptr;
+        long bestArea = 0;
+        for (HWND child : Children(window)) {
+            if (!IsWindowVisible(child)) continue;
+            const RECT r = ClientRect(window, child);
+            const long area = (r.right - r.left) * (r.bottom - r.top);
+            const bool hit = command == L"textat" ? r.left == point.x && r.top == point.y
+                                                  : PtInRect(&r, point) != FALSE;
+            if (hit && (!best || area < bestArea)) {
+                best = child;
+                bestArea = area;
+            }
+        }
+        if (!best) return 1;
+        if (command == L"textat")
+            PrintUtf8(TextOf(best));
+        else
+            PrintCentre(best, IsWindowEnabled(best) ? " 1" : " 0");
+        return 0;
+    }
+    if (command == L"sel") {
+        HWND edit = ChildOfClass(window, argv[3], argc > 4 ? _wtoi(argv[4]) : 0);
+        if (!edit) return 1;
+        DWORD start = 0, end = 0;
+        SendMessageTimeoutW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                            reinterpret_cast<LPARAM>(&end), SMTO_BLOCK, 2000, nullptr);
+        std::printf("%lu %lu\n", start, end);
         return 0;
     }
     if (command == L"text" || command == L"at") {
-        const int index = argc > 4 ? _wtoi(argv[4]) : 0;
-        int seen = 0;
-        for (HWND child : Children(window)) {
-            wchar_t className[128] = {};
-            GetClassNameW(child, className, 128);
-            if (_wcsicmp(className, argv[3]) != 0 || seen++ != index) continue;
-            if (command == L"text") {
-                PrintUtf8(TextOf(child));
-            } else {
-                RECT r;
-                GetWindowRect(child, &r);
-                std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
-            }
-            return 0;
-        }
-        return 1;
+        HWND child = ChildOfClass(window, argv[3], argc > 4 ? _wtoi(argv[4]) : 0);
+        if (!child) return 1;
+        if (command == L"text")
+            PrintUtf8(TextOf(child));
+        else
+            PrintCentre(child);
+        return 0;
     }
     return 2;
 }

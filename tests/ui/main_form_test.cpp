@@ -4,16 +4,6 @@
 #include "app/main_form.h"
 #include "ui_support.h"
 
-namespace {
-
-std::wstring WindowText(HWND window) {
-    wchar_t text[256] = {};
-    GetWindowTextW(window, text, 256);
-    return text;
-}
-
-}  // namespace
-
 TEST_CASE("the caption carries the title and the version from the version resource") {
     TShownForm<TForm1> form;
     CHECK(WindowText(form->Handle()) == L"Velkari 2.9");

@@ -53,16 +53,11 @@ TControl* FontKey(TForm1* form) {
 }
 
 TModalScript::TStep WaitForDialog(TInputQueryForm*& dialog) {
-    return [&dialog] {
-        dialog = FindQueryDialog(kTitle);
-        if (!dialog || GetForegroundWindow() != dialog->Handle()) return false;
-        const auto fields = QueryFields(dialog);
-        return !fields.empty() && GetFocus() == FieldKeyWindow(fields[0]);
-    };
+    return WaitForQueryDialog(kTitle, dialog);
 }
 
 TMyComboBox* NameField(TInputQueryForm* dialog) {
-    return dynamic_cast<TMyComboBox*>(QueryFields(dialog).at(0));
+    return FirstListField(dialog);
 }
 
 // Presses the font key and runs the steps on the dialog it opens.

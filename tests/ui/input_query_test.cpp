@@ -17,18 +17,12 @@ namespace {
 constexpr wchar_t kTitle[] = L"Query Under Test";
 const std::vector<std::wstring> kFonts{L"Arial", L"Courier New", L"Tahoma", L"Times New Roman"};
 
-// A step that waits until the dialog is up, in front, with the focus in its first field.
 TModalScript::TStep WaitForDialog(TInputQueryForm*& dialog) {
-    return [&dialog] {
-        dialog = FindQueryDialog(kTitle);
-        if (!dialog || GetForegroundWindow() != dialog->Handle()) return false;
-        const auto fields = QueryFields(dialog);
-        return !fields.empty() && GetFocus() == FieldKeyWindow(fields[0]);
-    };
+    return WaitForQueryDialog(kTitle, dialog);
 }
 
 TMyComboBox* ListField(TInputQueryForm* dialog) {
-    return dynamic_cast<TMyComboBox*>(QueryFields(dialog).at(0));
+    return FirstListField(dialog);
 }
 
 // Runs InputQueryList with the steps, then checks that the script ran to its end and the

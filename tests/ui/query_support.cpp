@@ -129,3 +129,16 @@ std::wstring ScreenshotPath(const wchar_t* name) {
     const wchar_t* dir = _wgetenv(L"VELKARI_SCREENSHOT_DIR");
     return dir ? std::wstring(dir) + L"\\" + name : std::wstring();
 }
+
+TModalScript::TStep WaitForQueryDialog(const wchar_t* title, TInputQueryForm*& dialog) {
+    return [title, &dialog] {
+        dialog = FindQueryDialog(title);
+        if (!dialog || GetForegroundWindow() != dialog->Handle()) return false;
+        const auto fields = QueryFields(dialog);
+        return !fields.empty() && GetFocus() == FieldKeyWindow(fields[0]);
+    };
+}
+
+TMyComboBox* FirstListField(TInputQueryForm* dialog) {
+    return dynamic_cast<TMyComboBox*>(QueryFields(dialog).at(0));
+}

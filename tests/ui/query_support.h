@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "controls/list_combo_box.h"
+#include "modal_script.h"
 #include "dialogs/input_query.h"
 #include "toolkit/std_controls.h"
 
@@ -38,3 +39,9 @@ void SaveScreen(const std::wstring& path);
 // Where a screenshot of that name goes: VELKARI_SCREENSHOT_DIR (a Windows path), or empty
 // when it is not set.
 std::wstring ScreenshotPath(const wchar_t* name);
+
+// A step that waits until the dialog with the title is up, in front, with the focus in its
+// first field; it leaves the dialog in the variable.
+TModalScript::TStep WaitForQueryDialog(const wchar_t* title, TInputQueryForm*& dialog);
+// The dialog's first field as a list field, or null when it is a plain one.
+TMyComboBox* FirstListField(TInputQueryForm* dialog);

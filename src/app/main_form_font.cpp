@@ -6,6 +6,7 @@
 
 #include "dialogs/input_query.h"
 #include "main_form.h"
+#include "toolkit/handles.h"
 
 namespace {
 
@@ -23,21 +24,6 @@ void SetFaceName(TFont& font, const std::wstring& name) {
     font.SetName(name.substr(0, LF_FACESIZE - 1));
 }
 
-// The screen's device context for one enumeration.
-class TScreenDC {
-  public:
-    TScreenDC() : FDC(GetDC(nullptr)) {}
-    TScreenDC(const TScreenDC&) = delete;
-    TScreenDC& operator=(const TScreenDC&) = delete;
-    ~TScreenDC() {
-        if (FDC) ReleaseDC(nullptr, FDC);
-    }
-    HDC Get() const { return FDC; }
-
-  private:
-    HDC FDC;
-};
-
 }  // namespace
 
 int CALLBACK CollectFontName(const LOGFONTW* logFont, const TEXTMETRICW*, DWORD, LPARAM list) {
@@ -51,7 +37,7 @@ int CALLBACK CollectFontName(const LOGFONTW* logFont, const TEXTMETRICW*, DWORD,
 void TForm1::SpeedButtonFontClick(TObject*) {
     std::vector<std::wstring> names;
     {
-        TScreenDC screen;
+        TWindowDC screen(nullptr);
         LOGFONTW filter{};
         filter.lfCharSet = DEFAULT_CHARSET;  // every family in every character set
         EnumFontFamiliesExW(screen.Get(), &filter, CollectFontName,

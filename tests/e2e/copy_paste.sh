@@ -35,7 +35,7 @@ status_cleared_after() {  # since_ms
 }
 
 click_field 0
-xdotool type --delay 80 "1-800-dial-NOW"
+type_text 80 "1-800-dial-NOW"
 expect_soon "lower field" "1-800-3425-669" 5 probe text "$MAIN" Edit 1
 
 # With the caret in the upper field, copy takes the letters as typed.

@@ -15,7 +15,7 @@ start "$WIN_DIR/velkari.exe"
 probe wait "$MAIN" 20 || fail "Velkari did not show its window"
 read -r x y < <(probe at "$MAIN" Edit 0)
 click_at "$x" "$y"
-xdotool type --delay 80 "ab"
+type_text 80 "ab"
 expect_soon "upper field" "ab" 5 probe text "$MAIN" Edit 0
 
 xdotool key Escape

@@ -14,7 +14,7 @@ sleep 0.5
 
 read -r x y < <(probe at "Velkari 2.9" Edit 0)
 click_at "$x" "$y"
-xdotool type --delay 80 "1-800-DIAL-NOW"
+type_text 80 "1-800-DIAL-NOW"
 sleep 0.5
 expect_eq "Velkari's lower field" "1-800-3425-669" "$(probe text "Velkari 2.9" Edit 1)"
 

@@ -9,7 +9,7 @@ start "$WIN_DIR/velkari.exe"
 probe wait "$MAIN" 20 || fail "Velkari did not show its window"
 read -r x y < <(probe at "$MAIN" Edit 0)
 click_at "$x" "$y"
-xdotool type --delay 80 "WWWiii-1234"
+type_text 80 "WWWiii-1234"
 expect_soon "lower field" "999444-1234" 5 probe text "$MAIN" Edit 1
 
 # The pixels of the lower field as the screen shows them: it has the upper field's face
@@ -48,7 +48,7 @@ expect_eq "pixels of the lower field changed by Esc and Cancel" 0 \
 
 # A face typed into the list and confirmed with Enter.
 open_fonts
-xdotool type --delay 40 "Liberation Mono"
+type_text 40 "Liberation Mono"
 xdotool key Return
 probe gone "$FONTS" 10 || fail "Enter did not close the list"
 field_picture "$work/chosen.png"

@@ -49,6 +49,24 @@ click_at() {  # x y on the Windows desktop [button: 1 left (default), 3 right]
   sleep 0.3
 }
 
+# Types text as a person would. A capital is typed with Shift held down around it: xdotool's
+# own typing presses Shift and the key in one burst, and Wine now and then reads the key
+# before the Shift, which turns the capital into a small letter.
+type_text() {  # delay_ms text
+  local delay=$1 text=$2 i c run=
+  for ((i = 0; i < ${#text}; i++)); do
+    c=${text:i:1}
+    if [[ $c == [A-Z] ]]; then
+      [ -z "$run" ] || xdotool type --delay "$delay" "$run"
+      run=
+      xdotool keydown Shift_L sleep 0.03 key "${c,,}" sleep 0.03 keyup Shift_L sleep "$(printf "0.%03d" "$delay")"
+    else
+      run+=$c
+    fi
+  done
+  [ -z "$run" ] || xdotool type --delay "$delay" "$run"
+}
+
 # The main window, its client area's 8-pixel border, and its controls as a person finds
 # them: keys by the caption they show, the small flat buttons by their place.
 MAIN="Velkari 2.9"

@@ -16,7 +16,7 @@ probe wait "$MAIN" 20 || fail "Velkari did not show its window"
 read -r x y < <(probe at "$MAIN" Edit 0)
 click_at "$x" "$y"
 # Blanks at either end are trimmed away: no empty keys, and not in the caption.
-xdotool type --delay 80 "  $TEXT "
+type_text 80 "  $TEXT "
 expect_soon "upper field" "  $TEXT " 5 probe text "$MAIN" Edit 0
 
 click_flat_button note
@@ -29,7 +29,7 @@ read -r x y < <(probe child "$TEXT" "Save as...") || fail "no Save as... button"
 click_at "$x" "$y"
 probe wait "Save As" 10 || fail "Save as... did not open the Save As dialog"
 # A name typed without an extension gets .bmp.
-xdotool type --delay 30 "$OUT_WIN\\strip"
+type_text 30 "$OUT_WIN\\strip"
 xdotool key Return
 probe gone "Save As" 10 || fail "the Save As dialog did not close"
 for _ in $(seq 50); do [ -s "$OUT/strip.bmp" ] && break; sleep 0.1; done

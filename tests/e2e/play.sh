@@ -11,7 +11,7 @@ caret() { probe sel "$MAIN" Edit 0; }
 
 read -r x y < <(probe at "$MAIN" Edit 0)
 click_at "$x" "$y"
-xdotool type --delay 80 "1-800-dial-NOW"
+type_text 80 "1-800-dial-NOW"
 expect_soon "upper field" "1-800-dial-NOW" 5 probe text "$MAIN" Edit 0
 xdotool key Home
 expect_soon "caret after Home" "0 0" 5 caret

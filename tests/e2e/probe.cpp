@@ -3,6 +3,7 @@
 //   probe wait CAPTION [SECONDS]        wait until a visible window with that caption exists
 //   probe gone CAPTION [SECONDS]        wait until no such window exists
 //   probe rect CAPTION                  its window rectangle on the desktop: x y width height
+//   probe client CAPTION                its client area on the desktop: x y width height
 //   probe child CAPTION TEXT            centre of the child window showing TEXT: x y
 //                                       (TEXT may spell line breaks as \r and \n)
 //   probe childat CAPTION X Y           centre of the child under the client point (X, Y),
@@ -21,8 +22,11 @@
 //   probe count CAPTION                 number of visible top-level windows with that caption
 //   probe close CAPTION                 asks every window with that caption to close
 //   probe move CAPTION X Y W H          moves and sizes the window
+//   probe tip shown|hidden [SECONDS]    wait until a tooltip is on the desktop (then print its
+//                                       rectangle: x y width height), or until none is
 // Captions and texts are matched exactly; coordinates are on the Windows desktop.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cwchar>
@@ -108,7 +112,8 @@ HWND ChildWithText(HWND parent, const std::wstring& text) {
 }
 
 void PrintUtf8(const std::wstring& text) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    const int size =
+        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
     std::string out(static_cast<size_t>(size > 0 ? size : 1), '\0');
     WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, out.data(), size, nullptr, nullptr);
     std::printf("%s\n", out.c_str());
@@ -153,6 +158,36 @@ void PrintCentre(HWND child, const char* suffix = "") {
     std::printf("%ld %ld%s\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2, suffix);
 }
 
+// The first visible tooltip window on the desktop, of any program.
+HWND VisibleTooltip() {
+    HWND found = nullptr;
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            if (!IsWindowVisible(window) || _wcsicmp(ClassOf(window).c_str(), TOOLTIPS_CLASSW) != 0)
+                return TRUE;
+            *reinterpret_cast<HWND*>(data) = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+bool WaitForTooltip(bool wantShown, double seconds) {
+    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
+    for (;;) {
+        HWND tip = VisibleTooltip();
+        if ((tip != nullptr) == wantShown) {
+            RECT r{};
+            if (tip) GetWindowRect(tip, &r);
+            if (tip)
+                std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+            return true;
+        }
+        if (GetTickCount64() >= end) return false;
+        Sleep(50);
+    }
+}
+
 bool WaitFor(bool wantPresent, const std::wstring& caption, double seconds) {
     const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
     do {
@@ -171,6 +206,7 @@ int wmain(int argc, wchar_t** argv) {
     const double seconds = argc > 3 ? _wtof(argv[3]) : 10.0;
     if (command == L"wait") return WaitFor(true, caption, seconds) ? 0 : 1;
     if (command == L"gone") return WaitFor(false, caption, seconds) ? 0 : 1;
+    if (command == L"tip") return WaitForTooltip(caption == L"shown", seconds) ? 0 : 1;
     if (command == L"count") {
         std::printf("%zu\n", TopWindows(caption).size());
         return 0;
@@ -218,9 +254,14 @@ int wmain(int argc, wchar_t** argv) {
                    ? 0
                    : 1;
     }
-    if (command == L"rect") {
+    if (command == L"rect" || command == L"client") {
         RECT r;
-        GetWindowRect(window, &r);
+        if (command == L"rect") {
+            GetWindowRect(window, &r);
+        } else {
+            GetClientRect(window, &r);
+            MapWindowPoints(window, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
+        }
         std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
         return 0;
     }

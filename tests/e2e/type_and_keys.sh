@@ -15,7 +15,7 @@ fields() { echo "$(upper)|$(lower)|$(counter_text)"; }
 read -r x y < <(probe at "$MAIN" Edit 0)
 click_at "$x" "$y"
 # Shifted letters come in as capitals, the others in lower case; '-' goes in as typed.
-xdotool type --delay 80 "1-800-dial-NOW"
+type_text 80 "1-800-dial-NOW"
 expect_soon "fields and counter after typing" "1-800-dial-NOW|1-800-3425-669|11" 5 fields
 shot type_and_keys_typed
 
@@ -46,18 +46,18 @@ expect_soon "fields after CL, H, I, CL, S" "1-800-dial-NOWHIs|1-800-3425-669447|
 read -r x y _ < <(control_at 232 0)  # the upper field's x
 click_at "$x" "$y"
 expect_soon "fields after the upper x" "||" 5 fields
-xdotool type --delay 80 "4u"
+type_text 80 "4u"
 expect_soon "fields typed again" "4u|48|2" 5 fields
 read -r x y _ < <(control_at 232 24)  # the lower field's x
 click_at "$x" "$y"
 expect_soon "fields after the lower x" "||" 5 fields
-xdotool type --delay 80 "7a"
+type_text 80 "7a"
 expect_soon "fields typed once more" "7a|72|2" 5 fields
 click_key 'Clear\r\n'
 expect_soon "fields after Clear" "||" 5 fields
 
 # The upper field holds 30 characters at most, typed or clicked.
-xdotool type --delay 70 "0123456789abcdefghijklmnopqrstuvwxyz"
+type_text 70 "0123456789abcdefghijklmnopqrstuvwxyz"
 expect_soon "fields typed past the limit" \
   "0123456789abcdefghijklmnopqrst|012345678922233344455566677778|30" 10 fields
 click_key '9\r\nWXYZ'
@@ -67,7 +67,7 @@ shot type_and_keys
 # Typed faster than a key's press lasts, keys are pressed inside each other's press and
 # may go in out of order, but none is lost.
 click_key 'Clear\r\n'
-xdotool type --delay 25 "qwertyuiopasdfghjklz"
+type_text 25 "qwertyuiopasdfghjklz"
 expect_soon "counter after fast typing" 20 10 counter_text
 expect_eq "letters after fast typing, sorted" "adefghijklopqrstuwyz" \
   "$(upper | grep -o . | sort | tr -d '\n')"

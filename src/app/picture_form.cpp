@@ -1,8 +1,6 @@
 // The picture preview window.
 #include "picture_form.h"
 
-#include <vector>
-
 #include "toolkit/picture_file.h"
 
 namespace {
@@ -11,18 +9,6 @@ constexpr int kClientWidth = 407;
 constexpr int kClientHeight = 122;
 constexpr int kBorder = 8;
 constexpr int kPanelHeight = 41;
-
-// The form's push buttons, panels included, in the order they were placed.
-void CollectButtons(TControl* parent, std::vector<TButton*>& buttons) {
-    for (int i = 0; i < parent->ControlCount(); ++i) {
-        TControl* control = parent->Controls(i);
-        if (auto* button = dynamic_cast<TButton*>(control)) {
-            if (button->CanFocus()) buttons.push_back(button);
-        } else {
-            CollectButtons(control, buttons);
-        }
-    }
-}
 
 TButton* MakeButton(TForm2* form, TControl* parent, const wchar_t* name, const wchar_t* caption,
                     int left) {
@@ -42,6 +28,7 @@ TForm2::TForm2(TComponent* owner) : TForm(owner) {
     SetBorderIcons(biSystemMenu);
     SetBorderWidth(kBorder);
     SetPosition(poScreenCenter);
+    SetClientSize(kClientWidth + 2 * kBorder, kClientHeight + 2 * kBorder);
     Font().SetName(L"MS Sans Serif");
     Font().SetHeight(-11);  // 8 points
 
@@ -79,13 +66,6 @@ TForm2::TForm2(TComponent* owner) : TForm(owner) {
     DoCreate();
 }
 
-void TForm2::HandleCreated() {
-    TForm::HandleCreated();
-    // Sized once the window exists: the window's first WM_SIZE (at creation, 0 x 0) would
-    // overwrite a client size given earlier.
-    SetClientSize(kClientWidth + 2 * kBorder, kClientHeight + 2 * kBorder);
-}
-
 void TForm2::SetPicture(TBitmapHandle picture) {
     ScrollBox1->ScrollTo(0, 0);
     Image1->SetBitmap(std::move(picture));
@@ -100,36 +80,4 @@ void TForm2::SavePicture(const std::wstring& fileName) {
 void TForm2::Button1Click(TObject*) {
     if (!SavePictureDialog1->Execute()) return;
     SavePicture(SavePictureDialog1->FileName());
-}
-
-bool TForm2::DialogKey(const MSG& msg) {
-    if (msg.message != WM_KEYDOWN || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0)
-        return TForm::DialogKey(msg);
-    std::vector<TButton*> buttons;
-    CollectButtons(this, buttons);
-    if (buttons.empty()) return TForm::DialogKey(msg);
-    auto* focused = dynamic_cast<TButton*>(TControl::FromHandle(GetFocus()));
-    switch (msg.wParam) {
-        case VK_RETURN:
-        case VK_ESCAPE: {
-            const bool enter = msg.wParam == VK_RETURN;
-            TButton* target = enter ? focused : nullptr;
-            for (TButton* button : buttons)
-                if (!target && (enter ? button->Default() : button->Cancel())) target = button;
-            if (!target) return false;
-            target->Click();
-            return true;
-        }
-        case VK_TAB: {
-            const bool forward = GetKeyState(VK_SHIFT) >= 0;
-            const auto count = static_cast<int>(buttons.size());
-            int index = forward ? 0 : count - 1;
-            for (int i = 0; i < count; ++i)
-                if (buttons[static_cast<std::size_t>(i)] == focused)
-                    index = (i + (forward ? 1 : count - 1)) % count;
-            buttons[static_cast<std::size_t>(index)]->SetFocus();
-            return true;
-        }
-    }
-    return TForm::DialogKey(msg);
 }

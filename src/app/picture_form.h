@@ -26,10 +26,4 @@ class TForm2 : public TForm {
     // Writes the picture as a BMP file, whatever the name's extension. Throws
     // EToolkitError ('Cannot create file ...') when the file cannot be written.
     void SavePicture(const std::wstring& fileName);
-
-    // The buttons sit on the panel: Enter, Esc and Tab find them there.
-    bool DialogKey(const MSG& msg) override;
-
-  protected:
-    void HandleCreated() override;
 };

@@ -4,22 +4,12 @@
 
 #include <cstdio>
 
+#include "bench_clock.h"
 #include "app/key_strip.h"
 #include "core/bmp.h"
 #include "core/key_cells.h"
 #include "toolkit/application.h"
 #include "toolkit/picture_file.h"
-
-namespace {
-
-double NowMs() {
-    LARGE_INTEGER frequency, now;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-}  // namespace
 
 int main() {
     TApplication application;

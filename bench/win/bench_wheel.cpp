@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <fstream>
 
+#include "bench_clock.h"
 #include "app/main_form.h"
 #include "controls/progress_wheel.h"
 #include "core/bmp.h"
@@ -14,21 +15,6 @@
 #include "toolkit/handles.h"
 
 namespace {
-
-double NowMs() {
-    LARGE_INTEGER frequency, now;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-template <typename F>
-double MsPerCall(int rounds, F&& f) {
-    f();  // warm up
-    const double start = NowMs();
-    for (int i = 0; i < rounds; ++i) f();
-    return (NowMs() - start) / rounds;
-}
 
 // Reads a pixel of each picture made, so that the compiler cannot drop the work.
 volatile velkari::TRgb gSink;

@@ -70,7 +70,23 @@ TControl::~TControl() {
 }
 
 TControl* TControl::FromHandle(HWND window) {
-    return window ? static_cast<TControl*>(GetPropW(window, kObjectProp)) : nullptr;
+    if (!window) return nullptr;
+    // A window of this process that runs our procedure carries its control in its user
+    // data, which is read without the trip to the window server that a property costs under
+    // Wine. Inner windows of standard controls (a combo box's edit part) carry a property.
+    DWORD process = 0;
+    if (GetWindowThreadProcessId(window, &process) && process == GetCurrentProcessId() &&
+        reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC)) == StdWndProc)
+        return reinterpret_cast<TControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    return static_cast<TControl*>(GetPropW(window, kObjectProp));
+}
+
+void TControl::Bind(HWND window, TControl* control) {
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
+}
+
+void TControl::Unbind(HWND window) {
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
 }
 
 TForm* TControl::ParentForm() {
@@ -245,7 +261,7 @@ void TControl::CreateHandle() {
         FDefWndProc = DefWindowProcW;
     } else {
         FHandle = window;
-        SetPropW(window, kObjectProp, this);
+        Bind(window, this);
         FDefWndProc = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StdWndProc)));
     }
@@ -265,20 +281,21 @@ void TControl::DestroyHandle() {
     // From here on the window no longer reaches this object, which may be half destroyed.
     if (FDefWndProc && FDefWndProc != DefWindowProcW)
         SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FDefWndProc));
-    RemovePropW(window, kObjectProp);
+    Unbind(window);
     FHandle = nullptr;
     if (Application) Application->RemoveHintTool(window);
     DestroyWindow(window);
 }
 
 LRESULT CALLBACK TControl::StdWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-    TControl* self = FromHandle(window);
+    // Only windows of ours come here: the user data is theirs to hold the control.
+    auto* self = reinterpret_cast<TControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!self && msg == WM_NCCREATE) {
         auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
         self = static_cast<TControl*>(create->lpCreateParams);
         if (self) {
             self->FHandle = window;
-            SetPropW(window, kObjectProp, self);
+            Bind(window, self);
         }
     }
     if (!self) return DefWindowProcW(window, msg, wParam, lParam);
@@ -289,7 +306,7 @@ LRESULT CALLBACK TControl::StdWndProc(HWND window, UINT msg, WPARAM wParam, LPAR
         if (Application) Application->HandleException(self);
     }
     if (msg == WM_NCDESTROY) {
-        RemovePropW(window, kObjectProp);
+        Unbind(window);
         if (self->FHandle == window) self->FHandle = nullptr;
     }
     return message.Result;

@@ -170,6 +170,10 @@ class TControl : public TComponent {
 
   private:
     static LRESULT CALLBACK StdWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+    // Ties a window that runs StdWndProc to its control, so that FromHandle and StdWndProc
+    // find it, and unties it.
+    static void Bind(HWND window, TControl* control);
+    static void Unbind(HWND window);
     static void RegisterControlClass();
     void MouseMessage(TMessage& message);
     void ReflectToChild(TMessage& message);

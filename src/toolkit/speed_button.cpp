@@ -119,7 +119,6 @@ TShiftState ButtonShiftState(WPARAM keys) {
 void TSpeedButton::WndProc(TMessage& message) {
     const int x = GET_X_LPARAM(message.LParam);
     const int y = GET_Y_LPARAM(message.LParam);
-    const TShiftState shift = ButtonShiftState(message.WParam);
     TMouseButton button = mbLeft;
     switch (message.Msg) {
         case WM_RBUTTONDOWN:
@@ -134,7 +133,10 @@ void TSpeedButton::WndProc(TMessage& message) {
     switch (message.Msg) {
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
-        case WM_MBUTTONDOWN:
+        case WM_MBUTTONDOWN: {
+            // The keys are read only for the presses: every read is a trip to the window
+            // server under Wine, and most messages do not need them.
+            const TShiftState shift = ButtonShiftState(message.WParam);
             if (Application)
                 Application->RelayHintMouse(FHandle, message.Msg, message.WParam, message.LParam);
             // The left button keeps the mouse while held, also off the button. A key pressed
@@ -148,9 +150,11 @@ void TSpeedButton::WndProc(TMessage& message) {
             }
             MouseDown(button, shift, x, y);
             return;
+        }
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:
-        case WM_MBUTTONUP:
+        case WM_MBUTTONUP: {
+            const TShiftState shift = ButtonShiftState(message.WParam);
             if (Application)
                 Application->RelayHintMouse(FHandle, message.Msg, message.WParam, message.LParam);
             // The capture goes after the click logic, so that losing it does not end the
@@ -158,6 +162,7 @@ void TSpeedButton::WndProc(TMessage& message) {
             MouseUp(button, shift, x, y);
             if (button == mbLeft && FHandle && GetCapture() == FHandle) ReleaseCapture();
             return;
+        }
         case WM_MOUSEMOVE:
             MouseMove(x, y);
             if (FFlat && !FMouseInControl) Invalidate();

@@ -2,8 +2,8 @@
 #include <doctest/doctest.h>
 
 #include "app/main_form.h"
-#include "dialog_driver.h"
 #include "dialogs/message_dialog.h"
+#include "modal_script.h"
 #include "support/doctest_strings.h"
 #include "toolkit/buttons.h"
 #include "ui_support.h"
@@ -30,11 +30,17 @@ RECT WindowRect(HWND window) {
     return r;
 }
 
+// Opens the About box with the help command and runs the step on it, which closes it;
+// returns whether the step ran and the box has gone.
+bool ShowAbout(TForm1* form, TModalScript::TDialogStep step) {
+    TModalScript script(kAboutTitle, {std::move(step)});
+    PostMessageW(form->Handle(), WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
+    return PumpUntilClosed(script, kAboutTitle);
+}
+
 // Opens the About box with the help command and closes it with Enter.
 void OpenAndCloseAbout(TForm1* form) {
-    TDialogDriver driver(kAboutTitle, {[](HWND) { SendKey(VK_RETURN); }});
-    PostMessageW(form->Handle(), WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
-    REQUIRE(PumpUntil([&] { return driver.Finished() && !FindThreadWindow(kAboutTitle); }));
+    REQUIRE(ShowAbout(form, [](HWND) { SendKey(VK_RETURN); }));
 }
 
 }  // namespace
@@ -43,24 +49,21 @@ TEST_CASE("the help command opens the About box with the window's caption at tha
     TShownForm<TForm1> form;
     form->SetCaption(L"Velkari 2.9 (Build 7.3)");
     std::wstring text;
-    TDialogDriver driver(
-        kAboutTitle, {[&](HWND dialog) {
-            TForm* about = FormOf(dialog);
-            REQUIRE(about != nullptr);
-            text = dynamic_cast<TControl*>(about->FindComponent(L"Message"))->Caption();
-            auto* image = dynamic_cast<TImage*>(about->FindComponent(L"Image"));
-            REQUIRE(image != nullptr);
-            CHECK(image->Icon() == LoadIconW(Application->Instance(), L"MAINICON"));
-            auto* ok = dynamic_cast<TButton*>(about->FindComponent(L"OK"));
-            REQUIRE(ok != nullptr);
-            CHECK_FALSE(ok->Default());
-            CHECK(GetFocus() == ok->Handle());
-            // Only the box takes input while it is open.
-            CHECK_FALSE(IsWindowEnabled(form->Handle()));
-            SendKey(VK_RETURN);
-        }});
-    PostMessageW(form->Handle(), WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
-    REQUIRE(PumpUntil([&] { return driver.Finished() && !FindThreadWindow(kAboutTitle); }));
+    REQUIRE(ShowAbout(form.Get(), [&](HWND dialog) {
+        TForm* about = FormOf(dialog);
+        REQUIRE(about != nullptr);
+        text = dynamic_cast<TControl*>(about->FindComponent(L"Message"))->Caption();
+        auto* image = dynamic_cast<TImage*>(about->FindComponent(L"Image"));
+        REQUIRE(image != nullptr);
+        CHECK(image->Icon() == LoadIconW(Application->Instance(), L"MAINICON"));
+        auto* ok = dynamic_cast<TButton*>(about->FindComponent(L"OK"));
+        REQUIRE(ok != nullptr);
+        CHECK_FALSE(ok->Default());
+        CHECK(GetFocus() == ok->Handle());
+        // Only the box takes input while it is open.
+        CHECK_FALSE(IsWindowEnabled(form->Handle()));
+        SendKey(VK_RETURN);
+    }));
     CHECK(IsWindowEnabled(form->Handle()));
     const size_t first = text.find(L"\r\n");
     REQUIRE(first != std::wstring::npos);
@@ -77,14 +80,10 @@ TEST_CASE("the help command opens the About box with the window's caption at tha
 TEST_CASE("the About box closes with Esc and with its close box") {
     TShownForm<TForm1> form;
     SUBCASE("Esc") {
-        TDialogDriver driver(kAboutTitle, {[](HWND) { SendKey(VK_ESCAPE); }});
-        PostMessageW(form->Handle(), WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
-        CHECK(PumpUntil([&] { return driver.Finished() && !FindThreadWindow(kAboutTitle); }));
+        CHECK(ShowAbout(form.Get(), [](HWND) { SendKey(VK_ESCAPE); }));
     }
     SUBCASE("close box") {
-        TDialogDriver driver(kAboutTitle, {[](HWND dialog) { CHECK(ClickCloseBox(dialog)); }});
-        PostMessageW(form->Handle(), WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
-        CHECK(PumpUntil([&] { return driver.Finished() && !FindThreadWindow(kAboutTitle); }));
+        CHECK(ShowAbout(form.Get(), [](HWND dialog) { CHECK(ClickCloseBox(dialog)); }));
     }
 }
 
@@ -92,9 +91,9 @@ TEST_CASE("F1 opens the About box") {
     TShownForm<TForm1> form;
     form->Edit1->SetFocus();
     REQUIRE(PumpUntil([&] { return form->Edit1->Focused(); }));
-    TDialogDriver driver(kAboutTitle, {[](HWND) { SendKey(VK_ESCAPE); }});
+    TModalScript script(kAboutTitle, {[](HWND) { SendKey(VK_ESCAPE); }});
     TapKey(VK_F1);
-    CHECK(PumpUntil([&] { return driver.Finished() && !FindThreadWindow(kAboutTitle); }));
+    CHECK(PumpUntilClosed(script, kAboutTitle));
 }
 
 TEST_CASE("each showing of the About box toggles the mute key on return") {

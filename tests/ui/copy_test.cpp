@@ -1,8 +1,8 @@
 // The number handed on: the copy key and its status line, and F8 typing into another window.
 #include "app/main_form.h"
 #include "support/doctest_strings.h"
+#include "modal_script.h"
 #include "toolkit/clipboard.h"
-#include "dialog_driver.h"
 #include "ui_support.h"
 
 namespace {
@@ -125,12 +125,10 @@ TEST_CASE("a click on the F8 line explains it in a right-to-left message over th
     RECT box{}, main{};
     bool rightToLeft = false;
     RECT label{}, image{};
-    TDialogDriver driver(
+    TModalScript script(
         kPasteHelpCaption,
         {[&](HWND dialog) {
-             wchar_t buffer[64] = {};
-             GetWindowTextW(dialog, buffer, 64);
-             caption = buffer;
+             caption = WindowText(dialog);
              GetWindowRect(dialog, &box);
              GetWindowRect(form->Handle(), &main);
              auto* message =
@@ -149,7 +147,7 @@ TEST_CASE("a click on the F8 line explains it in a right-to-left message over th
          },
          [](HWND) { SendKey(VK_RETURN); }});
     ClickAt(form->PasteLabel->Handle(), 5, 5);
-    REQUIRE(PumpUntil([&] { return driver.Finished() && !FindThreadWindow(kPasteHelpCaption); }));
+    REQUIRE(PumpUntilClosed(script, kPasteHelpCaption));
     CHECK(caption == L"راهنما");
     CHECK(text ==
           L"باتوجه به اينکه در برخي پنجره ها يا برنامه ها امکان چسباندن وجود ندارد\r\n"

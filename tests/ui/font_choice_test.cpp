@@ -9,7 +9,6 @@
 #include <set>
 
 #include "app/main_form.h"
-#include "dialog_driver.h"
 #include "modal_script.h"
 #include "query_support.h"
 #include "support/doctest_strings.h"
@@ -50,14 +49,6 @@ std::vector<std::wstring> EveryReportedFamily() {
 
 TControl* FontKey(TForm1* form) {
     return dynamic_cast<TControl*>(form->FindComponent(L"SpeedButtonFont"));
-}
-
-TModalScript::TStep WaitForDialog(TInputQueryForm*& dialog) {
-    return WaitForQueryDialog(kTitle, dialog);
-}
-
-TMyComboBox* NameField(TInputQueryForm* dialog) {
-    return FirstListField(dialog);
 }
 
 // Presses the font key and runs the steps on the dialog it opens.
@@ -108,18 +99,17 @@ TEST_CASE("the font key offers the installed families with the current face sele
     REQUIRE(!reports.empty());
     TInputQueryForm* dialog = nullptr;
     std::vector<std::wstring> offered;
-    ChooseFont(form.Get(), {WaitForDialog(dialog), [&] {
+    ChooseFont(form.Get(), {WaitForQueryDialog(kTitle, dialog), Act([&] {
                                 CHECK(dialog->Caption() == kTitle);
                                 CHECK(QueryLabels(dialog).at(0)->Caption() == L"Font Name");
-                                auto* field = NameField(dialog);
+                                auto* field = FirstListField(dialog);
                                 for (int i = 0; i < field->ItemCount(); ++i)
                                     offered.push_back(field->Items(i));
                                 CHECK(field->Text() == L"Tahoma");
                                 REQUIRE(field->ItemIndex() >= 0);
                                 CHECK(field->Items(field->ItemIndex()) == L"Tahoma");
                                 PostClick(dialog->OKButton);
-                                return true;
-                            }});
+                            })});
     // Every family the system reports is offered, once for each run of its reports.
     size_t runs = 0;
     for (size_t i = 0; i < reports.size(); ++i)
@@ -139,17 +129,11 @@ TEST_CASE("the chosen face goes to both fields") {
     const TFaces before = FacesOf(form.Get());
     TInputQueryForm* dialog = nullptr;
     const auto typeAndPress = [&](const std::wstring& text, std::function<void()> press) {
-        ChooseFont(form.Get(), {WaitForDialog(dialog),
-                                [&] {
+        ChooseFont(form.Get(), {WaitForQueryDialog(kTitle, dialog), Act([&] {
                                     SendKey(VK_DELETE);
                                     SendText(text);
-                                    return true;
-                                },
-                                [&] {
-                                    if (NameField(dialog)->Text() != text) return false;
-                                    press();
-                                    return true;
-                                }});
+                                }),
+                                WhenListFieldShows(dialog, text, press)});
     };
     SUBCASE("a name that is no installed font is taken all the same") {
         typeAndPress(L"Zq Nonesuch", [&] { PostClick(dialog->OKButton); });
@@ -187,7 +171,7 @@ TEST_CASE("the chosen face goes to both fields") {
 TEST_CASE("the font dialog over the main window") {
     TShownForm<TForm1> form;
     TInputQueryForm* dialog = nullptr;
-    ChooseFont(form.Get(), {WaitForDialog(dialog), [&] {
+    ChooseFont(form.Get(), {WaitForQueryDialog(kTitle, dialog), Act([&] {
                                 PumpFor(200);  // painted, grip included
                                 if (const auto path = ScreenshotPath(L"font_dialog.bmp");
                                     !path.empty())
@@ -196,7 +180,6 @@ TEST_CASE("the font dialog over the main window") {
                                 CHECK(GetForegroundWindow() == dialog->Handle());
                                 CHECK_FALSE(IsWindowEnabled(form->Handle()));
                                 PostClick(CancelButton(dialog));
-                                return true;
-                            }});
+                            })});
     CHECK(IsWindowEnabled(form->Handle()));
 }

@@ -4,7 +4,6 @@
 #include <doctest/doctest.h>
 
 #include "core/query_layout.h"
-#include "dialog_driver.h"
 #include "dialogs/dialog_units.h"
 #include "modal_script.h"
 #include "query_support.h"
@@ -16,14 +15,6 @@ namespace {
 
 constexpr wchar_t kTitle[] = L"Query Under Test";
 const std::vector<std::wstring> kFonts{L"Arial", L"Courier New", L"Tahoma", L"Times New Roman"};
-
-TModalScript::TStep WaitForDialog(TInputQueryForm*& dialog) {
-    return WaitForQueryDialog(kTitle, dialog);
-}
-
-TMyComboBox* ListField(TInputQueryForm* dialog) {
-    return FirstListField(dialog);
-}
 
 // Runs InputQueryList with the steps, then checks that the script ran to its end and the
 // dialog is gone.
@@ -52,67 +43,54 @@ TEST_CASE("the list query's entries and letter case") {
     SUBCASE("a value differing from an entry only in case shows and returns the entry") {
         std::wstring value = L"tAHOMA";
         const bool ok =
-            RunListQuery(value, &kFonts, {WaitForDialog(dialog), [&] {
-                                              auto* combo = ListField(dialog);
+            RunListQuery(value, &kFonts, {WaitForQueryDialog(kTitle, dialog), Act([&] {
+                                              auto* combo = FirstListField(dialog);
                                               CHECK(combo->ItemCount() == 4);
                                               CHECK(combo->Items(3) == L"Times New Roman");
                                               CHECK(combo->ItemIndex() == 2);
                                               CHECK(combo->Text() == L"Tahoma");
                                               PostClick(dialog->OKButton);
-                                              return true;
-                                          }});
+                                          })});
         CHECK(ok);
         CHECK(value == L"Tahoma");
     }
     SUBCASE("a value not in the list is kept as it is") {
         std::wstring value = L"Nonesuch Sans";
-        const bool ok = RunListQuery(value, &kFonts, {WaitForDialog(dialog), [&] {
-                                                          auto* combo = ListField(dialog);
+        const bool ok = RunListQuery(value, &kFonts, {WaitForQueryDialog(kTitle, dialog), Act([&] {
+                                                          auto* combo = FirstListField(dialog);
                                                           CHECK(combo->ItemIndex() == -1);
                                                           CHECK(combo->Text() == L"Nonesuch Sans");
                                                           PostClick(dialog->OKButton);
-                                                          return true;
-                                                      }});
+                                                      })});
         CHECK(ok);
         CHECK(value == L"Nonesuch Sans");
     }
     SUBCASE("a null list gives a plain text field") {
         std::wstring value = L"Start";
-        const bool ok = RunListQuery(value, nullptr,
-                                     {WaitForDialog(dialog),
-                                      [&] {
-                                          CHECK(ListField(dialog)->ItemCount() == 0);
-                                          SendText(L"typed 1");
-                                          return true;
-                                      },
-                                      [&] {
-                                          if (ListField(dialog)->Text() != L"typed 1") return false;
-                                          SendKey(VK_RETURN);
-                                          return true;
-                                      }});
+        const bool ok =
+            RunListQuery(value, nullptr,
+                         {WaitForQueryDialog(kTitle, dialog), Act([&] {
+                              CHECK(FirstListField(dialog)->ItemCount() == 0);
+                              SendText(L"typed 1");
+                          }),
+                          WhenListFieldShows(dialog, L"typed 1", [] { SendKey(VK_RETURN); })});
         CHECK(ok);
         CHECK(value == L"typed 1");
     }
     SUBCASE("typing a prefix of an entry completes it, the rest selected") {
         std::wstring value;
-        const bool ok = RunListQuery(value, &kFonts,
-                                     {WaitForDialog(dialog),
-                                      [&] {
-                                          SendText(L"ti");
-                                          return true;
-                                      },
-                                      [&] {
-                                          auto* combo = ListField(dialog);
-                                          if (combo->Text() != L"Times New Roman") return false;
-                                          DWORD start = 0, end = 0;
-                                          SendMessageW(combo->Handle(), CB_GETEDITSEL,
-                                                       reinterpret_cast<WPARAM>(&start),
-                                                       reinterpret_cast<LPARAM>(&end));
-                                          CHECK(start == 2);
-                                          CHECK(end == 15);
-                                          SendKey(VK_RETURN);
-                                          return true;
-                                      }});
+        const bool ok = RunListQuery(
+            value, &kFonts,
+            {WaitForQueryDialog(kTitle, dialog), Act([] { SendText(L"ti"); }),
+             WhenListFieldShows(dialog, L"Times New Roman", [&] {
+                 auto* combo = FirstListField(dialog);
+                 DWORD start = 0, end = 0;
+                 SendMessageW(combo->Handle(), CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start),
+                              reinterpret_cast<LPARAM>(&end));
+                 CHECK(start == 2);
+                 CHECK(end == 15);
+                 SendKey(VK_RETURN);
+             })});
         CHECK(ok);
         CHECK(value == L"Times New Roman");
     }
@@ -122,49 +100,29 @@ TEST_CASE("answers typed, cleared and taken back") {
     TInputQueryForm* dialog = nullptr;
     SUBCASE("typed text in no entry is returned") {
         std::wstring value = L"Arial";
-        const bool ok = RunListQuery(value, &kFonts,
-                                     {WaitForDialog(dialog),
-                                      [&] {
-                                          SendText(L"qq zz");
-                                          return true;
-                                      },
-                                      [&] {
-                                          if (ListField(dialog)->Text() != L"qq zz") return false;
-                                          PostClick(dialog->OKButton);
-                                          return true;
-                                      }});
+        const bool ok = RunListQuery(
+            value, &kFonts,
+            {WaitForQueryDialog(kTitle, dialog), Act([] { SendText(L"qq zz"); }),
+             WhenListFieldShows(dialog, L"qq zz", [&] { PostClick(dialog->OKButton); })});
         CHECK(ok);
         CHECK(value == L"qq zz");
     }
     SUBCASE("a cleared field returns the empty string and true") {
         std::wstring value = L"Arial";
-        const bool ok = RunListQuery(value, &kFonts,
-                                     {WaitForDialog(dialog),
-                                      [&] {
-                                          SendKey(VK_DELETE);  // the text starts selected
-                                          return true;
-                                      },
-                                      [&] {
-                                          if (!ListField(dialog)->Text().empty()) return false;
-                                          PostClick(dialog->OKButton);
-                                          return true;
-                                      }});
+        const bool ok =
+            RunListQuery(value, &kFonts,
+                         {WaitForQueryDialog(kTitle, dialog),
+                          Act([] { SendKey(VK_DELETE); }),  // the text starts selected
+                          WhenListFieldShows(dialog, L"", [&] { PostClick(dialog->OKButton); })});
         CHECK(ok);
         CHECK(value.empty());
     }
     const auto cancelWith = [&](const std::function<void()>& cancel) {
         std::wstring value = L"Courier New";
-        const bool ok = RunListQuery(value, &kFonts,
-                                     {WaitForDialog(dialog),
-                                      [&] {
-                                          SendText(L"xyz");
-                                          return true;
-                                      },
-                                      [&] {
-                                          if (ListField(dialog)->Text() != L"xyz") return false;
-                                          cancel();
-                                          return true;
-                                      }});
+        const bool ok =
+            RunListQuery(value, &kFonts,
+                         {WaitForQueryDialog(kTitle, dialog), Act([] { SendText(L"xyz"); }),
+                          WhenListFieldShows(dialog, L"xyz", cancel)});
         CHECK_FALSE(ok);
         CHECK(value == L"Courier New");
     };
@@ -184,32 +142,28 @@ TEST_CASE("the overflow tooltip of a list field") {
     const std::wstring wide(60, L'W');
     std::wstring value = wide;
     const bool ok = RunListQuery(value, nullptr,
-                                 {WaitForDialog(dialog),
-                                  [&] {
+                                 {WaitForQueryDialog(kTitle, dialog), Act([&] {
                                       // Too wide for the edit part: the whole text is the hint.
-                                      auto* combo = ListField(dialog);
+                                      auto* combo = FirstListField(dialog);
                                       CHECK(combo->ShowHint());
                                       CHECK(combo->Hint() == wide);
                                       SendKey(VK_DELETE);
                                       SendText(L"short");
-                                      return true;
-                                  },
-                                  [&] {
-                                      auto* combo = ListField(dialog);
-                                      if (combo->Text() != L"short") return false;
-                                      CHECK_FALSE(combo->ShowHint());
-                                      CHECK(combo->Hint().empty());
-                                      SendText(std::wstring(50, L'm'));
-                                      return true;
-                                  },
-                                  [&] {
-                                      auto* combo = ListField(dialog);
-                                      if (combo->Text().size() != 55) return false;
-                                      CHECK(combo->ShowHint());
-                                      CHECK(combo->Hint() == combo->Text());
-                                      PostClick(dialog->OKButton);
-                                      return true;
-                                  }});
+                                  }),
+                                  WhenListFieldShows(dialog, L"short",
+                                                     [&] {
+                                                         auto* combo = FirstListField(dialog);
+                                                         CHECK_FALSE(combo->ShowHint());
+                                                         CHECK(combo->Hint().empty());
+                                                         SendText(std::wstring(50, L'm'));
+                                                     }),
+                                  When([&] { return FirstListField(dialog)->Text().size() == 55; },
+                                       [&] {
+                                           auto* combo = FirstListField(dialog);
+                                           CHECK(combo->ShowHint());
+                                           CHECK(combo->Hint() == combo->Text());
+                                           PostClick(dialog->OKButton);
+                                       })});
     CHECK(ok);
     CHECK(value == L"short" + std::wstring(50, L'm'));
 }
@@ -217,30 +171,24 @@ TEST_CASE("the overflow tooltip of a list field") {
 TEST_CASE("the overflow tooltip of an edit field follows the canvas font") {
     TInputQueryForm* dialog = nullptr;
     TQueryValues values{L"fits"};
-    TModalScript script({WaitForDialog(dialog),
-                         [&] {
-                             auto* edit = dynamic_cast<TEdit*>(QueryFields(dialog).at(0));
-                             CHECK_FALSE(edit->ShowHint());
+    const auto edit = [&] { return dynamic_cast<TEdit*>(QueryFields(dialog).at(0)); };
+    TModalScript script({WaitForQueryDialog(kTitle, dialog), Act([&] {
+                             CHECK_FALSE(edit()->ShowHint());
                              SendKey(VK_END);
                              SendText(std::wstring(70, L'i'));
-                             return true;
-                         },
-                         [&] {
-                             auto* edit = dynamic_cast<TEdit*>(QueryFields(dialog).at(0));
-                             if (edit->Text().size() != 74) return false;
-                             // Seventy narrow letters still fit; wide ones do not.
-                             CHECK_FALSE(edit->ShowHint());
-                             SendText(std::wstring(40, L'W'));
-                             return true;
-                         },
-                         [&] {
-                             auto* edit = dynamic_cast<TEdit*>(QueryFields(dialog).at(0));
-                             if (edit->Text().size() != 114) return false;
-                             CHECK(edit->ShowHint());
-                             CHECK(edit->Hint() == edit->Text());
-                             SendKey(VK_ESCAPE);
-                             return true;
-                         }});
+                         }),
+                         When([&] { return edit()->Text().size() == 74; },
+                              [&] {
+                                  // Seventy narrow letters still fit; wide ones do not.
+                                  CHECK_FALSE(edit()->ShowHint());
+                                  SendText(std::wstring(40, L'W'));
+                              }),
+                         When([&] { return edit()->Text().size() == 114; },
+                              [&] {
+                                  CHECK(edit()->ShowHint());
+                                  CHECK(edit()->Hint() == edit()->Text());
+                                  SendKey(VK_ESCAPE);
+                              })});
     CHECK_FALSE(MultiInputQuery(kTitle, {L"Text"}, values));
     CHECK(script.Finished());
     CHECK(values == TQueryValues{L"fits"});
@@ -254,12 +202,11 @@ TEST_CASE("the dialog's layout and its width-only sizing") {
     POINT grab{};
     const bool ok = RunListQuery(
         value, &kFonts,
-        {WaitForDialog(dialog),
-         [&] {
+        {WaitForQueryDialog(kTitle, dialog), Act([&] {
              TWindowDC dc(dialog->Handle());
              TSelectObject font(dc.Get(), dialog->Font().Handle());
              const velkari::TDialogUnits units = MeasureDialogUnits(dc.Get());
-             auto* combo = ListField(dialog);
+             auto* combo = FirstListField(dialog);
              auto* label = QueryLabels(dialog).at(0);
              auto* cancel = CancelButton(dialog);
              const int spacing = velkari::MulDiv(8, units.X, 4);
@@ -294,38 +241,21 @@ TEST_CASE("the dialog's layout and its width-only sizing") {
              CHECK(info.ptMinTrackSize.x == minWidth);
              CHECK(info.ptMinTrackSize.y == before.bottom - before.top);
              CHECK(info.ptMaxTrackSize.y == before.bottom - before.top);
-             return true;
-         },
-         [&] {
-             // Drag the grip 120 pixels right and 60 down, as a hand would.
+         }),
+         Act([&] {
+             // Drag the grip 60 pixels right and 30 down, as a hand would.
              const RECT client = ScreenClientRect(dialog->Handle());
              grab = {client.right - 5, client.bottom - 5};
              MoveMouseTo(grab.x, grab.y);
-             return true;
-         },
-         [&] {
-             LeftButton(true);
-             return true;
-         },
-         [&] {
-             MoveMouseTo(grab.x + 60, grab.y + 30);
-             return true;
-         },
-         [&] {
-             MoveMouseTo(grab.x + 60, grab.y + 30);
-             return true;
-         },
-         [&] {
-             LeftButton(false);
-             return true;
-         },
-         [&] {
+         }),
+         Act([] { LeftButton(true); }), Act([&] { MoveMouseTo(grab.x + 60, grab.y + 30); }),
+         Act([&] { MoveMouseTo(grab.x + 60, grab.y + 30); }), Act([] { LeftButton(false); }), [&] {
              const RECT after = OuterRect(dialog);
              if (after.right - after.left == before.right - before.left) return false;
              CHECK(after.right - after.left == before.right - before.left + 60);
              CHECK(after.bottom - after.top == before.bottom - before.top);
              CHECK(after.left == before.left);
-             CHECK(ListField(dialog)->Width() == fieldWidth + 60);
+             CHECK(FirstListField(dialog)->Width() == fieldWidth + 60);
              PumpFor(200);  // painted at the new width
              if (const auto path = ScreenshotPath(L"query_dialog_widened.bmp"); !path.empty())
                  SaveScreen(path);
@@ -345,9 +275,9 @@ TEST_CASE("the dialog's layout and its width-only sizing") {
 TEST_CASE("three prompts, the middle one read-only, and a masked field") {
     TInputQueryForm* dialog = nullptr;
     TQueryValues values{L"one", L"two", L"three", L"extra"};
+    const auto field = [&](size_t i) { return QueryFields(dialog)[i]; };
     TModalScript script(
-        {WaitForDialog(dialog),
-         [&] {
+        {WaitForQueryDialog(kTitle, dialog), Act([&] {
              const auto fields = QueryFields(dialog);
              REQUIRE(fields.size() == 3);
              auto* readOnly = dynamic_cast<TEdit*>(fields[1]);
@@ -364,27 +294,18 @@ TEST_CASE("three prompts, the middle one read-only, and a masked field") {
                    labels[2]->Left() + labels[2]->Width());
              SendText(L"ONE");
              SendKey(VK_TAB);
-             return true;
-         },
-         [&] {
-             const auto fields = QueryFields(dialog);
-             if (GetFocus() != fields[1]->Handle()) return false;
-             SendText(L"xyz");
-             SendKey(VK_TAB);
-             return true;
-         },
-         [&] {
-             const auto fields = QueryFields(dialog);
-             if (GetFocus() != fields[2]->Handle()) return false;
-             CHECK(FieldText(fields[1]) == L"two");
-             SendText(L"pw");
-             return true;
-         },
-         [&] {
-             if (FieldText(QueryFields(dialog)[2]) != L"pw") return false;
-             PostClick(dialog->OKButton);
-             return true;
-         }});
+         }),
+         When([&] { return GetFocus() == field(1)->Handle(); },
+              [] {
+                  SendText(L"xyz");
+                  SendKey(VK_TAB);
+              }),
+         When([&] { return GetFocus() == field(2)->Handle(); },
+              [&] {
+                  CHECK(FieldText(field(1)) == L"two");
+                  SendText(L"pw");
+              }),
+         When([&] { return FieldText(field(2)) == L"pw"; }, [&] { PostClick(dialog->OKButton); })});
     const bool ok =
         MultiInputQuery(kTitle, {L"First", L"\x02", L"\x01Secret"}, values, 0, QueryFieldSet({1}));
     CHECK(script.Finished());
@@ -401,8 +322,7 @@ TEST_CASE("the field and validation events") {
     std::vector<TCall> inits;
     std::vector<TCall> validations;
     TQueryValues values{L"a", L""};
-    TModalScript script({WaitForDialog(dialog),
-                         [&] {
+    TModalScript script({WaitForQueryDialog(kTitle, dialog), Act([&] {
                              const auto fields = QueryFields(dialog);
                              // Built with the caller's values, then entered once with the current
                              // texts.
@@ -417,40 +337,31 @@ TEST_CASE("the field and validation events") {
                              CHECK(validations[0].Sender == fields[1]);
                              CHECK_FALSE(IsWindowEnabled(dialog->OKButton->Handle()));
                              SendKey(VK_TAB);
-                             return true;
-                         },
-                         [&] {
-                             const auto fields = QueryFields(dialog);
-                             if (GetFocus() != FieldKeyWindow(fields[1])) return false;
-                             REQUIRE(inits.size() == 4);
-                             CHECK(inits[3].Sender == fields[1]);
-                             SendText(L"b");
-                             return true;
-                         },
-                         [&] {
-                             if (validations.size() < 2) return false;
-                             CHECK(validations.back().Values == TQueryValues{L"a", L"b"});
-                             CHECK(IsWindowEnabled(dialog->OKButton->Handle()));
-                             SendKey(VK_BACK);
-                             return true;
-                         },
-                         [&] {
-                             if (validations.size() < 3) return false;
-                             CHECK_FALSE(IsWindowEnabled(dialog->OKButton->Handle()));
-                             // Enter does not press a disabled OK button.
-                             SendKey(VK_RETURN);
-                             return true;
-                         },
-                         [&] {
+                         }),
+                         When([&] { return GetFocus() == FieldKeyWindow(QueryFields(dialog)[1]); },
+                              [&] {
+                                  REQUIRE(inits.size() == 4);
+                                  CHECK(inits[3].Sender == QueryFields(dialog)[1]);
+                                  SendText(L"b");
+                              }),
+                         When([&] { return validations.size() >= 2; },
+                              [&] {
+                                  CHECK(validations.back().Values == TQueryValues{L"a", L"b"});
+                                  CHECK(IsWindowEnabled(dialog->OKButton->Handle()));
+                                  SendKey(VK_BACK);
+                              }),
+                         When([&] { return validations.size() >= 3; },
+                              [&] {
+                                  CHECK_FALSE(IsWindowEnabled(dialog->OKButton->Handle()));
+                                  // Enter does not press a disabled OK button.
+                                  SendKey(VK_RETURN);
+                              }),
+                         Act([&] {
                              CHECK(FindQueryDialog(kTitle) == dialog);
                              SendText(L"c");
-                             return true;
-                         },
-                         [&] {
-                             if (!IsWindowEnabled(dialog->OKButton->Handle())) return false;
-                             SendKey(VK_RETURN);
-                             return true;
-                         }});
+                         }),
+                         When([&] { return IsWindowEnabled(dialog->OKButton->Handle()) != FALSE; },
+                              [] { SendKey(VK_RETURN); })});
     const bool ok = MultiInputQuery(
         kTitle, {L"Left", L"Right"}, values, 0, 0, QueryFieldSet({1}),
         [&](TObject* sender, const TQueryValues& v) {

@@ -4,9 +4,9 @@
 
 #include <vector>
 
-#include "dialog_driver.h"
 #include "dialogs/dialog_units.h"
 #include "dialogs/message_dialog.h"
+#include "modal_script.h"
 #include "support/doctest_strings.h"
 #include "toolkit/buttons.h"
 #include "toolkit/std_controls.h"
@@ -222,81 +222,81 @@ TEST_CASE("an icon of 48 x 48: the text 16 pixels further right, the box 16 wide
 
 TEST_CASE("a custom box without an icon has no image; its text starts at the left margin") {
     int result = -1;
-    TDialogDriver driver(L"Velkari", {[](HWND dialog) {
-                             TMessageForm* form = FormOf(dialog);
-                             REQUIRE(form != nullptr);
-                             CHECK(form->FindComponent(L"Image") == nullptr);
-                             auto* label = Part<TLabel>(form, L"Message");
-                             CHECK(label->Left() == velkari::MulDiv(8, UnitsOf(form).X, 4));
-                             SendKey(VK_RETURN);
-                         }});
+    TModalScript script(L"Velkari", {[](HWND dialog) {
+                            TMessageForm* form = FormOf(dialog);
+                            REQUIRE(form != nullptr);
+                            CHECK(form->FindComponent(L"Image") == nullptr);
+                            auto* label = Part<TLabel>(form, L"Message");
+                            CHECK(label->Left() == velkari::MulDiv(8, UnitsOf(form).X, 4));
+                            SendKey(VK_RETURN);
+                        }});
     result =
         MessageDlgWithIcon(L"", L"Plain text", mtCustom, MsgDlgButtons({mbOK}), mrOk, L"", nullptr);
-    CHECK(driver.Finished());
+    CHECK(script.Finished());
     CHECK(result == mrOk);
 }
 
 TEST_CASE("a custom box with an icon shows it as an information box") {
     HICON icon = LoadIconW(Application->Instance(), L"MAINICON");
-    TDialogDriver driver(L"Information", {[icon](HWND dialog) {
-                             auto* image = Part<TImage>(FormOf(dialog), L"Image");
-                             REQUIRE(image != nullptr);
-                             CHECK(image->Icon() == icon);
-                             CHECK(image->Width() == GetSystemMetrics(SM_CXICON));
-                             SendKey(VK_ESCAPE);
-                         }});
+    TModalScript script(L"Information", {[icon](HWND dialog) {
+                            auto* image = Part<TImage>(FormOf(dialog), L"Image");
+                            REQUIRE(image != nullptr);
+                            CHECK(image->Icon() == icon);
+                            CHECK(image->Width() == GetSystemMetrics(SM_CXICON));
+                            SendKey(VK_ESCAPE);
+                        }});
     CHECK(MessageDlgWithIcon(L"", L"With icon", mtCustom, MsgDlgButtons({mbOK}), mrOk, L"", icon) ==
           mrOk);
-    CHECK(driver.Finished());
+    CHECK(script.Finished());
 }
 
 TEST_CASE("an ampersand in the text is shown and underlines nothing") {
-    TDialogDriver driver(L"Ampersand", {[](HWND dialog) {
-                             auto* label = Part<TLabel>(FormOf(dialog), L"Message");
-                             CHECK_FALSE(label->ShowAccelChar());
-                             const UINT literal = DT_NOPREFIX | DT_WORDBREAK | DT_EXPANDTABS;
-                             const UINT prefixed = DT_WORDBREAK | DT_EXPANDTABS;
-                             const auto shown = Pixels(label, nullptr);
-                             CHECK(shown == Pixels(label, &literal));
-                             CHECK(shown != Pixels(label, &prefixed));
-                             SendKey(VK_RETURN);
-                         }});
+    TModalScript script(L"Ampersand", {[](HWND dialog) {
+                            auto* label = Part<TLabel>(FormOf(dialog), L"Message");
+                            CHECK_FALSE(label->ShowAccelChar());
+                            const UINT literal = DT_NOPREFIX | DT_WORDBREAK | DT_EXPANDTABS;
+                            const UINT prefixed = DT_WORDBREAK | DT_EXPANDTABS;
+                            const auto shown = Pixels(label, nullptr);
+                            CHECK(shown == Pixels(label, &literal));
+                            CHECK(shown != Pixels(label, &prefixed));
+                            SendKey(VK_RETURN);
+                        }});
     MessageDlgWithIcon(L"Ampersand", L"Save &as Rock && Roll", mtInformation, MsgDlgButtons({mbOK}),
                        mrOk, L"", nullptr);
-    CHECK(driver.Finished());
+    CHECK(script.Finished());
 }
 
 TEST_CASE("the default result picks the default button, which has the focus") {
     SUBCASE("2 with OK and Cancel: Cancel, and Enter gives 2") {
-        TDialogDriver driver(L"Pick", {[](HWND dialog) {
-                                 TMessageForm* form = FormOf(dialog);
-                                 auto* ok = Part<TButton>(form, L"OK");
-                                 auto* cancel = Part<TButton>(form, L"Cancel");
-                                 CHECK(cancel->Default());
-                                 CHECK(IsDefaultStyle(cancel));
-                                 CHECK_FALSE(ok->Default());
-                                 CHECK_FALSE(IsDefaultStyle(ok));
-                                 CHECK(GetFocus() == cancel->Handle());
-                                 SendKey(VK_RETURN);
-                             }});
+        TModalScript script(L"Pick", {[](HWND dialog) {
+                                TMessageForm* form = FormOf(dialog);
+                                auto* ok = Part<TButton>(form, L"OK");
+                                auto* cancel = Part<TButton>(form, L"Cancel");
+                                CHECK(cancel->Default());
+                                CHECK(IsDefaultStyle(cancel));
+                                CHECK_FALSE(ok->Default());
+                                CHECK_FALSE(IsDefaultStyle(ok));
+                                CHECK(GetFocus() == cancel->Handle());
+                                SendKey(VK_RETURN);
+                            }});
         CHECK(MessageDlgWithIcon(L"Pick", L"Go on?", mtConfirmation,
                                  MsgDlgButtons({mbOK, mbCancel}), mrCancel, L"",
                                  nullptr) == mrCancel);
-        CHECK(driver.Finished());
+        CHECK(script.Finished());
     }
     SUBCASE("0 with a Help button: Help, which does not close the box") {
-        TDialogDriver driver(L"Pick",
-                             {[](HWND dialog) {
-                                  auto* help = Part<TButton>(FormOf(dialog), L"Help");
-                                  CHECK(help->Default());
-                                  CHECK(GetFocus() == help->Handle());
-                                  CHECK_FALSE(Part<TButton>(FormOf(dialog), L"OK")->Default());
-                                  SendKey(VK_RETURN);
-                              },
-                              [](HWND) { SendKey(VK_ESCAPE); }});
+        TModalScript script(L"Pick",
+                            {[](HWND dialog) {
+                                 auto* help = Part<TButton>(FormOf(dialog), L"Help");
+                                 CHECK(help->Default());
+                                 CHECK(GetFocus() == help->Handle());
+                                 CHECK_FALSE(Part<TButton>(FormOf(dialog), L"OK")->Default());
+                                 SendKey(VK_RETURN);
+                             },
+                             [](HWND) { SendKey(VK_ESCAPE); }});
         CHECK(MessageDlgWithIcon(L"Pick", L"Need help?", mtInformation,
                                  MsgDlgButtons({mbOK, mbHelp}), mrNone, L"", nullptr) == mrOk);
-        CHECK(driver.StepsDone() == 2);
+        CHECK(script.StepsDone() == 2);
     }
 }
 
@@ -306,35 +306,35 @@ TEST_CASE("OK alone with no default result: Enter and Esc give 1, the close box 
                                   mrNone, L"", LoadIconW(Application->Instance(), L"MAINICON"));
     };
     SUBCASE("Enter on the focused OK button") {
-        TDialogDriver driver(L"Only OK", {[](HWND dialog) {
-                                 auto* ok = Part<TButton>(FormOf(dialog), L"OK");
-                                 CHECK_FALSE(ok->Default());
-                                 CHECK(FormOf(dialog)->ActiveControl() == ok);
-                                 CHECK(GetFocus() == ok->Handle());
-                                 SendKey(VK_RETURN);
-                             }});
+        TModalScript script(L"Only OK", {[](HWND dialog) {
+                                auto* ok = Part<TButton>(FormOf(dialog), L"OK");
+                                CHECK_FALSE(ok->Default());
+                                CHECK(FormOf(dialog)->ActiveControl() == ok);
+                                CHECK(GetFocus() == ok->Handle());
+                                SendKey(VK_RETURN);
+                            }});
         CHECK(show() == mrOk);
     }
     SUBCASE("Esc") {
-        TDialogDriver driver(L"Only OK", {[](HWND) { SendKey(VK_ESCAPE); }});
+        TModalScript script(L"Only OK", {[](HWND) { SendKey(VK_ESCAPE); }});
         CHECK(show() == mrOk);
     }
     SUBCASE("the close box") {
-        TDialogDriver driver(L"Only OK", {[](HWND dialog) { CHECK(ClickCloseBox(dialog)); }});
+        TModalScript script(L"Only OK", {[](HWND dialog) { CHECK(ClickCloseBox(dialog)); }});
         CHECK(show() == mrCancel);
     }
 }
 
 TEST_CASE("a font name changes the text's font, not the box's size") {
-    TDialogDriver driver(L"Font", {[](HWND dialog) {
-                             TMessageForm* form = FormOf(dialog);
-                             CHECK(form->Font().Name() == L"Courier New");
-                             CHECK(Part<TLabel>(form, L"Message")->Font().Name() == L"Courier New");
-                             SendKey(VK_RETURN);
-                         }});
+    TModalScript script(L"Font", {[](HWND dialog) {
+                            TMessageForm* form = FormOf(dialog);
+                            CHECK(form->Font().Name() == L"Courier New");
+                            CHECK(Part<TLabel>(form, L"Message")->Font().Name() == L"Courier New");
+                            SendKey(VK_RETURN);
+                        }});
     MessageDlgWithIcon(L"Font", L"Fixed pitch", mtWarning, MsgDlgButtons({mbOK}), mrOk,
                        L"Courier New", nullptr);
-    CHECK(driver.Finished());
+    CHECK(script.Finished());
 }
 
 TEST_CASE("the box is freed after it closes and when building it fails") {
@@ -352,7 +352,7 @@ TEST_CASE("the box is freed after it closes and when building it fails") {
     };
     const int windows = threadWindows();
     {
-        TDialogDriver driver(L"Freed", {[](HWND) { SendKey(VK_RETURN); }});
+        TModalScript script(L"Freed", {[](HWND) { SendKey(VK_RETURN); }});
         MessageDlgWithIcon(L"Freed", L"Gone after", mtError, MsgDlgButtons({mbOK}), mrOk, L"",
                            nullptr);
     }

@@ -1,48 +1,74 @@
 // Driving modal dialogs from a test.
 #include "modal_script.h"
 
+#include <doctest/doctest.h>
+
+#include <algorithm>
+
 #include "toolkit/application.h"
 #include "toolkit/form.h"
+#include "ui_support.h"
 
-TModalScript* TModalScript::FActive = nullptr;
+namespace {
+
+constexpr UINT kTickMs = 30;
+
+// The scripts alive now; a tick finds its own by the timer's id.
+std::vector<TModalScript*> LiveScripts;
+
+std::wstring ClassOf(HWND window) {
+    wchar_t name[32] = {};
+    GetClassNameW(window, name, 32);
+    return name;
+}
+
+}  // namespace
 
 TModalScript::TModalScript(std::vector<TStep> steps, int timeoutMs)
-    : FSteps(std::move(steps)), FDeadline(GetTickCount64() + timeoutMs) {
-    FActive = this;
-    FTimer = SetTimer(nullptr, 0, 30, Tick);
+    : FSteps(std::move(steps)), FDeadline(GetTickCount64() + static_cast<ULONGLONG>(timeoutMs)) {
+    FTimer = SetTimer(nullptr, 0, kTickMs, Tick);
+    REQUIRE(FTimer != 0);
+    LiveScripts.push_back(this);
+}
+
+TModalScript::TModalScript(const std::wstring& title, std::vector<TDialogStep> steps, int timeoutMs)
+    : TModalScript(std::vector<TStep>{}, timeoutMs) {
+    for (auto& step : steps) FSteps.push_back(OnWindow(title, std::move(step)));
 }
 
 TModalScript::~TModalScript() {
     KillTimer(nullptr, FTimer);
-    FActive = nullptr;
+    LiveScripts.erase(std::find(LiveScripts.begin(), LiveScripts.end(), this));
 }
 
-HWND FindSystemDialog() {
-    HWND found = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM data) -> BOOL {
-            wchar_t name[32] = {};
-            GetClassNameW(window, name, 32);
-            if (std::wstring(name) == L"#32770" && IsWindowVisible(window) &&
-                IsWindowEnabled(window)) {
-                *reinterpret_cast<HWND*>(data) = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
+void CALLBACK TModalScript::Tick(HWND, UINT, UINT_PTR timer, DWORD) {
+    for (TModalScript* script : LiveScripts) {
+        if (script->FTimer != timer) continue;
+        script->Run();
+        return;
+    }
 }
 
-void PostCommand(HWND dialog, int id) {
-    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+void TModalScript::Run() {
+    // A step that runs a modal loop of its own must not be entered again from inside it.
+    if (FRunning || Finished()) return;
+    FRunning = true;
+    if (!FAbandoned && GetTickCount64() > FDeadline) FTimedOut = FAbandoned = true;
+    if (FAbandoned) {
+        Abandon();
+    } else {
+        try {
+            if (FSteps[FNext]()) ++FNext;
+        } catch (...) {
+            FAIL_CHECK("a step of a modal script threw");
+            FAbandoned = true;
+        }
+    }
+    FRunning = false;
 }
 
 void TModalScript::Abandon() {
     // Once per tick until the test's call returns: dialogs may open one inside another.
-    FTimedOut = true;
     if (HWND dialog = FindSystemDialog()) {
         PostCommand(dialog, IDCANCEL);
         PostCommand(dialog, IDNO);  // a Yes/No question has no Cancel
@@ -54,22 +80,69 @@ void TModalScript::Abandon() {
     }
 }
 
-void CALLBACK TModalScript::Tick(HWND, UINT, UINT_PTR, DWORD) {
-    TModalScript* self = FActive;
-    if (!self || self->FRunning || self->Finished()) return;
-    self->FRunning = true;
-    if (self->FTimedOut || GetTickCount64() > self->FDeadline) {
-        self->Abandon();
-    } else if (self->FSteps[self->FNext]()) {
-        ++self->FNext;
-    }
-    self->FRunning = false;
+TModalScript::TStep Act(std::function<void()> action) {
+    return [action = std::move(action)] {
+        action();
+        return true;
+    };
 }
 
-std::wstring ScriptWindowText(HWND window) {
-    wchar_t text[1024] = {};
-    GetWindowTextW(window, text, 1024);
-    return text;
+TModalScript::TStep When(std::function<bool()> condition, std::function<void()> action) {
+    return [condition = std::move(condition), action = std::move(action)] {
+        if (!condition()) return false;
+        action();
+        return true;
+    };
+}
+
+TModalScript::TStep OnWindow(const std::wstring& title, TModalScript::TDialogStep action) {
+    return [title, action = std::move(action)] {
+        HWND window = FindThreadWindow(title);
+        if (!window) return false;
+        action(window);
+        return true;
+    };
+}
+
+bool PumpUntilClosed(const TModalScript& script, const std::wstring& title, int timeoutMs) {
+    return PumpUntil([&] { return script.Finished() && !FindThreadWindow(title); }, timeoutMs);
+}
+
+HWND FindThreadWindow(const std::wstring& title) {
+    struct TSearch {
+        const std::wstring* Title;
+        HWND Found;
+    } search{&title, nullptr};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<TSearch*>(data);
+            if (!ShownWithTitle(window, *s->Title)) return TRUE;
+            s->Found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.Found;
+}
+
+HWND FindSystemDialog() {
+    HWND found = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM data) -> BOOL {
+            if (ClassOf(window) != L"#32770" || !IsWindowVisible(window) ||
+                !IsWindowEnabled(window))
+                return TRUE;
+            *reinterpret_cast<HWND*>(data) = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+void PostCommand(HWND dialog, int id) {
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
 std::wstring DialogText(HWND dialog) {
@@ -77,10 +150,8 @@ std::wstring DialogText(HWND dialog) {
     EnumChildWindows(
         dialog,
         [](HWND child, LPARAM data) -> BOOL {
-            wchar_t name[32] = {};
-            GetClassNameW(child, name, 32);
-            if (std::wstring(name) == L"Static")
-                *reinterpret_cast<std::wstring*>(data) += ScriptWindowText(child);
+            if (ClassOf(child) == L"Static")
+                *reinterpret_cast<std::wstring*>(data) += WindowText(child);
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&text));
@@ -93,10 +164,26 @@ HWND FileNameEdit(HWND dialog) {
     HWND window = GetDlgItem(dialog, 0x480);
     if (!window) window = GetDlgItem(dialog, 0x47c);
     for (int depth = 0; window && depth < 4; ++depth) {
-        wchar_t name[32] = {};
-        GetClassNameW(window, name, 32);
-        if (std::wstring(name) == L"Edit") return window;
+        if (ClassOf(window) == L"Edit") return window;
         window = FindWindowExW(window, nullptr, nullptr, nullptr);
     }
     return nullptr;
+}
+
+bool ClickCloseBox(HWND window) {
+    RECT frame;
+    GetWindowRect(window, &frame);
+    POINT clientTop{0, 0};
+    ClientToScreen(window, &clientTop);
+    // Walk the caption's middle from the right until the window says "close box".
+    const int y = (frame.top + clientTop.y) / 2;
+    for (int x = frame.right - 1; x > frame.left; --x) {
+        const LRESULT hit = SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(x, y));
+        if (hit != HTCLOSE) continue;
+        SetCursorPos(x, y);
+        LeftButton(true);
+        LeftButton(false);
+        return true;
+    }
+    return false;
 }

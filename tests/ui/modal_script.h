@@ -9,23 +9,36 @@
 #include <vector>
 
 // Runs steps from a thread timer while some modal loop (the preview's, the Save As
-// dialog's, a message box's) handles messages. A step returns false to be tried again on
-// the next tick. Steps post their clicks rather than send them, so no step is still running
-// when the next modal loop starts. After the time limit every dialog of the thread is
-// cancelled and every modal form of the program closed, so a failing test cannot hang.
+// dialog's, a message box's) handles messages, one step a tick. A step returns false to be
+// tried again on the next tick. Steps post their clicks or send real input rather than wait
+// for it to be handled, so no step is still running when the next modal loop starts.
+//
+// A script may instead be tied to one dialog by its title: each of its steps is then handed
+// the dialog, and runs once the dialog is up.
+//
+// After the time limit, or once a step has thrown (a failed REQUIRE), every dialog of the
+// thread is cancelled and every modal form of the program closed, so a failing test cannot
+// hang. Several scripts may be alive at once; each runs its own steps.
 class TModalScript {
   public:
     using TStep = std::function<bool()>;
+    using TDialogStep = std::function<void(HWND dialog)>;
+    static constexpr int kTimeoutMs = 10000;
 
-    explicit TModalScript(std::vector<TStep> steps, int timeoutMs = 10000);
+    explicit TModalScript(std::vector<TStep> steps, int timeoutMs = kTimeoutMs);
+    TModalScript(const std::wstring& title, std::vector<TDialogStep> steps,
+                 int timeoutMs = kTimeoutMs);
     TModalScript(const TModalScript&) = delete;
     TModalScript& operator=(const TModalScript&) = delete;
     ~TModalScript();
+
+    int StepsDone() const { return static_cast<int>(FNext); }
     bool Finished() const { return FNext == FSteps.size(); }
     bool TimedOut() const { return FTimedOut; }
 
   private:
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR timer, DWORD);
+    void Run();
     void Abandon();
 
     std::vector<TStep> FSteps;
@@ -34,16 +47,29 @@ class TModalScript {
     UINT_PTR FTimer = 0;
     bool FRunning = false;
     bool FTimedOut = false;
-    static TModalScript* FActive;
+    bool FAbandoned = false;
 };
 
+// A step that does the action and is done.
+TModalScript::TStep Act(std::function<void()> action);
+// A step that waits until the condition holds, then does the action.
+TModalScript::TStep When(std::function<bool()> condition, std::function<void()> action);
+// A step that runs the action on this thread's visible window with the title once it is up.
+TModalScript::TStep OnWindow(const std::wstring& title, TModalScript::TDialogStep action);
+
+// Handles messages until the script has run all its steps and this thread's window with
+// the title has gone, or the time runs out; returns whether they have.
+bool PumpUntilClosed(const TModalScript& script, const std::wstring& title, int timeoutMs = 3000);
+
+// This thread's visible top-level window with the title, or null.
+HWND FindThreadWindow(const std::wstring& title);
 // This thread's visible, enabled dialog-class window (Save As, a message box), or null.
 HWND FindSystemDialog();
 // Presses a dialog's button by posting its command.
 void PostCommand(HWND dialog, int id);
-// The window's text (a caption, a control's text).
-std::wstring ScriptWindowText(HWND window);
 // The texts of a message box's static controls, one after the other.
 std::wstring DialogText(HWND dialog);
 // The Save As dialog's file name field, or null.
 HWND FileNameEdit(HWND dialog);
+// A real left click on the window's close box (found by hit testing its caption).
+bool ClickCloseBox(HWND window);

@@ -118,7 +118,7 @@ TModalScript::TStep Look(TPreviewSeen& seen) {
         TForm2* preview = FindPreview();
         if (!preview) return false;
         seen.Shown = true;
-        seen.Caption = ScriptWindowText(preview->Handle());
+        seen.Caption = WindowText(preview->Handle());
         if (preview->Image1->Bitmap()) seen.Picture = BitmapPixels(preview->Image1->Bitmap());
         return true;
     };
@@ -144,10 +144,7 @@ TPreviewSeen ShowPicture(TForm1* form, const std::wstring& text) {
 // A folder beside the test executable that ImageMagick reads afterwards (Wine's Z: drive
 // is the host's root).
 std::wstring OutputFolder() {
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder = path;
-    folder = folder.substr(0, folder.find_last_of(L"\\/") + 1) + L"picture_out";
+    const std::wstring folder = TestFolder() + L"picture_out";
     CreateDirectoryW(folder.c_str(), nullptr);  // it may exist already
     return folder + L"\\";
 }
@@ -323,8 +320,8 @@ TEST_CASE("the preview window's layout") {
              seen.Panel = inClient(p->Panel1, h);
              seen.Ok = inClient(p->Button2, p->Panel1->Handle());
              seen.Save = inClient(p->Button1, p->Panel1->Handle());
-             seen.OkText = ScriptWindowText(p->Button2->Handle());
-             seen.SaveText = ScriptWindowText(p->Button1->Handle());
+             seen.OkText = WindowText(p->Button2->Handle());
+             seen.SaveText = WindowText(p->Button1->Handle());
              seen.OkDefault = p->Button2->Default();
              seen.OkCancel = p->Button2->Cancel();
              seen.OkFocused = p->Button2->Focused();

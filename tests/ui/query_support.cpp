@@ -4,7 +4,6 @@
 #include <doctest/doctest.h>
 
 #include "core/bmp.h"
-#include "dialog_driver.h"
 #include "toolkit/handles.h"
 #include "toolkit/buttons.h"
 
@@ -57,44 +56,6 @@ RECT ScreenClientRect(HWND window) {
     return r;
 }
 
-void MoveMouseTo(int x, int y) {
-    INPUT move{};
-    move.type = INPUT_MOUSE;
-    move.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    move.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &move, sizeof(INPUT));
-}
-
-void LeftButton(bool down) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-    SendInput(1, &input, sizeof(INPUT));
-}
-
-void SendText(const std::wstring& text) {
-    std::vector<INPUT> inputs;
-    auto key = [&inputs](WORD vk, bool up) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = vk;
-        input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
-        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-        inputs.push_back(input);
-    };
-    for (wchar_t c : text) {
-        const SHORT scan = VkKeyScanW(c);
-        const WORD vk = LOBYTE(scan);
-        const bool shift = (HIBYTE(scan) & 1) != 0;
-        if (shift) key(VK_SHIFT, false);
-        key(vk, false);
-        key(vk, true);
-        if (shift) key(VK_SHIFT, true);
-    }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
 // The whole screen as a 24-bit BMP file.
 void SaveScreen(const std::wstring& path) {
     const int width = GetSystemMetrics(SM_CXSCREEN);
@@ -141,4 +102,11 @@ TModalScript::TStep WaitForQueryDialog(const wchar_t* title, TInputQueryForm*& d
 
 TMyComboBox* FirstListField(TInputQueryForm* dialog) {
     return dynamic_cast<TMyComboBox*>(QueryFields(dialog).at(0));
+}
+
+TModalScript::TStep WhenListFieldShows(TInputQueryForm*& dialog, std::wstring text,
+                                       std::function<void()> action) {
+    return When(
+        [&dialog, text = std::move(text)] { return FirstListField(dialog)->Text() == text; },
+        std::move(action));
 }

@@ -1,9 +1,10 @@
 // Reaching into a shown input query dialog from a test step: the form, its fields and
-// buttons, and clicks and text that arrive as a user's would.
+// buttons, posted clicks, steps that wait for it, and pictures of the screen.
 #pragma once
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,13 +28,6 @@ std::wstring FieldText(TControl* field);
 HWND FieldKeyWindow(TControl* field);
 // The client rectangle of a window in screen coordinates.
 RECT ScreenClientRect(HWND window);
-// Moves the mouse to a screen point as real input.
-void MoveMouseTo(int x, int y);
-// Presses or releases the left mouse button as real input.
-void LeftButton(bool down);
-// Types text as key presses without handling messages: the modal loop that called the
-// step will.
-void SendText(const std::wstring& text);
 // The whole screen saved as a 24-bit BMP file.
 void SaveScreen(const std::wstring& path);
 // Where a screenshot of that name goes: VELKARI_SCREENSHOT_DIR (a Windows path), or empty
@@ -45,3 +39,7 @@ std::wstring ScreenshotPath(const wchar_t* name);
 TModalScript::TStep WaitForQueryDialog(const wchar_t* title, TInputQueryForm*& dialog);
 // The dialog's first field as a list field, or null when it is a plain one.
 TMyComboBox* FirstListField(TInputQueryForm* dialog);
+// A step that waits until the dialog's first field, a list field, shows the text, then does
+// the action.
+TModalScript::TStep WhenListFieldShows(TInputQueryForm*& dialog, std::wstring text,
+                                       std::function<void()> action);

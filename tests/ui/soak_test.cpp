@@ -8,7 +8,7 @@
 #include "app/main_form.h"
 #include "app/sound.h"
 #include "core/keypad.h"
-#include "dialog_driver.h"
+#include "modal_script.h"
 #include "support/doctest_strings.h"
 #include "ui_support.h"
 
@@ -75,9 +75,9 @@ TEST_CASE("thousands of random user events leave the window sound and leak-free"
                     break;
                 case 9:
                     if (pick(40) == 0) {
-                        TDialogDriver driver(L"About Velkari", {[](HWND) { SendKey(VK_RETURN); }});
+                        TModalScript script(L"About Velkari", {[](HWND) { SendKey(VK_RETURN); }});
                         TapKey(VK_F1);
-                        PumpUntil([&] { return driver.Finished(); }, 3000);
+                        PumpUntil([&] { return script.Finished(); }, 3000);
                     } else {
                         // The mute key, pressed twice, so the run stays muted and quick.
                         form->PressButton(form->SpeedButtonMute);

@@ -1,4 +1,4 @@
-// Test support: message pumping and real keyboard input.
+// Test support: message pumping and real keyboard and mouse input.
 #include "ui_support.h"
 
 #include <vector>
@@ -30,9 +30,55 @@ INPUT KeyInput(WORD vk, bool up) {
     return input;
 }
 
+namespace {
+
+void Send(std::vector<INPUT> inputs) {
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+}  // namespace
+
 void SendKeyEvent(WORD vk, bool up) {
-    INPUT input = KeyInput(vk, up);
-    SendInput(1, &input, sizeof(INPUT));
+    Send({KeyInput(vk, up)});
+}
+
+void SendKey(WORD vk, bool withAlt) {
+    std::vector<INPUT> inputs;
+    if (withAlt) inputs.push_back(KeyInput(VK_MENU, false));
+    inputs.push_back(KeyInput(vk, false));
+    inputs.push_back(KeyInput(vk, true));
+    if (withAlt) inputs.push_back(KeyInput(VK_MENU, true));
+    Send(inputs);
+}
+
+void SendText(const std::wstring& text) {
+    std::vector<INPUT> inputs;
+    for (wchar_t c : text) {
+        const SHORT scan = VkKeyScanW(c);
+        const WORD vk = LOBYTE(scan);
+        const bool shift = (HIBYTE(scan) & 1) != 0;
+        if (shift) inputs.push_back(KeyInput(VK_SHIFT, false));
+        inputs.push_back(KeyInput(vk, false));
+        inputs.push_back(KeyInput(vk, true));
+        if (shift) inputs.push_back(KeyInput(VK_SHIFT, true));
+    }
+    Send(inputs);
+}
+
+void MoveMouseTo(int x, int y) {
+    INPUT move{};
+    move.type = INPUT_MOUSE;
+    move.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    move.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    Send({move});
+}
+
+void LeftButton(bool down) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    Send({input});
 }
 
 int LiveToolkitHandles() {
@@ -60,31 +106,15 @@ int CountThreadWindows() {
     return count;
 }
 
-namespace {
-
-void Send(std::vector<INPUT>& inputs) {
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-    PumpFor(5);
-}
-
-}  // namespace
-
 void TapKey(WORD vk) {
-    std::vector<INPUT> inputs{KeyInput(vk, false), KeyInput(vk, true)};
-    Send(inputs);
+    SendKey(vk);
+    PumpFor(5);
 }
 
 void TypeText(const std::wstring& text) {
     for (wchar_t c : text) {
-        const SHORT scan = VkKeyScanW(c);
-        std::vector<INPUT> inputs;
-        const WORD vk = LOBYTE(scan);
-        const bool shift = (HIBYTE(scan) & 1) != 0;
-        if (shift) inputs.push_back(KeyInput(VK_SHIFT, false));
-        inputs.push_back(KeyInput(vk, false));
-        inputs.push_back(KeyInput(vk, true));
-        if (shift) inputs.push_back(KeyInput(VK_SHIFT, true));
-        Send(inputs);
+        SendText(std::wstring(1, c));
+        PumpFor(5);
     }
 }
 
@@ -98,12 +128,7 @@ bool BringToFront(HWND window) {
 void MoveMouseTo(HWND window, int x, int y) {
     POINT p{x, y};
     ClientToScreen(window, &p);
-    INPUT move{};
-    move.type = INPUT_MOUSE;
-    move.mi.dx = MulDiv(p.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    move.mi.dy = MulDiv(p.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &move, sizeof(INPUT));
+    MoveMouseTo(p.x, p.y);
     PumpUntil(
         [&] {
             POINT at;
@@ -117,22 +142,28 @@ void ClickAt(HWND window, int x, int y) {
     // Move there first, as a hand would, and let the move arrive before the button goes down.
     MoveMouseTo(window, x, y);
     PumpFor(10);
-    INPUT inputs[2]{};
-    inputs[0].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[1].type = INPUT_MOUSE;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(1, &inputs[0], sizeof(INPUT));
+    LeftButton(true);
     PumpFor(20);
-    SendInput(1, &inputs[1], sizeof(INPUT));
+    LeftButton(false);
     PumpFor(10);
 }
 
-std::wstring ProgramPath() {
+bool ShownWithTitle(HWND window, const std::wstring& title) {
+    // GetWindowText alone sends nothing to another process's window, so it cannot wait on one.
+    wchar_t text[256] = {};
+    GetWindowTextW(window, text, 256);
+    return IsWindowVisible(window) && title == text;
+}
+
+std::wstring TestFolder() {
     wchar_t path[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring full = path;
-    return full.substr(0, full.find_last_of(L"\\/") + 1) + L"velkari.exe";
+    const std::wstring full = path;
+    return full.substr(0, full.find_last_of(L"\\/") + 1);
+}
+
+std::wstring ProgramPath() {
+    return TestFolder() + L"velkari.exe";
 }
 
 TChildProcess::TChildProcess(const std::wstring& path) {
@@ -166,9 +197,7 @@ HWND TChildProcess::WaitForWindow(const std::wstring& caption, int timeoutMs) {
                     auto* s = reinterpret_cast<TSearch*>(data);
                     DWORD pid = 0;
                     GetWindowThreadProcessId(window, &pid);
-                    wchar_t text[256] = {};
-                    GetWindowTextW(window, text, 256);
-                    if (pid == s->ProcessId && IsWindowVisible(window) && *s->Caption == text) {
+                    if (pid == s->ProcessId && ShownWithTitle(window, *s->Caption)) {
                         s->Found = window;
                         return FALSE;
                     }

@@ -18,10 +18,21 @@ bool PumpUntil(const std::function<bool()>& condition, int timeoutMs = 3000);
 void TypeText(const std::wstring& text);
 // One key going down or up, as an input record for SendInput.
 INPUT KeyInput(WORD vk, bool up);
-// Sends one key going down or up as real input, without handling messages.
-void SendKeyEvent(WORD vk, bool up);
 // Presses and releases one virtual key.
 void TapKey(WORD vk);
+
+// Real input sent without handling messages, for a step of a modal script: the modal loop
+// that called the step handles it.
+// One key going down or up.
+void SendKeyEvent(WORD vk, bool up);
+// A key pressed and released, with Alt held if asked.
+void SendKey(WORD vk, bool withAlt = false);
+// Text typed as key presses, with Shift where a character needs it.
+void SendText(const std::wstring& text);
+// The mouse moved to a screen point.
+void MoveMouseTo(int x, int y);
+// The left mouse button pressed or released.
+void LeftButton(bool down);
 // Brings the window to the front and waits until it is the foreground window.
 bool BringToFront(HWND window);
 
@@ -52,11 +63,16 @@ class TShownForm {
 int LiveToolkitHandles();
 int CountThreadWindows();
 
-// Moves the mouse to a point of a window, as real input.
+// Moves the mouse to a point of a window, as real input, and waits until it is there.
 void MoveMouseTo(HWND window, int x, int y);
 // Clicks the left mouse button at a point of a window, as real input.
 void ClickAt(HWND window, int x, int y);
 
+// Whether the window is visible with exactly this title.
+bool ShownWithTitle(HWND window, const std::wstring& title);
+
+// The folder of the test executable, with its trailing separator.
+std::wstring TestFolder();
 // The full path of velkari.exe, which sits beside the test executable.
 std::wstring ProgramPath();
 

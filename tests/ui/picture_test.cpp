@@ -391,6 +391,36 @@ TEST_CASE("the OK button and the Enter and Esc keys close the preview") {
     }
 }
 
+TEST_CASE("Tab and Shift+Tab move between the preview's two buttons") {
+    TShownForm<TForm1> form;
+    form->Edit1->SetText(L"42");
+    // The names of the buttons that had the focus, one after each key.
+    std::vector<std::wstring> focused;
+    auto focusedName = [] {
+        TControl* control = TControl::FromHandle(GetFocus());
+        return control ? control->Name() : std::wstring();
+    };
+    auto then = [&](std::function<void()> key) {
+        return When(
+            [&] { return FindPreview() && (focused.empty() || focused.back() != focusedName()); },
+            [&, key] {
+                focused.push_back(focusedName());
+                key();
+            });
+    };
+    auto shiftTab = [] {
+        SendKeyEvent(VK_SHIFT, false);
+        SendKey(VK_TAB);
+        SendKeyEvent(VK_SHIFT, true);
+    };
+    TModalScript script({then([] { SendKey(VK_TAB); }), then([] { SendKey(VK_TAB); }),
+                         then(shiftTab), then([] { SendKey(VK_ESCAPE); })});
+    form->PressButton(NoteButton(form.Get()));
+    CHECK(script.Finished());
+    CHECK(CountPreviews() == 0);
+    CHECK(focused == std::vector<std::wstring>{L"Button2", L"Button1", L"Button2", L"Button1"});
+}
+
 TEST_CASE("every bitmap and device context is released when the preview closes") {
     TShownForm<TForm1> form;
     ShowPicture(form.Get(), L"0");  // the image list's own bitmaps stay; make them first

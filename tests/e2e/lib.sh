@@ -11,6 +11,8 @@ STARTED=()
 fail() {
   echo "FAIL: $*" >&2
   shot "failure-$(basename "$0" .sh)"
+  echo "the main window's controls: class x y w h enabled visible text" >&2
+  probe list "$MAIN" >&2
   exit 1
 }
 

@@ -1,6 +1,7 @@
 // Driving modal dialogs from a test.
 #include "dialog_driver.h"
 
+#include "modal_script.h"
 #include "ui_support.h"
 
 #include <doctest/doctest.h>
@@ -11,8 +12,11 @@ TDialogDriver* CurrentDriver = nullptr;
 
 }  // namespace
 
-TDialogDriver::TDialogDriver(std::wstring title, std::vector<TStep> steps, int intervalMs)
-    : FTitle(std::move(title)), FSteps(std::move(steps)) {
+TDialogDriver::TDialogDriver(std::wstring title, std::vector<TStep> steps, int intervalMs,
+                             int timeoutMs)
+    : FTitle(std::move(title)),
+      FSteps(std::move(steps)),
+      FDeadline(GetTickCount64() + static_cast<ULONGLONG>(timeoutMs)) {
     REQUIRE(CurrentDriver == nullptr);
     CurrentDriver = this;
     FTimer = SetTimer(nullptr, 0, static_cast<UINT>(intervalMs), Tick);
@@ -27,9 +31,16 @@ TDialogDriver::~TDialogDriver() {
 void CALLBACK TDialogDriver::Tick(HWND, UINT, UINT_PTR, DWORD) {
     TDialogDriver* self = CurrentDriver;
     // A step that runs a modal loop of its own must not be entered again from inside it.
-    if (!self || self->FRunning || self->Finished()) return;
+    if (!self || self->FRunning) return;
     HWND dialog = FindThreadWindow(self->FTitle);
     if (!dialog) return;
+    if (GetTickCount64() > self->FDeadline) {
+        FAIL_CHECK("the dialog was still open at the time limit; it is cancelled");
+        self->FDeadline = GetTickCount64() + 1000;  // once a second while it stays up
+        CancelModalWindow(dialog);
+        return;
+    }
+    if (self->Finished()) return;
     self->FRunning = true;
     try {
         self->FSteps[static_cast<size_t>(self->FDone)](dialog);

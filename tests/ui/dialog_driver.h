@@ -1,5 +1,7 @@
 // Driving modal dialogs from a test: a thread timer, serviced by whatever modal loop is
 // running, finds the dialog by its title and runs the test's steps on it, one per tick.
+// A dialog with the title still up after the time limit is cancelled and the test fails,
+// so that a step whose input went astray cannot hold the run up.
 #pragma once
 
 #include <windows.h>
@@ -12,7 +14,8 @@ class TDialogDriver {
   public:
     using TStep = std::function<void(HWND dialog)>;
 
-    TDialogDriver(std::wstring title, std::vector<TStep> steps, int intervalMs = 40);
+    TDialogDriver(std::wstring title, std::vector<TStep> steps, int intervalMs = 40,
+                  int timeoutMs = 15000);
     TDialogDriver(const TDialogDriver&) = delete;
     TDialogDriver& operator=(const TDialogDriver&) = delete;
     ~TDialogDriver();
@@ -26,6 +29,7 @@ class TDialogDriver {
     std::wstring FTitle;
     std::vector<TStep> FSteps;
     int FDone = 0;
+    ULONGLONG FDeadline;
     UINT_PTR FTimer = 0;
     bool FRunning = false;
 };

@@ -1,6 +1,8 @@
 // Driving modal dialogs from a test.
 #include "modal_script.h"
 
+#include <doctest/doctest.h>
+
 #include "toolkit/application.h"
 #include "toolkit/form.h"
 
@@ -40,12 +42,34 @@ void PostCommand(HWND dialog, int id) {
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
+HWND FindModalWindow() {
+    if (HWND dialog = FindSystemDialog()) return dialog;
+    for (int i = 0; i < Application->ComponentCount(); ++i)
+        if (auto* form = dynamic_cast<TForm*>(Application->Components(i));
+            form && form->Modal() && form->HandleAllocated())
+            return form->Handle();
+    return nullptr;
+}
+
+void CancelModalWindow(HWND window) {
+    wchar_t name[32] = {};
+    GetClassNameW(window, name, 32);
+    if (std::wstring(name) == L"#32770") {
+        PostCommand(window, IDCANCEL);
+        PostCommand(window, IDNO);  // a Yes/No question has no Cancel
+    } else if (auto* form = dynamic_cast<TForm*>(TControl::FromHandle(window));
+               form && form->Modal()) {
+        form->SetModalResult(mrCancel);
+    } else {
+        PostMessageW(window, WM_CLOSE, 0, 0);
+    }
+}
+
 void TModalScript::Abandon() {
     // Once per tick until the test's call returns: dialogs may open one inside another.
     FTimedOut = true;
     if (HWND dialog = FindSystemDialog()) {
-        PostCommand(dialog, IDCANCEL);
-        PostCommand(dialog, IDNO);  // a Yes/No question has no Cancel
+        CancelModalWindow(dialog);
     } else {
         for (int i = 0; i < Application->ComponentCount(); ++i)
             if (auto* form = dynamic_cast<TForm*>(Application->Components(i));
@@ -56,12 +80,31 @@ void TModalScript::Abandon() {
 
 void CALLBACK TModalScript::Tick(HWND, UINT, UINT_PTR, DWORD) {
     TModalScript* self = FActive;
-    if (!self || self->FRunning || self->Finished()) return;
+    if (!self || self->FRunning) return;
+    const ULONGLONG now = GetTickCount64();
+    if (self->Finished()) {
+        // Every step has run, but the window the last one was meant to end is still up long
+        // after: its click or key never arrived, and no later step would come to end it.
+        HWND open = self->FLeftOpen;
+        if (open && now > self->FDeadline && now > self->FFinishedAt + 2000) {
+            self->FLeftOpen = nullptr;
+            if (IsWindow(open) && IsWindowVisible(open)) {
+                self->FTimedOut = true;
+                FAIL_CHECK("the last step left its dialog open; it is cancelled");
+                CancelModalWindow(open);
+            }
+        }
+        return;
+    }
     self->FRunning = true;
-    if (self->FTimedOut || GetTickCount64() > self->FDeadline) {
+    if (self->FTimedOut || now > self->FDeadline) {
         self->Abandon();
     } else if (self->FSteps[self->FNext]()) {
         ++self->FNext;
+        if (self->Finished()) {
+            self->FLeftOpen = FindModalWindow();
+            self->FFinishedAt = now;
+        }
     }
     self->FRunning = false;
 }

@@ -12,7 +12,9 @@
 // dialog's, a message box's) handles messages. A step returns false to be tried again on
 // the next tick. Steps post their clicks rather than send them, so no step is still running
 // when the next modal loop starts. After the time limit every dialog of the thread is
-// cancelled and every modal form of the program closed, so a failing test cannot hang.
+// cancelled and every modal form of the program closed, so a failing test cannot hang; so
+// is the dialog that the last step left open, when it is still open then (the step's input
+// went astray), and the test fails.
 class TModalScript {
   public:
     using TStep = std::function<bool()>;
@@ -31,6 +33,8 @@ class TModalScript {
     std::vector<TStep> FSteps;
     std::size_t FNext = 0;
     ULONGLONG FDeadline;
+    HWND FLeftOpen = nullptr;  // the modal window that was up when the last step had run
+    ULONGLONG FFinishedAt = 0;
     UINT_PTR FTimer = 0;
     bool FRunning = false;
     bool FTimedOut = false;
@@ -39,6 +43,11 @@ class TModalScript {
 
 // This thread's visible, enabled dialog-class window (Save As, a message box), or null.
 HWND FindSystemDialog();
+// The modal window in front: the thread's dialog-class window, else a modal form, or null.
+HWND FindModalWindow();
+// Ends a modal window as its Cancel would (No for a Yes/No question; a modal form gets
+// mrCancel; any other window is asked to close).
+void CancelModalWindow(HWND window);
 // Presses a dialog's button by posting its command.
 void PostCommand(HWND dialog, int id);
 // The window's text (a caption, a control's text).

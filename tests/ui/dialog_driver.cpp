@@ -81,25 +81,31 @@ void SendKey(WORD vk, bool withAlt) {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-bool ClickCloseBox(HWND window) {
-    RECT frame, client;
+bool CloseBoxPoint(HWND window, POINT& point) {
+    RECT frame;
     GetWindowRect(window, &frame);
-    GetClientRect(window, &client);
     POINT clientTop{0, 0};
     ClientToScreen(window, &clientTop);
     // Walk the caption's middle from the right until the window says "close box".
     const int y = (frame.top + clientTop.y) / 2;
     for (int x = frame.right - 1; x > frame.left; --x) {
-        const LRESULT hit = SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(x, y));
-        if (hit != HTCLOSE) continue;
-        SetCursorPos(x, y);
-        INPUT inputs[2]{};
-        inputs[0].type = INPUT_MOUSE;
-        inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-        inputs[1].type = INPUT_MOUSE;
-        inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-        SendInput(2, inputs, sizeof(INPUT));
-        return true;
+        if (SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE) {
+            point = {x, y};
+            return true;
+        }
     }
     return false;
+}
+
+bool ClickCloseBox(HWND window) {
+    POINT box;
+    if (!CloseBoxPoint(window, box)) return false;
+    // Both halves of the click carry the point, so a stray move in between cannot take the
+    // press off the box, and they go in one call: once the button is down on the close box,
+    // the system's own loop takes only mouse input until it is up, so nothing that runs
+    // later (a timer's next step) could let it go.
+    INPUT inputs[2] = {MouseInputAt(box, MOUSEEVENTF_LEFTDOWN),
+                       MouseInputAt(box, MOUSEEVENTF_LEFTUP)};
+    SendInput(2, inputs, sizeof(INPUT));
+    return true;
 }

@@ -39,5 +39,7 @@ HWND FindThreadWindow(const std::wstring& title);
 // A key pressed and released as real input, without handling messages: the modal loop
 // that called the step will.
 void SendKey(WORD vk, bool withAlt = false);
-// A real left click on the window's close box (found by hit testing its caption).
+// A screen point on the window's close box, found by hit testing its caption.
+bool CloseBoxPoint(HWND window, POINT& point);
+// A real left click on the window's close box.
 bool ClickCloseBox(HWND window);

@@ -304,7 +304,7 @@ TEST_CASE("the dialog's layout and its width-only sizing") {
              return true;
          },
          [&] {
-             LeftButton(true);
+             LeftButtonAt(grab.x, grab.y, true);
              return true;
          },
          [&] {
@@ -316,7 +316,7 @@ TEST_CASE("the dialog's layout and its width-only sizing") {
              return true;
          },
          [&] {
-             LeftButton(false);
+             LeftButtonAt(grab.x + 60, grab.y + 30, false);
              return true;
          },
          [&] {

@@ -7,6 +7,7 @@
 #include "dialog_driver.h"
 #include "toolkit/handles.h"
 #include "toolkit/buttons.h"
+#include "ui_support.h"
 
 TInputQueryForm* FindQueryDialog(const std::wstring& title) {
     return dynamic_cast<TInputQueryForm*>(TControl::FromHandle(FindThreadWindow(title)));
@@ -58,18 +59,12 @@ RECT ScreenClientRect(HWND window) {
 }
 
 void MoveMouseTo(int x, int y) {
-    INPUT move{};
-    move.type = INPUT_MOUSE;
-    move.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    move.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    INPUT move = MouseInputAt({x, y});
     SendInput(1, &move, sizeof(INPUT));
 }
 
-void LeftButton(bool down) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+void LeftButtonAt(int x, int y, bool down) {
+    INPUT input = MouseInputAt({x, y}, down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
     SendInput(1, &input, sizeof(INPUT));
 }
 

@@ -29,8 +29,8 @@ HWND FieldKeyWindow(TControl* field);
 RECT ScreenClientRect(HWND window);
 // Moves the mouse to a screen point as real input.
 void MoveMouseTo(int x, int y);
-// Presses or releases the left mouse button as real input.
-void LeftButton(bool down);
+// Presses or releases the left mouse button at a screen point as real input.
+void LeftButtonAt(int x, int y, bool down);
 // Types text as key presses without handling messages: the modal loop that called the
 // step will.
 void SendText(const std::wstring& text);

@@ -95,14 +95,19 @@ bool BringToFront(HWND window) {
     });
 }
 
+INPUT MouseInputAt(POINT screen, DWORD buttonFlags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttonFlags;
+    return input;
+}
+
 void MoveMouseTo(HWND window, int x, int y) {
     POINT p{x, y};
     ClientToScreen(window, &p);
-    INPUT move{};
-    move.type = INPUT_MOUSE;
-    move.mi.dx = MulDiv(p.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    move.mi.dy = MulDiv(p.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    INPUT move = MouseInputAt(p);
     SendInput(1, &move, sizeof(INPUT));
     PumpUntil(
         [&] {
@@ -117,14 +122,13 @@ void ClickAt(HWND window, int x, int y) {
     // Move there first, as a hand would, and let the move arrive before the button goes down.
     MoveMouseTo(window, x, y);
     PumpFor(10);
-    INPUT inputs[2]{};
-    inputs[0].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[1].type = INPUT_MOUSE;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(1, &inputs[0], sizeof(INPUT));
+    POINT p{x, y};
+    ClientToScreen(window, &p);
+    INPUT down = MouseInputAt(p, MOUSEEVENTF_LEFTDOWN);
+    INPUT up = MouseInputAt(p, MOUSEEVENTF_LEFTUP);
+    SendInput(1, &down, sizeof(INPUT));
     PumpFor(20);
-    SendInput(1, &inputs[1], sizeof(INPUT));
+    SendInput(1, &up, sizeof(INPUT));
     PumpFor(10);
 }
 

@@ -52,6 +52,13 @@ class TShownForm {
 int LiveToolkitHandles();
 int CountThreadWindows();
 
+// A mouse event at a point of the screen, as an input record for SendInput: the move to the
+// point travels with the event, so a button goes down or up exactly there. Under Wine's
+// virtual desktop the pointer can jump between two separate inputs: a window shown or
+// taken away under the X pointer comes back, late, as a move to where X saw the pointer
+// then. A button sent on its own lands wherever that was, and such a move slipping in
+// between a press and its release drags the press off the close box it was on.
+INPUT MouseInputAt(POINT screen, DWORD buttonFlags = 0);
 // Moves the mouse to a point of a window, as real input.
 void MoveMouseTo(HWND window, int x, int y);
 // Clicks the left mouse button at a point of a window, as real input.

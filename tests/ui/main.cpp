@@ -39,9 +39,9 @@ void DeleteStaleAtoms() {
     while (ATOM atom = GlobalFindAtomW(L"Velkari")) GlobalDeleteAtom(atom);
 }
 
-// A message box that no test step answers would hold the whole run up. After a generous
-// time the watchdog cancels it, so the test fails instead of hanging. The same goes for the
-// mouse held long: pressed on a caption button, the system's loop waits for nothing but the
+// A message box or modal form that no test step answers would hold the whole run up. After
+// a generous time the watchdog cancels it, so the run fails instead of hanging. The same goes for
+// the mouse held long: pressed on a caption button, the system's loop waits for nothing but the
 // button going up, and no test step can run until it does.
 class TDialogWatchdog {
   public:
@@ -62,8 +62,11 @@ class TDialogWatchdog {
                           auto* s = reinterpret_cast<TScan*>(data);
                           wchar_t className[16] = {};
                           GetClassNameW(window, className, 16);
-                          if (!IsWindowVisible(window) || wcscmp(className, L"#32770") != 0)
-                              return TRUE;
+                          // A message box, or a modal form: its owner waits, disabled.
+                          const HWND owner = GetWindow(window, GW_OWNER);
+                          const bool modal = wcscmp(className, L"#32770") == 0 ||
+                                             (owner && !IsWindowEnabled(owner));
+                          if (!IsWindowVisible(window) || !modal) return TRUE;
                           auto it = s->Seen->find(window);
                           (*s->Now)[window] = it == s->Seen->end() ? GetTickCount64() : it->second;
                           return TRUE;
@@ -113,7 +116,10 @@ class TDialogWatchdog {
                                    CurrentTest.load());
                       std::fflush(stderr);
                       FSteppedIn = true;
-                      PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+                      wchar_t className[16] = {};
+                      GetClassNameW(window, className, 16);
+                      if (wcscmp(className, L"#32770") == 0)
+                          PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
                       PostMessageW(window, WM_CLOSE, 0, 0);
                   }
                   seen = std::move(now);

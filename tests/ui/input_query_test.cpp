@@ -248,8 +248,10 @@ TEST_CASE("the dialog's layout and its width-only sizing") {
              grab = {client.right - 5, client.bottom - 5};
              MoveMouseTo(grab.x, grab.y);
          }),
-         Act([] { LeftButton(true); }), Act([&] { MoveMouseTo(grab.x + 60, grab.y + 30); }),
-         Act([&] { MoveMouseTo(grab.x + 60, grab.y + 30); }), Act([] { LeftButton(false); }), [&] {
+         Act([&] { LeftButtonAt(grab.x, grab.y, true); }),
+         Act([&] { MoveMouseTo(grab.x + 60, grab.y + 30); }),
+         Act([&] { MoveMouseTo(grab.x + 60, grab.y + 30); }),
+         Act([&] { LeftButtonAt(grab.x + 60, grab.y + 30, false); }), [&] {
              const RECT after = OuterRect(dialog);
              if (after.right - after.left == before.right - before.left) return false;
              CHECK(after.right - after.left == before.right - before.left + 60);

@@ -51,14 +51,22 @@ void CALLBACK TModalScript::Tick(HWND, UINT, UINT_PTR timer, DWORD) {
 
 void TModalScript::Run() {
     // A step that runs a modal loop of its own must not be entered again from inside it.
-    if (FRunning || Finished()) return;
+    if (FRunning) return;
+    const ULONGLONG now = GetTickCount64();
+    if (Finished()) {
+        CancelIfLeftOpen(now);
+        return;
+    }
     FRunning = true;
-    if (!FAbandoned && GetTickCount64() > FDeadline) FTimedOut = FAbandoned = true;
+    if (!FAbandoned && now > FDeadline) FTimedOut = FAbandoned = true;
     if (FAbandoned) {
         Abandon();
     } else {
         try {
-            if (FSteps[FNext]()) ++FNext;
+            if (FSteps[FNext]() && ++FNext == FSteps.size()) {
+                FLeftOpen = FindModalWindow();
+                FFinishedAt = now;
+            }
         } catch (...) {
             FAIL_CHECK("a step of a modal script threw");
             FAbandoned = true;
@@ -67,11 +75,45 @@ void TModalScript::Run() {
     FRunning = false;
 }
 
+void TModalScript::CancelIfLeftOpen(ULONGLONG now) {
+    // Every step has run, but the window the last one was meant to end is still up long
+    // after: its click or key never arrived, and no later step would come to end it.
+    HWND open = FLeftOpen;
+    if (!open || now <= FDeadline || now <= FFinishedAt + 2000) return;
+    FLeftOpen = nullptr;
+    if (!IsWindow(open) || !IsWindowVisible(open)) return;
+    FTimedOut = true;
+    FAIL_CHECK("the last step left its dialog open; it is cancelled");
+    CancelModalWindow(open);
+}
+
+HWND FindModalWindow() {
+    if (HWND dialog = FindSystemDialog()) return dialog;
+    for (int i = 0; i < Application->ComponentCount(); ++i)
+        if (auto* form = dynamic_cast<TForm*>(Application->Components(i));
+            form && form->Modal() && form->HandleAllocated())
+            return form->Handle();
+    return nullptr;
+}
+
+void CancelModalWindow(HWND window) {
+    wchar_t name[32] = {};
+    GetClassNameW(window, name, 32);
+    if (std::wstring(name) == L"#32770") {
+        PostCommand(window, IDCANCEL);
+        PostCommand(window, IDNO);  // a Yes/No question has no Cancel
+    } else if (auto* form = dynamic_cast<TForm*>(TControl::FromHandle(window));
+               form && form->Modal()) {
+        form->SetModalResult(mrCancel);
+    } else {
+        PostMessageW(window, WM_CLOSE, 0, 0);
+    }
+}
+
 void TModalScript::Abandon() {
     // Once per tick until the test's call returns: dialogs may open one inside another.
     if (HWND dialog = FindSystemDialog()) {
-        PostCommand(dialog, IDCANCEL);
-        PostCommand(dialog, IDNO);  // a Yes/No question has no Cancel
+        CancelModalWindow(dialog);
     } else {
         for (int i = 0; i < Application->ComponentCount(); ++i)
             if (auto* form = dynamic_cast<TForm*>(Application->Components(i));
@@ -170,7 +212,7 @@ HWND FileNameEdit(HWND dialog) {
     return nullptr;
 }
 
-bool ClickCloseBox(HWND window) {
+bool CloseBoxPoint(HWND window, POINT& point) {
     RECT frame;
     GetWindowRect(window, &frame);
     POINT clientTop{0, 0};
@@ -178,12 +220,23 @@ bool ClickCloseBox(HWND window) {
     // Walk the caption's middle from the right until the window says "close box".
     const int y = (frame.top + clientTop.y) / 2;
     for (int x = frame.right - 1; x > frame.left; --x) {
-        const LRESULT hit = SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(x, y));
-        if (hit != HTCLOSE) continue;
-        SetCursorPos(x, y);
-        LeftButton(true);
-        LeftButton(false);
-        return true;
+        if (SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE) {
+            point = {x, y};
+            return true;
+        }
     }
     return false;
+}
+
+bool ClickCloseBox(HWND window) {
+    POINT box;
+    if (!CloseBoxPoint(window, box)) return false;
+    // Both halves of the click carry the point, so a stray move in between cannot take the
+    // press off the box, and they go in one call: once the button is down on the close box,
+    // the system's own loop takes only mouse input until it is up, so nothing that runs
+    // later (a timer's next step) could let it go.
+    INPUT inputs[2] = {MouseInputAt(box, MOUSEEVENTF_LEFTDOWN),
+                       MouseInputAt(box, MOUSEEVENTF_LEFTUP)};
+    SendInput(2, inputs, sizeof(INPUT));
+    return true;
 }

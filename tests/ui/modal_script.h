@@ -18,7 +18,9 @@
 //
 // After the time limit, or once a step has thrown (a failed REQUIRE), every dialog of the
 // thread is cancelled and every modal form of the program closed, so a failing test cannot
-// hang. Several scripts may be alive at once; each runs its own steps.
+// hang. So is the window that the last step left open, when it is still open after the time
+// limit (the step's input went astray), and the test fails. Several scripts may be alive at
+// once; each runs its own steps.
 class TModalScript {
   public:
     using TStep = std::function<bool()>;
@@ -40,10 +42,13 @@ class TModalScript {
     static void CALLBACK Tick(HWND, UINT, UINT_PTR timer, DWORD);
     void Run();
     void Abandon();
+    void CancelIfLeftOpen(ULONGLONG now);
 
     std::vector<TStep> FSteps;
     std::size_t FNext = 0;
     ULONGLONG FDeadline;
+    HWND FLeftOpen = nullptr;  // the modal window that was up when the last step had run
+    ULONGLONG FFinishedAt = 0;
     UINT_PTR FTimer = 0;
     bool FRunning = false;
     bool FTimedOut = false;
@@ -65,11 +70,18 @@ bool PumpUntilClosed(const TModalScript& script, const std::wstring& title, int 
 HWND FindThreadWindow(const std::wstring& title);
 // This thread's visible, enabled dialog-class window (Save As, a message box), or null.
 HWND FindSystemDialog();
+// The modal window in front: the thread's dialog-class window, else a modal form, or null.
+HWND FindModalWindow();
+// Ends a modal window as its Cancel would (No for a Yes/No question; a modal form gets
+// mrCancel; any other window is asked to close).
+void CancelModalWindow(HWND window);
 // Presses a dialog's button by posting its command.
 void PostCommand(HWND dialog, int id);
 // The texts of a message box's static controls, one after the other.
 std::wstring DialogText(HWND dialog);
 // The Save As dialog's file name field, or null.
 HWND FileNameEdit(HWND dialog);
-// A real left click on the window's close box (found by hit testing its caption).
+// A screen point on the window's close box, found by hit testing its caption.
+bool CloseBoxPoint(HWND window, POINT& point);
+// A real left click on the window's close box.
 bool ClickCloseBox(HWND window);

@@ -6,6 +6,7 @@
 #include "core/bmp.h"
 #include "toolkit/handles.h"
 #include "toolkit/buttons.h"
+#include "ui_support.h"
 
 TInputQueryForm* FindQueryDialog(const std::wstring& title) {
     return dynamic_cast<TInputQueryForm*>(TControl::FromHandle(FindThreadWindow(title)));

@@ -65,20 +65,21 @@ void SendText(const std::wstring& text) {
     Send(inputs);
 }
 
-void MoveMouseTo(int x, int y) {
-    INPUT move{};
-    move.type = INPUT_MOUSE;
-    move.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    move.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    Send({move});
-}
-
-void LeftButton(bool down) {
+INPUT MouseInputAt(POINT screen, DWORD buttonFlags) {
     INPUT input{};
     input.type = INPUT_MOUSE;
-    input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-    Send({input});
+    input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttonFlags;
+    return input;
+}
+
+void MoveMouseTo(int x, int y) {
+    Send({MouseInputAt({x, y})});
+}
+
+void LeftButtonAt(int x, int y, bool down) {
+    Send({MouseInputAt({x, y}, down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP)});
 }
 
 int LiveToolkitHandles() {
@@ -142,9 +143,11 @@ void ClickAt(HWND window, int x, int y) {
     // Move there first, as a hand would, and let the move arrive before the button goes down.
     MoveMouseTo(window, x, y);
     PumpFor(10);
-    LeftButton(true);
+    POINT p{x, y};
+    ClientToScreen(window, &p);
+    LeftButtonAt(p.x, p.y, true);
     PumpFor(20);
-    LeftButton(false);
+    LeftButtonAt(p.x, p.y, false);
     PumpFor(10);
 }
 

@@ -29,10 +29,17 @@ void SendKeyEvent(WORD vk, bool up);
 void SendKey(WORD vk, bool withAlt = false);
 // Text typed as key presses, with Shift where a character needs it.
 void SendText(const std::wstring& text);
+// A mouse event at a point of the screen, as an input record for SendInput: the move to the
+// point travels with the event, so a button goes down or up exactly there. Under Wine's
+// virtual desktop the pointer can jump between two separate inputs: a window shown or
+// taken away under the X pointer comes back, late, as a move to where X saw the pointer
+// then. A button sent on its own lands wherever that was, and such a move slipping in
+// between a press and its release drags the press off the close box it was on.
+INPUT MouseInputAt(POINT screen, DWORD buttonFlags = 0);
 // The mouse moved to a screen point.
 void MoveMouseTo(int x, int y);
-// The left mouse button pressed or released.
-void LeftButton(bool down);
+// The left mouse button pressed or released at a screen point.
+void LeftButtonAt(int x, int y, bool down);
 // Brings the window to the front and waits until it is the foreground window.
 bool BringToFront(HWND window);
 

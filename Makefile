@@ -77,7 +77,9 @@ bench: win
 	cmake --build $(BENCH_DIR) -j $(JOBS) >/dev/null
 	@for b in $(BENCH_DIR)/bench_*; do [ -x "$$b" ] && "$$b"; done; \
 	VELKARI_BUILD_DIR=$(CURDIR)/$(WIN_DIR) tools/with-xvfb bash -c \
-	  'tools/wine-prefix start && for b in $(WIN_DIR)/bench_*.exe; do tools/wine-run "$$b"; done'
+	  'tools/wine-prefix start && for b in $(WIN_DIR)/bench_*.exe; do tools/wine-run "$$b"; done; \
+	   tools/wine-prefix stop && echo "the same with the program and the wineserver on one CPU:" && \
+	   taskset -c 0 tools/wine-prefix start && taskset -c 0 tools/wine-run $(WIN_DIR)/bench_startup.exe'
 
 FUZZ_SECONDS ?= 60
 fuzz:

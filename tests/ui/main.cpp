@@ -39,90 +39,31 @@ void DeleteStaleAtoms() {
     while (ATOM atom = GlobalFindAtomW(L"Velkari")) GlobalDeleteAtom(atom);
 }
 
+bool IsDialogClass(HWND window) {
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, 16);
+    return wcscmp(className, L"#32770") == 0;
+}
+
+// Says what the watchdog does, naming the test under way.
+void Report(const char* what) {
+    std::fprintf(stderr, "watchdog: %s, in \"%s\"\n", what, CurrentTest.load());
+    std::fflush(stderr);
+}
+
 // A message box or modal form that no test step answers would hold the whole run up. After
-// a generous time the watchdog cancels it, so the run fails instead of hanging. The same goes for
-// the mouse held long: pressed on a caption button, the system's loop waits for nothing but the
-// button going up, and no test step can run until it does.
+// a generous time the watchdog cancels it, so the run fails instead of hanging. The same goes
+// for the mouse held long: pressed on a caption button, the system's loop waits for nothing
+// but the button going up, and no test step can run until it does.
 class TDialogWatchdog {
   public:
     explicit TDialogWatchdog(DWORD uiThread)
         : FThread([this, uiThread] {
-              std::map<HWND, ULONGLONG> seen;
-              ULONGLONG heldSince = 0;
               while (!FStop) {
                   Sleep(500);
-                  std::map<HWND, ULONGLONG> now;
-                  struct TScan {
-                      std::map<HWND, ULONGLONG>* Seen;
-                      std::map<HWND, ULONGLONG>* Now;
-                  } scan{&seen, &now};
-                  EnumThreadWindows(
-                      uiThread,
-                      [](HWND window, LPARAM data) -> BOOL {
-                          auto* s = reinterpret_cast<TScan*>(data);
-                          wchar_t className[16] = {};
-                          GetClassNameW(window, className, 16);
-                          // A message box, or a modal form: its owner waits, disabled.
-                          const HWND owner = GetWindow(window, GW_OWNER);
-                          const bool modal = wcscmp(className, L"#32770") == 0 ||
-                                             (owner && !IsWindowEnabled(owner));
-                          if (!IsWindowVisible(window) || !modal) return TRUE;
-                          auto it = s->Seen->find(window);
-                          (*s->Now)[window] = it == s->Seen->end() ? GetTickCount64() : it->second;
-                          return TRUE;
-                      },
-                      reinterpret_cast<LPARAM>(&scan));
-                  if (GetTickCount64() - FStart > kRunLimitMs) {
-                      // Something waits for ever: end the run as a failure that a repeat can
-                      // retry, rather than a time-out that holds everything up.
-                      std::fprintf(stderr,
-                                   "watchdog: the run took over %llu s, in \"%s\"; ending it\n",
-                                   kRunLimitMs / 1000, CurrentTest.load());
-                      std::fflush(stderr);
-                      TerminateProcess(GetCurrentProcess(), 3);
-                  }
-                  // The button held, or the mouse held by a window of the test's thread.
-                  GUITHREADINFO info{};
-                  info.cbSize = sizeof(info);
-                  const bool down = GetAsyncKeyState(VK_LBUTTON) < 0;
-                  const HWND holder =
-                      GetGUIThreadInfo(uiThread, &info) ? info.hwndCapture : nullptr;
-                  if (!down && !holder) {
-                      heldSince = 0;
-                  } else if (heldSince == 0) {
-                      heldSince = GetTickCount64();
-                  } else if (GetTickCount64() - heldSince > 20000) {
-                      std::fprintf(stderr,
-                                   "watchdog: the mouse was held for 20 s, in \"%s\"; "
-                                   "letting it go\n",
-                                   CurrentTest.load());
-                      std::fflush(stderr);
-                      if (down) {
-                          INPUT up{};
-                          up.type = INPUT_MOUSE;
-                          up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-                          SendInput(1, &up, sizeof(INPUT));
-                      }
-                      // A release that went to another window (it was sent before the press
-                      // took the mouse) never reaches the loop that waits for it.
-                      if (holder) PostMessageW(holder, WM_LBUTTONUP, 0, 0);
-                      heldSince = 0;
-                      FSteppedIn = true;
-                  }
-                  for (const auto& [window, since] : now) {
-                      if (GetTickCount64() - since < 30000) continue;
-                      std::fprintf(stderr,
-                                   "watchdog: cancelling a dialog left open for 30 s, in \"%s\"\n",
-                                   CurrentTest.load());
-                      std::fflush(stderr);
-                      FSteppedIn = true;
-                      wchar_t className[16] = {};
-                      GetClassNameW(window, className, 16);
-                      if (wcscmp(className, L"#32770") == 0)
-                          PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
-                      PostMessageW(window, WM_CLOSE, 0, 0);
-                  }
-                  seen = std::move(now);
+                  EndOverlongRun();
+                  LetGoOfHeldMouse(uiThread);
+                  CancelStaleModals(uiThread);
               }
           }) {}
     ~TDialogWatchdog() {
@@ -134,7 +75,75 @@ class TDialogWatchdog {
 
   private:
     static constexpr ULONGLONG kRunLimitMs = 330000;  // a whole run takes about 150 s
+    static constexpr ULONGLONG kMouseLimitMs = 20000;
+    static constexpr ULONGLONG kModalLimitMs = 30000;
+
+    // Something waits for ever: end the run as a failure that a repeat can retry, rather
+    // than a time-out that holds everything up.
+    void EndOverlongRun() const {
+        if (GetTickCount64() - FStart <= kRunLimitMs) return;
+        Report("the run took over 330 s; ending it");
+        TerminateProcess(GetCurrentProcess(), 3);
+    }
+
+    // The button held, or the mouse held by a window of the test's thread.
+    void LetGoOfHeldMouse(DWORD uiThread) {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof(info);
+        const bool down = GetAsyncKeyState(VK_LBUTTON) < 0;
+        const HWND holder = GetGUIThreadInfo(uiThread, &info) ? info.hwndCapture : nullptr;
+        if (!down && !holder) {
+            FHeldSince = 0;
+            return;
+        }
+        if (FHeldSince == 0) FHeldSince = GetTickCount64();
+        if (GetTickCount64() - FHeldSince <= kMouseLimitMs) return;
+        Report("the mouse was held for 20 s; letting it go");
+        if (down) {
+            INPUT up{};
+            up.type = INPUT_MOUSE;
+            up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+            SendInput(1, &up, sizeof(INPUT));
+        }
+        // A release that went to another window (it was sent before the press took the
+        // mouse) never reaches the loop that waits for it.
+        if (holder) PostMessageW(holder, WM_LBUTTONUP, 0, 0);
+        FHeldSince = 0;
+        FSteppedIn = true;
+    }
+
+    // Message boxes and modal forms (their owner waits, disabled), with when each was
+    // first seen.
+    void CancelStaleModals(DWORD uiThread) {
+        struct TScan {
+            const std::map<HWND, ULONGLONG>* Seen;
+            std::map<HWND, ULONGLONG> Now;
+        } scan{&FModalsSeen, {}};
+        EnumThreadWindows(
+            uiThread,
+            [](HWND window, LPARAM data) -> BOOL {
+                auto* s = reinterpret_cast<TScan*>(data);
+                const HWND owner = GetWindow(window, GW_OWNER);
+                const bool modal = IsDialogClass(window) || (owner && !IsWindowEnabled(owner));
+                if (!IsWindowVisible(window) || !modal) return TRUE;
+                auto it = s->Seen->find(window);
+                s->Now[window] = it == s->Seen->end() ? GetTickCount64() : it->second;
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&scan));
+        for (const auto& [window, since] : scan.Now) {
+            if (GetTickCount64() - since < kModalLimitMs) continue;
+            Report("cancelling a dialog left open for 30 s");
+            FSteppedIn = true;
+            if (IsDialogClass(window)) PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+            PostMessageW(window, WM_CLOSE, 0, 0);
+        }
+        FModalsSeen = std::move(scan.Now);
+    }
+
     const ULONGLONG FStart = GetTickCount64();
+    std::map<HWND, ULONGLONG> FModalsSeen;  // used by the watchdog's thread only
+    ULONGLONG FHeldSince = 0;               // likewise
     std::atomic<bool> FStop{false};
     std::atomic<bool> FSteppedIn{false};
     std::thread FThread;

@@ -15,7 +15,7 @@ JOBS ?= $(shell nproc)
 
 PACKAGES := cmake make g++ doctest-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
 	wine wine64 xvfb xauth xdotool x11-utils fonts-wine fonts-liberation imagemagick sox \
-	multimon-ng clang-format
+	multimon-ng clang-format pulseaudio pulseaudio-utils
 
 .PHONY: all deps build host win run test test-host test-win screenshot bench dist fuzz install-packages clean
 
@@ -52,7 +52,7 @@ build: host win
 test: build
 	@set -o pipefail; status=0; \
 	ctest --test-dir $(HOST_DIR) --output-on-failure -j $(JOBS) || status=1; \
-	tools/with-xvfb ctest --test-dir $(WIN_DIR) --output-on-failure --repeat until-pass:2 \
+	tools/with-xvfb tools/with-pulse tools/ctest-repeat --test-dir $(WIN_DIR) --output-on-failure \
 	  || status=1; \
 	if [ $$status -ne 0 ]; then echo "make test: FAILED"; exit 1; fi
 

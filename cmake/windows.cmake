@@ -79,7 +79,7 @@ target_include_directories(ui_tests PRIVATE tests)
 add_dependencies(ui_tests velkari_resources)
 add_test(NAME ui_tests COMMAND ui_tests)
 set_tests_properties(ui_tests PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK desktop
-                     ENVIRONMENT VELKARI_BUILD_DIR=${CMAKE_BINARY_DIR} TIMEOUT 480)
+                     ENVIRONMENT VELKARI_BUILD_DIR=${CMAKE_BINARY_DIR} TIMEOUT 900)
 
 # The pictures that the picture tests save, read again by ImageMagick on the build machine.
 add_test(NAME saved_pictures_imagemagick

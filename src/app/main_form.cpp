@@ -121,7 +121,8 @@ void TForm1::SetLetterKeyHints() {
 void TForm1::PressButton(TControl* control) {
     const LPARAM point = MAKELPARAM(1, 1);
     control->Perform(WM_LBUTTONDOWN, MK_LBUTTON, point);
-    Application->ProcessMessages();
+    // Painted, so it is seen going down; a key typed meanwhile waits its turn.
+    Application->ProcessPaintMessages();
     Sleep(20);
     control->Perform(WM_LBUTTONUP, MK_LBUTTON, point);
 }

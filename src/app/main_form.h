@@ -113,7 +113,13 @@ class TForm1 : public TForm {
     }
 
     bool FMouseSelecting = false;
-    ULONGLONG FLastHotKey = 0;  // when the last F8 arrived, to tell a held key from a press
+    // F8: typing the number into the focused window of the program in front (false when a
+    // window there stopped answering before it had every character), and telling a held F8
+    // from a new press.
+    bool TypeIntoForeground(const std::wstring& text);
+    void WatchHotKeyRelease();
+    bool FHotKeyHeld = false;
+    TTimer* FHotKeyRelease = nullptr;  // made at the first F8 that is held
     TGlobalAtom FHotKeyAtom;
     THotKey FHotKey;
 };

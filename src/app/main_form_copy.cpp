@@ -2,6 +2,7 @@
 // the window that has the focus in the program in front.
 #include <windows.h>
 
+#include "app/sound.h"
 #include "dialogs/message_dialog.h"
 #include "main_form.h"
 #include "toolkit/application.h"
@@ -9,14 +10,15 @@
 
 namespace {
 
-// How long one character may wait for the other program before F8 gives up: a window
-// that does not answer must not freeze this one.
-constexpr UINT kCharTimeoutMs = 250;
+// How long one character may wait for the other program. A slow window gets every
+// character; one that has not answered for this long is hung, as the system counts it.
+constexpr UINT kCharTimeoutMs = 5000;
+// How often a held F8 is looked at until it is let go.
+constexpr UINT kHotKeyPollMs = 30;
 
-// A held F8 repeats its hot-key message where the system does not honour MOD_NOREPEAT.
-// Messages closer together than this belong to one press: the keyboard's first repeat
-// comes later than a quick double tap, and every later one comes far sooner.
-constexpr ULONGLONG kHotKeyRepeatMs = 700;
+bool HotKeyDown() {
+    return (GetAsyncKeyState(VK_F8) & 0x8000) != 0;
+}
 
 bool IsBlankOrControl(wchar_t c) {
     return c <= L' ';
@@ -63,22 +65,42 @@ void TForm1::Timer1Timer(TObject*) {
 void TForm1::WMHotKey(TMessage& message) {
     const std::wstring text = Edit2->Text();
     if (message.WParam != FHotKeyAtom.Get()) return;
-    const ULONGLONG now = GetTickCount64();
-    const bool repeated = FLastHotKey != 0 && now - FLastHotKey < kHotKeyRepeatMs;
-    FLastHotKey = now;
-    if (repeated) return;
+    // The keyboard's repeats of a held F8 (where the system sends them despite MOD_NOREPEAT)
+    // type nothing: only a new press does.
+    if (FHotKeyHeld) return;
+    if (!TypeIntoForeground(text)) PlayWarningSound();
+    WatchHotKeyRelease();
+}
+
+bool TForm1::TypeIntoForeground(const std::wstring& text) {
     const DWORD own = GetCurrentThreadId();
     const DWORD other = GetWindowThreadProcessId(GetForegroundWindow(), nullptr);
-    if (other == own || other == 0) return;
+    if (other == own || other == 0) return true;
     TAttachedInput attached(own, other);
     HWND target = GetFocus();
-    if (!target) return;
+    if (!target) return true;
     for (wchar_t c : text) {
         DWORD_PTR ignored = 0;
-        if (!SendMessageTimeoutW(target, WM_CHAR, c, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK,
+        if (!SendMessageTimeoutW(target, WM_CHAR, c, 0, SMTO_NORMAL | SMTO_ABORTIFHUNG,
                                  kCharTimeoutMs, &ignored))
-            break;
+            return false;
     }
+    return true;
+}
+
+void TForm1::WatchHotKeyRelease() {
+    if (!HotKeyDown()) return;
+    FHotKeyHeld = true;
+    if (!FHotKeyRelease) {
+        FHotKeyRelease = Create<TTimer>();
+        FHotKeyRelease->SetInterval(kHotKeyPollMs);
+        FHotKeyRelease->OnTimer = [this](TObject*) {
+            if (HotKeyDown()) return;
+            FHotKeyHeld = false;
+            FHotKeyRelease->SetEnabled(false);
+        };
+    }
+    FHotKeyRelease->SetEnabled(true);
 }
 
 // What F8 is for, in the program's first language: since some windows and programs take

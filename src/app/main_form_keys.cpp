@@ -71,7 +71,9 @@ void TForm1::SpeedButtonAClick(TObject* sender) {
     if (fromEdit2) CopySelection(Edit2, Edit1);
     Edit1->SetSelText(std::wstring(1, static_cast<wchar_t>(ch)));
     if (fromEdit2) Edit2->SetSelStart(Edit1->SelStart());
-    Application->ProcessMessages();
+    // Both fields show the character before the tone holds the thread; keys and clicks
+    // that come meanwhile stay queued and follow in order.
+    Application->ProcessPaintMessages();
     SoundKey(static_cast<wchar_t>(ch), false);
 }
 

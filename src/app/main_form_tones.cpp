@@ -5,6 +5,7 @@
 #include "core/dtmf.h"
 #include "core/keypad.h"
 #include "main_form.h"
+#include "toolkit/application.h"
 
 void TForm1::SoundKey(wchar_t key, bool sequence) {
     if (!velkari::IsKeypadChar(static_cast<char16_t>(key))) return;
@@ -32,6 +33,7 @@ void TForm1::SpeedButtonPlayClick(TObject*) {
         Edit1->SetSelStart(static_cast<int>(i));
         Edit1->SetSelLength(1);
         SendMessageW(Edit1->Handle(), EM_SCROLLCARET, 0, 0);
+        Application->ProcessPaintMessages();  // the highlight is seen to walk
         SoundKey(number[i], true);
     }
     Edit1->SetSelStart(Edit1->SelStart() + 1);

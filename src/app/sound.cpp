@@ -17,6 +17,15 @@ TSoundPlayer& Player() {
     return player;
 }
 
+void SystemWarning() {
+    MessageBeep(MB_ICONWARNING);  // asynchronous; without a sound device it beeps or is silent
+}
+
+std::function<void()>& Warning() {
+    static std::function<void()> warning = SystemWarning;
+    return warning;
+}
+
 }  // namespace
 
 void PlayWaveImage(const std::vector<std::uint8_t>& image) {
@@ -26,5 +35,15 @@ void PlayWaveImage(const std::vector<std::uint8_t>& image) {
 TSoundPlayer SetSoundPlayer(TSoundPlayer player) {
     TSoundPlayer previous = Player();
     Player() = player ? std::move(player) : TSoundPlayer(SystemPlayer);
+    return previous;
+}
+
+void PlayWarningSound() {
+    Warning()();
+}
+
+std::function<void()> SetWarningSound(std::function<void()> sound) {
+    std::function<void()> previous = Warning();
+    Warning() = sound ? std::move(sound) : std::function<void()>(SystemWarning);
     return previous;
 }

@@ -116,6 +116,16 @@ void TApplication::ProcessMessages() {
     }
 }
 
+void TApplication::ProcessPaintMessages() {
+    // A window that never validates would hand out its WM_PAINT for ever; one round of
+    // every window's paint is more than enough.
+    constexpr int kMaxPaints = 256;
+    MSG msg;
+    for (int i = 0; i < kMaxPaints && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT);
+         ++i)
+        DispatchMessageW(&msg);
+}
+
 void TApplication::ShowException(const std::wstring& message) {
     HWND owner = FActiveForm && FActiveForm->HandleAllocated() ? FActiveForm->Handle() : nullptr;
     MessageBoxW(owner, message.c_str(), FTitle.c_str(), MB_OK | MB_ICONSTOP);

@@ -44,6 +44,11 @@ class TApplication : public TComponent {
     void HandleMessage();
     // Handles every message waiting in the queue, then returns.
     void ProcessMessages();
+    // Lets the windows paint what is pending (and other threads' sent messages through),
+    // but leaves input, timers and posted messages queued in their order. For work that
+    // blocks the thread and wants to be seen: the key or click that comes next is handled
+    // after it, never inside it.
+    void ProcessPaintMessages();
 
     // Shows the exception in flight in a message box; the program goes on.
     void HandleException(TObject* sender);

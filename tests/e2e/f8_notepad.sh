@@ -31,6 +31,12 @@ sleep 1
 expect_eq "Notepad's text after F8 held" "1-800-3425-6691-800-3425-669" \
   "$(probe text "Untitled - Notepad" Edit 0)"
 
+# Two presses 300 ms apart type it twice.
+xdotool key ctrl+a BackSpace key F8 sleep 0.3 key F8
+sleep 1
+expect_eq "Notepad's text after two presses of F8" "1-800-3425-6691-800-3425-669" \
+  "$(probe text "Untitled - Notepad" Edit 0)"
+
 # A second copy cannot have F8: it hides its F8 line, and F8 still types the first's number.
 start "$WIN_DIR/velkari.exe"
 for _ in $(seq 50); do

@@ -26,6 +26,7 @@ start() {
 }
 
 cleanup() {
+  [ -z "${RECORDER:-}" ] || kill "$RECORDER" 2>/dev/null
   probe close "Velkari 2.9" >/dev/null 2>&1
   probe close "Untitled - Notepad" >/dev/null 2>&1
   sleep 0.5
@@ -120,6 +121,33 @@ expect_soon() {  # what expected seconds command...
   end=$(($(date +%s%N) + ${seconds%.*} * 1000000000))
   while [ "$("$@")" != "$expected" ] && [ "$(date +%s%N)" -lt "$end" ]; do sleep 0.1; done
   expect_eq "$what" "$expected" "$("$@")"
+}
+
+# What the program sounds, recorded from the null sink of tools/with-pulse. The low latency
+# matters: left to itself the sink's monitor buffers far longer than a short tone lasts.
+SOUNDS="$WIN_DIR/../recordings"
+mkdir -p "$SOUNDS"
+RECORDER=
+record_start() {  # name
+  parecord --latency-msec=20 -d "${VELKARI_PULSE_SINK:?}.monitor" --rate=8000 --channels=1 \
+    --format=s16le --file-format=wav "$SOUNDS/$1.wav" </dev/null &
+  RECORDER=$!
+  # The recorder takes a while to connect: wait until the sink's silence is coming in.
+  local _
+  for _ in $(seq 100); do
+    [ "$(stat -c %s "$SOUNDS/$1.wav" 2>/dev/null || echo 0)" -gt 1000 ] && return
+    sleep 0.05
+  done
+  fail "the recorder did not start"
+}
+record_stop() {
+  sleep 0.5  # the last tone's tail
+  kill -INT "$RECORDER" 2>/dev/null
+  wait "$RECORDER" 2>/dev/null
+  RECORDER=
+}
+heard_digits() {  # name: the DTMF digits in the recording, in order
+  multimon-ng -t wav -c -a DTMF -q "$SOUNDS/$1.wav" 2>/dev/null | sed -n 's/^DTMF: //p' | tr -d '\n'
 }
 
 shot() {

@@ -2,6 +2,7 @@
 #include "app/main_form.h"
 #include "app/sound.h"
 #include "controls/timer_speed_button.h"
+#include "core/dtmf.h"
 #include "support/doctest_strings.h"
 #include "ui_support.h"
 
@@ -86,8 +87,8 @@ TEST_CASE_FIXTURE(TKeyboardFixture, "typed letters and digits press their keys a
     Unmute();
     TypeText(L"Dial 5");
     REQUIRE(PumpUntil([&] { return Form->Edit1->Text().size() == 6; }));
-    // The keyboard's own case is not used: without Caps Lock every letter goes in small.
-    CHECK(Form->Edit1->Text() == L"dial 5");
+    // Shift, held for the D as the key went down, makes it a capital; the rest go in small.
+    CHECK(Form->Edit1->Text() == L"Dial 5");
     CHECK(Form->Edit2->Text() == L"3425 5");
     CHECK(Tones.size() == 5);  // the blank passes to the field without a key or a tone
 
@@ -98,7 +99,7 @@ TEST_CASE_FIXTURE(TKeyboardFixture, "typed letters and digits press their keys a
         state[VK_NUMLOCK] = 1;
         SetKeyboardState(state);
         TapKey(VK_NUMPAD7);
-        REQUIRE(PumpUntil([&] { return Form->Edit1->Text() == L"dial 57"; }));
+        REQUIRE(PumpUntil([&] { return Form->Edit1->Text() == L"Dial 57"; }));
         CHECK(Tones.size() == 1);
     }
 }
@@ -200,4 +201,28 @@ TEST_CASE_FIXTURE(TKeyboardFixture, "caret moves in one field are copied to the 
     TapKey(VK_RIGHT);
     PumpFor(30);
     CHECK(Form->Edit2->SelStart() == 2);
+}
+
+TEST_CASE_FIXTURE(TKeyboardFixture,
+                  "keys typed faster than their tones go in and sound once each, in order") {
+    Unmute();
+    // Each tone holds the window as long as a real one would.
+    SetSoundPlayer([this](const std::vector<std::uint8_t>& image) {
+        Tones.push_back(image);
+        Sleep(velkari::kToneDurationMs);
+    });
+    const std::wstring number = L"18005551234";
+    SendText(number);  // all of it at once, far ahead of the window
+    REQUIRE(PumpUntil([&] { return Form->Edit1->Text().size() >= number.size(); }, 8000));
+    PumpFor(600);  // long enough for a key that went on repeating by itself to show
+    CHECK(Form->Edit1->Text() == number);
+    REQUIRE(Tones.size() == number.size());
+    for (size_t i = 0; i < number.size(); ++i) {
+        CAPTURE(i);
+        const auto pair = velkari::DtmfPair(static_cast<char16_t>(number[i]));
+        REQUIRE(pair);
+        CHECK(Tones[i] == velkari::BuildToneImage(pair->LowHz, pair->HighHz,
+                                                  velkari::kToneDurationMs,
+                                                  velkari::kToneAmplitude));
+    }
 }

@@ -74,7 +74,7 @@ class TDialogWatchdog {
     bool SteppedIn() const { return FSteppedIn; }
 
   private:
-    static constexpr ULONGLONG kRunLimitMs = 330000;  // a whole run takes about 150 s
+    static constexpr ULONGLONG kRunLimitMs = 800000;  // a whole run takes about 400 s
     static constexpr ULONGLONG kMouseLimitMs = 20000;
     static constexpr ULONGLONG kModalLimitMs = 30000;
 
@@ -82,19 +82,22 @@ class TDialogWatchdog {
     // than a time-out that holds everything up.
     void EndOverlongRun() const {
         if (GetTickCount64() - FStart <= kRunLimitMs) return;
-        Report("the run took over 330 s; ending it");
+        Report("the run took over 800 s; ending it");
         TerminateProcess(GetCurrentProcess(), 3);
     }
 
-    // The button held, or the mouse held by a window of the test's thread.
+    // The button held, or the mouse held by one window of the test's thread all along (a
+    // key holds it for the length of its tone, and with the tones on one key after another
+    // may have it for most of a run).
     void LetGoOfHeldMouse(DWORD uiThread) {
         GUITHREADINFO info{};
         info.cbSize = sizeof(info);
         const bool down = GetAsyncKeyState(VK_LBUTTON) < 0;
         const HWND holder = GetGUIThreadInfo(uiThread, &info) ? info.hwndCapture : nullptr;
-        if (!down && !holder) {
+        if ((!down && !holder) || holder != FHolder) {
+            FHolder = holder;
             FHeldSince = 0;
-            return;
+            if (!down && !holder) return;
         }
         if (FHeldSince == 0) FHeldSince = GetTickCount64();
         if (GetTickCount64() - FHeldSince <= kMouseLimitMs) return;
@@ -144,6 +147,7 @@ class TDialogWatchdog {
     const ULONGLONG FStart = GetTickCount64();
     std::map<HWND, ULONGLONG> FModalsSeen;  // used by the watchdog's thread only
     ULONGLONG FHeldSince = 0;               // likewise
+    HWND FHolder = nullptr;                 // the window that had the mouse when last seen
     std::atomic<bool> FStop{false};
     std::atomic<bool> FSteppedIn{false};
     std::thread FThread;

@@ -14,9 +14,9 @@ TEST_CASE("typing into the upper field converts it live") {
     form->Edit1->SetFocus();
     REQUIRE(PumpUntil([&] { return form->Edit1->Focused(); }));
 
-    // Letters typed on the keyboard go in small unless Caps Lock or the caps key says not.
-    TypeText(L"1-800-DIAL-NOW");
-    REQUIRE(PumpUntil([&] { return form->Edit1->Text() == L"1-800-dial-now"; }));
+    // Letters go in small unless Shift, held as the key went down, makes them capitals.
+    TypeText(L"1-800-DIAL-now");
+    REQUIRE(PumpUntil([&] { return form->Edit1->Text() == L"1-800-DIAL-now"; }));
     CHECK(form->Edit2->Text() == L"1-800-3425-669");
     CHECK(form->Label1->Caption() == L"11");
     CHECK(form->Label1->Hint() == L"11/14");

@@ -31,6 +31,9 @@ target_compile_definitions(core_tests PRIVATE
                            VELKARI_ART_DIR="${CMAKE_SOURCE_DIR}/resources/art"
                            VELKARI_KEYS_DIR="${CMAKE_SOURCE_DIR}/resources/keys")
 
+# The Wine tools keep to the prefix they made (no Wine process is started).
+add_test(NAME tools_prefix_safety COMMAND bash ${CMAKE_SOURCE_DIR}/tests/tools/prefix_safety.sh)
+
 # The resource generator that the Windows tree runs at build time (see cmake/windows.cmake).
 add_executable(resgen tools/resgen/resgen.cpp)
 target_link_libraries(resgen PRIVATE velkari_core)

@@ -112,10 +112,11 @@ void TForm::SetClientSize(int width, int height) {
     FClientWidth = width;
     FClientHeight = height;
     if (!FHandle) return;
+    // The frame is the system's, drawn at the dpi of the window's monitor.
     RECT r{0, 0, width, height};
     AdjustWindowRectForDpi(r, static_cast<DWORD>(GetWindowLongPtrW(FHandle, GWL_STYLE)),
                            static_cast<DWORD>(GetWindowLongPtrW(FHandle, GWL_EXSTYLE)),
-                           FPixelsPerInch);
+                           WindowDpi(FHandle));
     SetWindowPos(FHandle, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -42,11 +42,12 @@ bool Contains(TControl* outer, TControl* inner) {
     return false;
 }
 
-// The extent of a caption drawn in the control's font with DrawText's flags.
-SIZE CaptionExtent(TControl* control, UINT flags) {
+// The extent of a caption drawn in the control's font with DrawText's flags, wrapped
+// within a width if given.
+SIZE CaptionExtent(TControl* control, UINT flags, int wrapWidth = 0) {
     TWindowDC dc(control->Handle());
     TSelectObject font(dc.Get(), control->Font().Handle());
-    RECT r{0, 0, 0, 0};
+    RECT r{0, 0, wrapWidth, 0};
     DrawTextW(dc.Get(), control->Caption().c_str(), -1, &r, flags | DT_CALCRECT | DT_NOPREFIX);
     return {r.right, r.bottom};
 }
@@ -83,8 +84,11 @@ void CheckCaptionsFit(TForm* form) {
         CAPTURE(control->Name());
         RECT client;
         GetClientRect(control->Handle(), &client);
-        if (dynamic_cast<TLabel*>(control)) {
-            const SIZE text = CaptionExtent(control, DT_SINGLELINE);
+        if (auto* label = dynamic_cast<TLabel*>(control)) {
+            const SIZE text =
+                label->WordWrap()
+                    ? CaptionExtent(control, DT_WORDBREAK | DT_EXPANDTABS, client.right)
+                    : CaptionExtent(control, DT_SINGLELINE);
             CHECK(text.cx <= client.right);
             CHECK(text.cy <= client.bottom);
         } else if (dynamic_cast<TSpeedButton*>(control) || dynamic_cast<TButton*>(control)) {

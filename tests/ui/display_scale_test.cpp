@@ -1,5 +1,6 @@
 // The windows at the display's scale: glyphs kept sharp, the preview window, and a move to
-// a monitor of another scale. These run in a prefix of each display scale.
+// a monitor of another scale. These run in a prefix of each display scale. With
+// VELKARI_SCREENSHOT_DIR set (a Windows path), the preview window is saved.
 #include <windows.h>
 
 #include <algorithm>
@@ -9,6 +10,7 @@
 #include "app/picture_form.h"
 #include "core/pixel_art.h"
 #include "display_scale.h"
+#include "query_support.h"
 #include "support/doctest_strings.h"
 #include "toolkit/picture_file.h"
 #include "ui_support.h"
@@ -144,7 +146,8 @@ TEST_CASE("the preview window scales; the picture keeps its pixels" *
     const int dpi = form->PixelsPerInch();
     CHECK(dpi == ExpectedDpi());
     form->SetPicture(CreatePixelBitmap(96, 48));
-    PumpFor(20);
+    PumpFor(100);
+    if (const auto path = ScreenshotPath(L"picture_form.bmp"); !path.empty()) SaveScreen(path);
     RECT client;
     GetClientRect(form->Handle(), &client);
     CHECK(std::abs(client.right - MulDiv(423, dpi, 96)) <= 2);

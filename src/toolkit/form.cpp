@@ -83,7 +83,7 @@ void TForm::ChangeScale(int m, int d) {
     ScaleControlsAndFont(m, d);
     if (FAutoSize)
         AdjustSize();
-    else
+    else if (FClientWidth > 0 || FClientHeight > 0)
         SetClientSize(MulDiv(FClientWidth, m, d), MulDiv(FClientHeight, m, d));
 }
 

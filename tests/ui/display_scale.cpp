@@ -25,6 +25,22 @@ RECT RectInClient(TForm* form, TControl* control) {
     return r;
 }
 
+// Suggests the client area scaled inside the window's frame: Wine draws every frame at
+// its one dpi.
+RECT MoveToDpi(TForm* form, int from, int to) {
+    RECT window, client;
+    GetWindowRect(form->Handle(), &window);
+    GetClientRect(form->Handle(), &client);
+    const int frameWidth = window.right - window.left - client.right;
+    const int frameHeight = window.bottom - window.top - client.bottom;
+    const RECT suggested{window.left, window.top,
+                         window.left + MulDiv(client.right, to, from) + frameWidth,
+                         window.top + MulDiv(client.bottom, to, from) + frameHeight};
+    SendMessageW(form->Handle(), WM_DPICHANGED, MAKEWPARAM(to, to),
+                 reinterpret_cast<LPARAM>(&suggested));
+    return suggested;
+}
+
 namespace {
 
 void CollectVisible(TControl* parent, std::vector<TControl*>& all) {

@@ -14,6 +14,9 @@ int ExpectedDpi();
 bool NearScaled(int pixels, int edgeAt96, int dpi);
 // The control's window rectangle in its form's client area.
 RECT RectInClient(TForm* form, TControl* control);
+// Tells the form that it now stands on a monitor of another dpi, with the rectangle that
+// the system would suggest there; returns that rectangle.
+RECT MoveToDpi(TForm* form, int from, int to);
 // Every visible control of the form (panels' controls too) inside the client area and none
 // on top of another, except a control inside the panel that holds it.
 void CheckControlsApart(TForm* form);

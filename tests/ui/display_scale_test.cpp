@@ -57,23 +57,6 @@ std::vector<RECT> Places(TForm* form) {
     return places;
 }
 
-// Tells the form that it now stands on a monitor of this dpi, suggesting there its client
-// area scaled inside the window's frame. (Wine draws every frame at its one dpi.)
-RECT MoveToDpi(TForm1* form, int from, int to) {
-    RECT window, client;
-    GetWindowRect(form->Handle(), &window);
-    GetClientRect(form->Handle(), &client);
-    const int frameWidth = window.right - window.left - client.right;
-    const int frameHeight = window.bottom - window.top - client.bottom;
-    const RECT suggested{window.left, window.top,
-                         window.left + MulDiv(client.right, to, from) + frameWidth,
-                         window.top + MulDiv(client.bottom, to, from) + frameHeight};
-    SendMessageW(form->Handle(), WM_DPICHANGED, MAKEWPARAM(to, to),
-                 reinterpret_cast<LPARAM>(&suggested));
-    PumpFor(50);
-    return suggested;
-}
-
 }  // namespace
 
 TEST_CASE("the flat buttons' glyphs are their pixel art at a whole or half scale" *
@@ -116,6 +99,7 @@ TEST_CASE("a move to a monitor of another scale lays the main window out there a
     GetClientRect(form->Handle(), &client);
 
     const RECT suggested = MoveToDpi(form.Get(), dpi, other);
+    PumpFor(50);
     CHECK(form->PixelsPerInch() == other);
     RECT window, moved;
     GetWindowRect(form->Handle(), &window);
@@ -128,6 +112,7 @@ TEST_CASE("a move to a monitor of another scale lays the main window out there a
     CheckCaptionsFit(form.Get());
 
     MoveToDpi(form.Get(), other, dpi);
+    PumpFor(50);
     CHECK(form->PixelsPerInch() == dpi);
     const std::vector<RECT> after = Places(form.Get());
     REQUIRE(after.size() == before.size());

@@ -81,9 +81,10 @@ add_test(NAME ui_tests COMMAND ui_tests)
 set_tests_properties(ui_tests PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK desktop
                      ENVIRONMENT VELKARI_BUILD_DIR=${CMAKE_BINARY_DIR} TIMEOUT 480)
 
-# The windows' layout again at 150 % and 200 %, each display scale in a prefix of its own
-# (its LogPixels set when the prefix is made), with a wineserver of its own.
-foreach(dpi 144 192)
+# The windows' layout again at 150 % and 200 %, and at the odd 125 % and 175 %, each display
+# scale in a prefix of its own (its LogPixels set when the prefix is made), with a wineserver
+# of its own.
+foreach(dpi 144 192 120 168)
   set(dpi_env VELKARI_BUILD_DIR=${CMAKE_BINARY_DIR}/dpi${dpi} VELKARI_DPI=${dpi})
   add_test(NAME wine_prefix_start_${dpi} COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-prefix start)
   set_tests_properties(wine_prefix_start_${dpi} PROPERTIES FIXTURES_SETUP wine_${dpi}

@@ -1,7 +1,8 @@
 # Velkari's front door.
 #   make run         build and start velkari.exe (under Wine on Linux)
 #   make test        build everything and run every test
-#   make screenshot  picture of the main window: build/screenshots/main.png
+#   make screenshot  picture of the main window: build/screenshots/main.png, and at 150 %
+#                    and 200 % display scale main-144.png and main-192.png
 #   make bench       build and run the benchmarks
 #   make fuzz        libFuzzer over the core for a bounded time (FUZZ_SECONDS, default 60)
 #   make dist        build/dist/velkari-2.9-win64.zip, checked to need only system DLLs
@@ -66,8 +67,13 @@ run: win
 	VELKARI_BUILD_DIR=$(CURDIR)/$(WIN_DIR) tools/wine-run $(WIN_DIR)/velkari.exe; \
 	  status=$$?; VELKARI_BUILD_DIR=$(CURDIR)/$(WIN_DIR) tools/wine-prefix stop; exit $$status
 
+SCREENSHOT_DPIS := 144 192
 screenshot: win
 	VELKARI_BUILD_DIR=$(CURDIR)/$(WIN_DIR) tools/screenshot $(WIN_DIR)/velkari.exe build/screenshots/main.png
+	@for dpi in $(SCREENSHOT_DPIS); do \
+	  VELKARI_BUILD_DIR=$(CURDIR)/$(WIN_DIR)/dpi$$dpi VELKARI_DPI=$$dpi \
+	    tools/screenshot $(WIN_DIR)/velkari.exe build/screenshots/main-$$dpi.png || exit 1; \
+	done
 
 # Benchmarks run from optimised builds: the core natively without sanitizers, then the
 # Windows ones under Wine, side by side.

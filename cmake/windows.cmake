@@ -81,6 +81,22 @@ add_test(NAME ui_tests COMMAND ui_tests)
 set_tests_properties(ui_tests PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK desktop
                      ENVIRONMENT VELKARI_BUILD_DIR=${CMAKE_BINARY_DIR} TIMEOUT 900)
 
+# The windows' layout again at 150 % and 200 %, and at the odd 125 % and 175 %, each display
+# scale in a prefix of its own (its LogPixels set when the prefix is made), with a wineserver
+# of its own.
+foreach(dpi 144 192 120 168)
+  set(dpi_env VELKARI_BUILD_DIR=${CMAKE_BINARY_DIR}/dpi${dpi} VELKARI_DPI=${dpi})
+  add_test(NAME wine_prefix_start_${dpi} COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-prefix start)
+  set_tests_properties(wine_prefix_start_${dpi} PROPERTIES FIXTURES_SETUP wine_${dpi}
+                       ENVIRONMENT "${dpi_env}")
+  add_test(NAME wine_prefix_stop_${dpi} COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-prefix stop)
+  set_tests_properties(wine_prefix_stop_${dpi} PROPERTIES FIXTURES_CLEANUP wine_${dpi}
+                       ENVIRONMENT "${dpi_env}")
+  add_test(NAME ui_tests_${dpi} COMMAND ui_tests --test-suite=display*)
+  set_tests_properties(ui_tests_${dpi} PROPERTIES FIXTURES_REQUIRED wine_${dpi}
+                       RESOURCE_LOCK desktop ENVIRONMENT "${dpi_env}" TIMEOUT 240)
+endforeach()
+
 # The pictures that the picture tests save, read again by ImageMagick on the build machine.
 add_test(NAME saved_pictures_imagemagick
          COMMAND bash ${CMAKE_SOURCE_DIR}/tests/ui/check_saved_pictures.sh ${CMAKE_BINARY_DIR})

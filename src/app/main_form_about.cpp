@@ -5,6 +5,7 @@
 #include "dialogs/message_dialog.h"
 #include "main_form.h"
 #include "toolkit/application.h"
+#include "toolkit/dpi.h"
 
 const wchar_t kAboutAuthorLine[] = L"Written by the Velkari developers.";
 const wchar_t kAboutRightsLine[] = L"Free to use and share.";
@@ -17,8 +18,11 @@ void TForm1::SpeedButtonPinClick(TObject*) {
 
 void TForm1::ShowAboutBox() {
     const std::wstring text = Caption() + L"\r\n" + kAboutAuthorLine + L"\r\n" + kAboutRightsLine;
-    // The icon comes from the executable's resources and is shared: nothing to free.
-    HICON icon = LoadIconW(Application->Instance(), L"MAINICON");
+    // The icon comes from the executable's resources and is shared: nothing to free. Its
+    // size is the system's icon size at the window's dpi, which the icon file holds.
+    const int size = SystemMetricForDpi(SM_CXICON, PixelsPerInch());
+    HICON icon = static_cast<HICON>(
+        LoadImageW(Application->Instance(), L"MAINICON", IMAGE_ICON, size, size, LR_SHARED));
     MessageDlgWithIcon(L"About " + Application->Title(), text, mtInformation, MsgDlgButtons({mbOK}),
                        mrNone, L"", icon);
 }

@@ -4,6 +4,8 @@
 #include <windowsx.h>
 
 #include "core/grip_geometry.h"
+#include "toolkit/dpi.h"
+#include "toolkit/form.h"
 #include "toolkit/handles.h"
 
 namespace {
@@ -14,6 +16,23 @@ velkari::TGripRect ToGrip(const RECT& r) {
 
 RECT ToRect(const velkari::TGripRect& r) {
     return {r.Left, r.Top, r.Right, r.Bottom};
+}
+
+// The 100 % grip's pixels drawn as blocks of their shade: sharp at every scale.
+void PaintScaledGrip(HDC dc, const RECT& square, const COLORREF (&shades)[3], bool dots, int dpi) {
+    constexpr int k = velkari::kGripSize;
+    const auto pixels = dots ? velkari::WinXPGripPixels(k, k) : velkari::ClassicGripPixels(k, k);
+    TBrushHandle brushes[] = {TBrushHandle(CreateSolidBrush(shades[0])),
+                              TBrushHandle(CreateSolidBrush(shades[1])),
+                              TBrushHandle(CreateSolidBrush(shades[2]))};
+    // From the bottom-right corner, as at 100 %.
+    const int left = square.right - ScaleToDpi(k, dpi);
+    const int top = square.bottom - ScaleToDpi(k, dpi);
+    for (const auto& pixel : pixels) {
+        const RECT block{left + ScaleToDpi(pixel.X, dpi), top + ScaleToDpi(pixel.Y, dpi),
+                         left + ScaleToDpi(pixel.X + 1, dpi), top + ScaleToDpi(pixel.Y + 1, dpi)};
+        FillRect(dc, &block, brushes[pixel.Shade].Get());
+    }
 }
 
 }  // namespace
@@ -110,7 +129,13 @@ RECT TSizeGrip::GetGripRect() {
         GetClientRect(FTargetControl->Handle(), &client);
     else
         client = FTargetControl->ClientRect();
-    return ToRect(velkari::GripRectIn(ToGrip(client), UseRightToLeftScrollBar()));
+    return ToRect(velkari::GripRectIn(ToGrip(client), UseRightToLeftScrollBar(),
+                                      ScaleToDpi(velkari::kGripSize, GripDpi())));
+}
+
+int TSizeGrip::GripDpi() {
+    TForm* form = FTargetControl ? FTargetControl->ParentForm() : nullptr;
+    return form ? form->PixelsPerInch() : kDesignDpi;
 }
 
 void TSizeGrip::PassOn(TMessage& message) {
@@ -161,6 +186,10 @@ void TSizeGrip::PaintGrip(HDC dc, const RECT& rect) {
         velkari::MixColors(ColorToRGB(FTargetControl->Color()), ColorToRGB(clBtnShadow)),
         ColorToRGB(clBtnHighlight),
     };
+    if (const int dpi = GripDpi(); dpi != kDesignDpi) {
+        PaintScaledGrip(dc, rect, shades, FStyle == sgsWinXP, dpi);
+        return;
+    }
     if (FStyle == sgsWinXP) {
         for (const auto& pixel : velkari::WinXPGripPixels(rect.right, rect.bottom))
             SetPixelV(dc, pixel.X, pixel.Y, shades[pixel.Shade]);

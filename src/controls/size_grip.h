@@ -50,6 +50,8 @@ class TSizeGrip : public TComponent {
   private:
     // The target's handler, called with a copy so that unhooking inside it is safe.
     void PassOn(TMessage& message);
+    // The dpi of the target's form, which the square and its pixels are scaled to.
+    int GripDpi();
 
     TControl* FTargetControl = nullptr;
     bool FEnabled = true;

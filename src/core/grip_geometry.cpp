@@ -3,13 +3,13 @@
 
 namespace velkari {
 
-TGripRect GripRectIn(const TGripRect& client, bool rightToLeft) {
+TGripRect GripRectIn(const TGripRect& client, bool rightToLeft, int size) {
     TGripRect grip = client;
     if (rightToLeft)
-        grip.Right = grip.Left + kGripSize;
+        grip.Right = grip.Left + size;
     else
-        grip.Left = grip.Right - kGripSize;
-    grip.Top = grip.Bottom - kGripSize;
+        grip.Left = grip.Right - size;
+    grip.Top = grip.Bottom - size;
     return grip;
 }
 

@@ -20,8 +20,9 @@ struct TGripRect {
 
 // The grip square in a client rectangle: its bottom-right corner, or its bottom-left corner
 // when the window reads right to left. A client area smaller than the square leaves the
-// square reaching beyond the client's left (or right) and top edges.
-TGripRect GripRectIn(const TGripRect& client, bool rightToLeft);
+// square reaching beyond the client's left (or right) and top edges. The square is kGripSize
+// at 100 %; a display scale gives another size.
+TGripRect GripRectIn(const TGripRect& client, bool rightToLeft, int size = kGripSize);
 
 // The hit-test codes the grip answers with.
 inline constexpr int kHitBottomLeft = 16;   // HTBOTTOMLEFT

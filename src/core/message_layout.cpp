@@ -24,8 +24,8 @@ TMessageLayout LayOutMessageBox(const TMessageLayoutInput& input) {
     int blockWidth = input.TextWidth;
     int blockHeight = input.TextHeight;
     if (input.HasSymbol) {
-        blockWidth += kMessageSymbolSize + horzSpacing;
-        blockHeight = std::max(blockHeight, kMessageSymbolSize);
+        blockWidth += input.SymbolSize + horzSpacing;
+        blockHeight = std::max(blockHeight, input.SymbolSize);
     }
     const int rowWidth = input.ButtonCount > 0 ? buttonWidth * input.ButtonCount +
                                                      buttonSpacing * (input.ButtonCount - 1)
@@ -36,7 +36,7 @@ TMessageLayout LayOutMessageBox(const TMessageLayoutInput& input) {
     layout.ClientWidth = std::max(blockWidth, rowWidth) + 2 * horzMargin;
     layout.ClientHeight = blockHeight + buttonHeight + vertSpacing + 2 * vertMargin;
     if (input.HasSymbol)
-        layout.Symbol = {horzMargin, vertMargin, kMessageSymbolSize, kMessageSymbolSize};
+        layout.Symbol = {horzMargin, vertMargin, input.SymbolSize, input.SymbolSize};
     layout.Text = {blockWidth - input.TextWidth + horzMargin, vertMargin, input.TextWidth,
                    input.TextHeight};
     // Right to left, text and symbol change sides. (Mirroring the text alone would lay it

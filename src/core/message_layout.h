@@ -29,7 +29,8 @@ inline constexpr int kMessageSymbolSize = 32;    // pixels
 struct TMessageLayoutInput {
     TDialogUnits Units;
     bool HasSymbol = false;
-    int TextWidth = 0;  // the text's extent, wrapped within MessageWrapWidth
+    int SymbolSize = kMessageSymbolSize;  // the system's icon size at the dialog's dpi
+    int TextWidth = 0;                    // the text's extent, wrapped within MessageWrapWidth
     int TextHeight = 0;
     int ButtonCount = 0;
     int WidestCaption = 0;  // the widest button caption in pixels

@@ -171,4 +171,19 @@ TPixelImage LoadPixelArtFile(const std::string& path) {
     return ParsePixelArt(text.str(), path);
 }
 
+int PixelArtHalfSteps(int dpi, int designDpi) {
+    if (designDpi <= 0) return 2;
+    return std::max(2, (4 * dpi + designDpi) / (2 * designDpi));
+}
+
+TPixelImage ScalePixelArt(const TPixelImage& image, int halves) {
+    if (halves < 1) throw std::invalid_argument("ScalePixelArt: halves must be positive");
+    TPixelImage scaled(image.Width * halves / 2, image.Height * halves / 2);
+    for (int y = 0; y < scaled.Height; ++y) {
+        const int sourceY = y * 2 / halves;
+        for (int x = 0; x < scaled.Width; ++x) scaled.Set(x, y, image.At(x * 2 / halves, sourceY));
+    }
+    return scaled;
+}
+
 }  // namespace velkari

@@ -39,4 +39,14 @@ TPixelImage ParsePixelArt(std::string_view text, std::string_view source);
 // Reads and parses an art file. A file that cannot be read is a TPixelArtError too.
 TPixelImage LoadPixelArtFile(const std::string& path);
 
+// The nearest whole or half scale to dpi / designDpi, counted in halves: 2 is 100 %, 3 is
+// 150 %. A scale halfway between two steps takes the larger; none is below 100 %.
+int PixelArtHalfSteps(int dpi, int designDpi);
+
+// The picture scaled by halves / 2 without blending any colours: pixel (x, y) of the result
+// is source pixel (x * 2 / halves, y * 2 / halves), rounded down, so every source pixel
+// becomes a block of its colour; at a half scale the blocks are two and one pixels wide
+// in turn.
+TPixelImage ScalePixelArt(const TPixelImage& image, int halves);
+
 }  // namespace velkari

@@ -141,6 +141,22 @@ void TInputQueryForm::SetSizeConstraints(int minWidth, int fixedHeight) {
     FFixedHeight = fixedHeight;
 }
 
+void TInputQueryForm::ChangeScale(int m, int d) {
+    // First, so that the new sizes are not held to the old limits. Of the outer sizes only
+    // the client part scales; the frame is the system's, at the window's dpi.
+    if (HandleAllocated()) {
+        RECT window, client;
+        GetWindowRect(Handle(), &window);
+        GetClientRect(Handle(), &client);
+        const int frameWidth = window.right - window.left - client.right;
+        const int frameHeight = window.bottom - window.top - client.bottom;
+        if (FMinWidth > 0) FMinWidth = MulDiv(FMinWidth - frameWidth, m, d) + frameWidth;
+        if (FFixedHeight > 0) FFixedHeight = MulDiv(FFixedHeight - frameHeight, m, d) + frameHeight;
+    }
+    for (TAnchor& anchor : FAnchors) anchor.Gap = MulDiv(anchor.Gap, m, d);
+    TForm::ChangeScale(m, d);
+}
+
 void TInputQueryForm::FollowWidth() {
     if (!HandleAllocated()) return;
     RECT client;

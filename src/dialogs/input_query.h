@@ -53,6 +53,8 @@ class TInputQueryForm : public TForm {
     void SetSizeConstraints(int minWidth, int fixedHeight);
     // The field that is to have the focus first; its first focus counts as entering it.
     void SetFirstField(TControl* field);
+    // The limits and the right-edge gaps scale with the rest.
+    void ChangeScale(int m, int d) override;
 
   protected:
     void CreateParams(TCreateParams& params) override;

@@ -11,6 +11,7 @@
 #include "dialogs/dialog_units.h"
 #include "toolkit/application.h"
 #include "toolkit/buttons.h"
+#include "toolkit/dpi.h"
 #include "toolkit/std_controls.h"
 
 namespace {
@@ -134,6 +135,8 @@ TMessageForm::TMessageForm(TComponent* owner, bool rightToLeft)
     SetBorderStyle(bsDialog);
     SetBorderIcons(biSystemMenu);
     SetPosition(poDesigned);
+    // The system's message font is already at the screen's dpi, and so is all measured on it.
+    SetPixelsPerInch(ScreenDpi());
     UseMessageFont(Font());
 }
 
@@ -147,6 +150,7 @@ TMessageForm* CreateMessageDialog(const std::wstring& msg, TMsgDlgType type, TMs
 
     velkari::TMessageLayoutInput input;
     input.HasSymbol = TypeInfo(type).Symbol != nullptr;
+    input.SymbolSize = SystemMetricForDpi(SM_CXICON, dialog->PixelsPerInch());
     input.RightToLeft = rtl;
     {
         TFormCanvas canvas(dialog);
@@ -168,8 +172,8 @@ TMessageForm* CreateMessageDialog(const std::wstring& msg, TMsgDlgType type, TMs
     if (input.HasSymbol) {
         auto* image = dialog->Create<TImage>();
         image->SetName(L"Image");
-        image->SetIcon(LoadIconW(nullptr, TypeInfo(type).Symbol), velkari::kMessageSymbolSize,
-                       velkari::kMessageSymbolSize);
+        image->SetIcon(LoadIconW(nullptr, TypeInfo(type).Symbol), input.SymbolSize,
+                       input.SymbolSize);
         Place(image, layout.Symbol);
         image->SetParent(dialog);
     }
@@ -272,7 +276,8 @@ TModalResult MessageDlgWithIcon(const std::wstring& caption, const std::wstring&
     if (icon && type == mtCustom) type = mtInformation;
     TMessageForm* dialog = CreateMessageDialog(msg, type, buttons);
     TFormGuard guard(dialog);
-    const SIZE iconSize{GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)};
+    const int dpi = dialog->PixelsPerInch();
+    const SIZE iconSize{SystemMetricForDpi(SM_CXICON, dpi), SystemMetricForDpi(SM_CYICON, dpi)};
     TailorMessageDialog(dialog, caption, fontName, icon, iconSize, defaultResult);
     return dialog->ShowModal();
 }

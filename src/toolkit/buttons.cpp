@@ -65,6 +65,11 @@ SIZE TImage::PictureSize() const {
     return {0, 0};
 }
 
+void TImage::ChangeScale(int m, int d) {
+    TControl::ChangeScale(m, d);
+    AdjustBounds();
+}
+
 void TImage::AdjustBounds() {
     if (!FAutoSize) return;
     const SIZE size = PictureSize();

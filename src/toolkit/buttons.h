@@ -47,6 +47,8 @@ class TImage : public TControl {
     void SetAutoSize(bool autoSize);
     // The picture's size, or 0 x 0 without one.
     SIZE PictureSize() const;
+    // An auto-size picture keeps its pixels at every display scale.
+    void ChangeScale(int m, int d) override;
 
   protected:
     void Paint(HDC dc) override;

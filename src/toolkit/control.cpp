@@ -111,6 +111,18 @@ void TControl::UpdatePlacement() {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void TControl::ChangeScale(int m, int d) {
+    const int left = MulDiv(FLeft, m, d);
+    const int top = MulDiv(FTop, m, d);
+    SetBounds(left, top, MulDiv(FLeft + FWidth, m, d) - left, MulDiv(FTop + FHeight, m, d) - top);
+    ScaleControlsAndFont(m, d);
+}
+
+void TControl::ScaleControlsAndFont(int m, int d) {
+    for (TControl* child : FControls) child->ChangeScale(m, d);
+    if (!FParentFont) FFont.SetHeight(MulDiv(FFont.Height(), m, d));
+}
+
 void TControl::SetParent(TControl* parent) {
     if (parent == FParent) return;
     if (FParent) {

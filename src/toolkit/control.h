@@ -74,6 +74,9 @@ class TControl : public TComponent {
     RECT ClientRect() const { return {0, 0, FWidth, FHeight}; }
     // Moves the window to the stored bounds.
     void UpdatePlacement();
+    // Scales the control by m/d for another display scale: its bounds (edge by edge, so
+    // that neighbours never overlap), its controls and its own font.
+    virtual void ChangeScale(int m, int d);
 
     TControl* Parent() const { return FParent; }
     void SetParent(TControl* parent);
@@ -156,6 +159,9 @@ class TControl : public TComponent {
     virtual void EnabledChanged() { Invalidate(); }
     // Where the control's own painting starts to fill: the colour behind it.
     TColor BackgroundColor() const;
+    // The controls inside and then the own font, scaled by m/d; a font taken from the
+    // parent follows it.
+    void ScaleControlsAndFont(int m, int d);
     // The border inside a parent's client area around its controls.
     virtual int BorderWidth() const { return 0; }
     // Key preview: the form sees the key first and may swallow it (returns true).

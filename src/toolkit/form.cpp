@@ -62,9 +62,29 @@ void TForm::CreateParams(TCreateParams& params) {
 }
 
 void TForm::HandleCreated() {
+    // The sizes so far are at the design dpi; the controls' windows are made after this,
+    // at their scaled places.
+    ScaleTo(WindowDpi(FHandle));
     FWindowReady = true;
     if (FClientWidth > 0 || FClientHeight > 0) SetClientSize(FClientWidth, FClientHeight);
     if (Application) SetWindowTextW(FHandle, Caption().c_str());
+}
+
+void TForm::ScaleTo(int dpi) {
+    if (dpi <= 0 || dpi == FPixelsPerInch) return;
+    const int from = FPixelsPerInch;
+    FPixelsPerInch = dpi;
+    ChangeScale(dpi, from);
+}
+
+void TForm::ChangeScale(int m, int d) {
+    // The form's own bounds are its place on the screen, which the system gives.
+    FBorderWidth = MulDiv(FBorderWidth, m, d);
+    ScaleControlsAndFont(m, d);
+    if (FAutoSize)
+        AdjustSize();
+    else if (FClientWidth > 0 || FClientHeight > 0)
+        SetClientSize(MulDiv(FClientWidth, m, d), MulDiv(FClientHeight, m, d));
 }
 
 void TForm::SetBorderWidth(int width) {
@@ -92,9 +112,11 @@ void TForm::SetClientSize(int width, int height) {
     FClientWidth = width;
     FClientHeight = height;
     if (!FHandle) return;
+    // The frame is the system's, drawn at the dpi of the window's monitor.
     RECT r{0, 0, width, height};
-    AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(FHandle, GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongPtrW(FHandle, GWL_EXSTYLE)));
+    AdjustWindowRectForDpi(r, static_cast<DWORD>(GetWindowLongPtrW(FHandle, GWL_STYLE)),
+                           static_cast<DWORD>(GetWindowLongPtrW(FHandle, GWL_EXSTYLE)),
+                           WindowDpi(FHandle));
     SetWindowPos(FHandle, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -350,6 +372,17 @@ void TForm::WndProc(TMessage& message) {
             if (PreviewKeyMessage(message)) return;
             DefaultHandler(message);
             return;
+        case WM_DPICHANGED: {
+            // Moved to a monitor of another scale: lay out again there, in the rectangle
+            // the system suggests.
+            ScaleTo(HIWORD(message.WParam));
+            const RECT* suggested = reinterpret_cast<const RECT*>(message.LParam);
+            SetWindowPos(FHandle, nullptr, suggested->left, suggested->top,
+                         suggested->right - suggested->left, suggested->bottom - suggested->top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+            message.Result = 0;
+            return;
+        }
         case WM_SIZE:
             // The sizes of a window still being made are not the ones the form asked for.
             if (FHandle && FWindowReady) {

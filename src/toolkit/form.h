@@ -3,6 +3,7 @@
 #pragma once
 
 #include "control.h"
+#include "dpi.h"
 
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog };
 enum TPosition { poDesigned, poScreenCenter, poOwnerFormCenter };
@@ -38,6 +39,15 @@ class TForm : public TControl {
     int ClientWidth() const { return FClientWidth; }
     int ClientHeight() const { return FClientHeight; }
     void SetClientSize(int width, int height);
+
+    // The dpi that the form's sizes and fonts are at: the design dpi until the window is
+    // made, then the window's. A form built from sizes already at another dpi (from the
+    // system's fonts, say) says so before its window is made.
+    int PixelsPerInch() const { return FPixelsPerInch; }
+    void SetPixelsPerInch(int dpi) { FPixelsPerInch = dpi; }
+    // Scales the whole form to another dpi.
+    void ScaleTo(int dpi);
+    void ChangeScale(int m, int d) override;
 
     TControl* ActiveControl() const { return FActiveControl; }
     void SetActiveControl(TControl* control);
@@ -97,6 +107,7 @@ class TForm : public TControl {
     bool FKeyPreview = false;
     int FClientWidth = 0;
     int FClientHeight = 0;
+    int FPixelsPerInch = kDesignDpi;
     TControl* FActiveControl = nullptr;
     bool FShownOnce = false;
     bool FWindowReady = false;  // the window exists and has been given its size

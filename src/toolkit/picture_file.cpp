@@ -94,6 +94,27 @@ velkari::TPixelImage BitmapPixels(HBITMAP bitmap) {
     return image;
 }
 
+TBitmapHandle BitmapOfPixels(const velkari::TPixelImage& image) {
+    TBitmapHandle bitmap = CreatePixelBitmap(image.Width, image.Height);
+    const std::size_t stride = Stride24(image.Width);
+    std::vector<std::uint8_t> rows(stride * image.Height);
+    for (int y = 0; y < image.Height; ++y) {
+        std::uint8_t* row = rows.data() + stride * y;
+        for (int x = 0; x < image.Width; ++x) {
+            const velkari::TRgb colour = image.At(x, y);
+            row[3 * x] = colour & 0xFF;
+            row[3 * x + 1] = (colour >> 8) & 0xFF;
+            row[3 * x + 2] = (colour >> 16) & 0xFF;
+        }
+    }
+    BITMAPINFO info = TopDown24(image.Width, image.Height);
+    TWindowDC screen(nullptr);
+    if (SetDIBits(screen.Get(), bitmap.Get(), 0, static_cast<UINT>(image.Height), rows.data(),
+                  &info, DIB_RGB_COLORS) != image.Height)
+        throw EWin32Error(L"SetDIBits");
+    return bitmap;
+}
+
 void WriteFileAtomically(const std::wstring& fileName, const std::vector<std::uint8_t>& bytes) {
     wchar_t full[MAX_PATH * 4] = {};
     const DWORD length = GetFullPathNameW(fileName.c_str(), MAX_PATH * 4, full, nullptr);

@@ -18,6 +18,9 @@ TBitmapHandle CreatePixelBitmap(int width, int height);
 // The bitmap's pixels (any format) as 0xRRGGBB, top row first. Throws EWin32Error.
 velkari::TPixelImage BitmapPixels(HBITMAP bitmap);
 
+// A 24-bit bitmap holding the pixels. Throws EWin32Error.
+TBitmapHandle BitmapOfPixels(const velkari::TPixelImage& image);
+
 // Writes the bytes to a temporary file beside the target and then puts it in the target's
 // place, so the target is either untouched or complete. Throws EToolkitError with the
 // message 'Cannot create file "name". reason' when that cannot be done.

@@ -4,6 +4,9 @@
 #include <windowsx.h>
 
 #include "application.h"
+#include "core/pixel_art.h"
+#include "form.h"
+#include "picture_file.h"
 
 TSpeedButton::TSpeedButton(TComponent* owner) : TControl(owner) {}
 
@@ -56,6 +59,7 @@ void TSpeedButton::LoadGlyph(const wchar_t* resourceName, int numGlyphs) {
     FGlyph.Reset(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), resourceName,
                                                  IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     FNumGlyphs = numGlyphs < 1 ? 1 : numGlyphs;
+    FScaledGlyph.Reset();
     Invalidate();
 }
 
@@ -223,24 +227,38 @@ void TSpeedButton::PaintFrame(HDC dc, RECT& r) {
     if (pressed) OffsetRect(&r, 1, 1);
 }
 
+HBITMAP TSpeedButton::ScaledGlyph() {
+    const TForm* form = ParentForm();
+    const int halves =
+        velkari::PixelArtHalfSteps(form ? form->PixelsPerInch() : kDesignDpi, kDesignDpi);
+    if (halves == 2) return FGlyph.Get();
+    if (!FScaledGlyph || halves != FScaledHalves) {
+        FScaledGlyph = BitmapOfPixels(velkari::ScalePixelArt(BitmapPixels(FGlyph.Get()), halves));
+        FScaledHalves = halves;
+    }
+    return FScaledGlyph.Get();
+}
+
 void TSpeedButton::PaintGlyph(HDC dc, const RECT& r) {
+    HBITMAP glyph = ScaledGlyph();
     BITMAP info{};
-    if (!GetObjectW(FGlyph.Get(), sizeof(info), &info)) return;
+    if (!GetObjectW(glyph, sizeof(info), &info)) return;
     const int width = info.bmWidth / FNumGlyphs;
     const int height = info.bmHeight;
     TMemoryDC source(CreateCompatibleDC(dc));
-    TSelectObject select(source.Get(), FGlyph.Get());
+    TSelectObject select(source.Get(), glyph);
     const COLORREF transparent = GetPixel(source.Get(), 0, height - 1);
     const int x = r.left + (r.right - r.left - width) / 2;
     const int y = r.top + (r.bottom - r.top - height) / 2;
     const int index = GlyphIndex();
     if (FNumGlyphs < 4 && !Enabled()) {
         // One image only: the classic engraved look, the shape in shadow over a highlight
-        // one pixel down and right.
+        // one art pixel down and right.
         const COLORREF highlight = ColorToRGB(clBtnHighlight);
         const COLORREF shadow = ColorToRGB(clBtnShadow);
+        const int artPixel = glyph == FGlyph.Get() ? 1 : FScaledHalves / 2;
         for (int pass = 0; pass < 2; ++pass) {
-            const int offset = pass == 0 ? 1 : 0;
+            const int offset = pass == 0 ? artPixel : 0;
             for (int py = 0; py < height; ++py)
                 for (int px = 0; px < width; ++px)
                     if (GetPixel(source.Get(), px, py) != transparent)

@@ -47,6 +47,8 @@ class TSpeedButton : public TControl {
     bool Inside(int x, int y) const;
     void PaintFrame(HDC dc, RECT& r);
     void PaintGlyph(HDC dc, const RECT& r);
+    // The glyph at the nearest whole or half scale to the form's dpi, its pixels kept sharp.
+    HBITMAP ScaledGlyph();
     void PaintCaption(HDC dc, RECT r);
 
     bool FFlat = false;
@@ -56,5 +58,7 @@ class TSpeedButton : public TControl {
     bool FDragging = false;
     TButtonState FState = bsUp;
     TBitmapHandle FGlyph;
+    TBitmapHandle FScaledGlyph;  // FGlyph at FScaledHalves / 2, made when first painted
+    int FScaledHalves = 2;
     int FNumGlyphs = 1;
 };

@@ -2,6 +2,7 @@
 #include "support/doctest_strings.h"
 
 #include <string>
+#include <vector>
 
 #include "core/pixel_art.h"
 
@@ -113,4 +114,35 @@ TEST_CASE("the line number of an error is also a field of the exception") {
 TEST_CASE("a missing art file is an art error naming the file") {
     CHECK_THROWS_WITH_AS(LoadPixelArtFile("/nonexistent/velkari/pin.txt"),
                          "/nonexistent/velkari/pin.txt: cannot be read", TPixelArtError);
+}
+
+TEST_CASE("pixel art keeps hard edges at every display scale") {
+    CHECK(PixelArtHalfSteps(96, 96) == 2);
+    CHECK(PixelArtHalfSteps(72, 96) == 2);  // never smaller than drawn
+    CHECK(PixelArtHalfSteps(120, 96) == 3);
+    CHECK(PixelArtHalfSteps(144, 96) == 3);
+    CHECK(PixelArtHalfSteps(168, 96) == 4);
+    CHECK(PixelArtHalfSteps(192, 96) == 4);
+    CHECK(PixelArtHalfSteps(240, 96) == 5);
+
+    // Two columns and two rows of four colours.
+    TPixelImage art(2, 2);
+    art.Set(0, 0, 0x000001);
+    art.Set(1, 0, 0x000002);
+    art.Set(0, 1, 0x000003);
+    art.Set(1, 1, 0x000004);
+    SUBCASE("whole scales repeat every pixel") {
+        const TPixelImage same = ScalePixelArt(art, 2);
+        CHECK(same.Pixels == art.Pixels);
+        const TPixelImage twice = ScalePixelArt(art, 4);
+        REQUIRE(twice.Width == 4);
+        REQUIRE(twice.Height == 4);
+        CHECK(twice.Pixels == std::vector<TRgb>{1, 1, 2, 2, 1, 1, 2, 2, 3, 3, 4, 4, 3, 3, 4, 4});
+    }
+    SUBCASE("a half scale gives blocks of two and one, no colour but the source's") {
+        const TPixelImage half = ScalePixelArt(art, 3);
+        REQUIRE(half.Width == 3);
+        REQUIRE(half.Height == 3);
+        CHECK(half.Pixels == std::vector<TRgb>{1, 1, 2, 1, 1, 2, 3, 3, 4});
+    }
 }

@@ -62,11 +62,18 @@ done
 
 "$resgen" ico "$work/velkari.ico" "$art/velkari32.txt" "$art/velkari16.txt" || fail "ico"
 frames=$(identify -format '%wx%h ' "$work/velkari.ico")
-[ "$frames" = "32x32 16x16 " ] || fail "the icon's frames are '$frames'"
+[ "$frames" = "64x64 48x48 32x32 16x16 " ] || fail "the icon's frames are '$frames'"
 expected_pixels "$art/velkari32.txt" icon >"$work/icon32.expected"
 expected_pixels "$art/velkari16.txt" icon >"$work/icon16.expected"
-same_pixels "icon 32" "$work/icon32.expected" "$work/velkari.ico[0]"
-same_pixels "icon 16" "$work/icon16.expected" "$work/velkari.ico[1]"
+same_pixels "icon 32" "$work/icon32.expected" "$work/velkari.ico[2]"
+same_pixels "icon 16" "$work/icon16.expected" "$work/velkari.ico[3]"
+# The larger display scales' frames: the 32-pixel art doubled pixel for pixel, and at 150 %
+# no colour that the art does not have.
+convert "$work/velkari.ico[2]" -filter point -resize 200% "$work/icon64.png"
+same_pixels "icon 64" <(actual_pixels "$work/icon64.png") "$work/velkari.ico[0]"
+colours() { convert "$1" -depth 8 -unique-colors txt:- | awk 'NR > 1 { print $3 }' | sort; }
+[ -z "$(comm -23 <(colours "$work/velkari.ico[1]") <(colours "$work/velkari.ico[2]"))" ] ||
+    fail "icon 48: colours that the art does not have"
 
 # Failures: a message naming the file and line, exit status 1, and no output file left.
 printf 'colour . #FF00FF\n..\n.x\n' >"$work/broken.txt"

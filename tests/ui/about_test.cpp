@@ -2,6 +2,7 @@
 #include <doctest/doctest.h>
 
 #include "app/main_form.h"
+#include "display_scale.h"
 #include "dialogs/message_dialog.h"
 #include "modal_script.h"
 #include "support/doctest_strings.h"
@@ -45,7 +46,8 @@ void OpenAndCloseAbout(TForm1* form) {
 
 }  // namespace
 
-TEST_CASE("the help command opens the About box with the window's caption at that moment") {
+TEST_CASE("the help command opens the About box with the window's caption at that moment" *
+          doctest::test_suite("display scale")) {
     TShownForm<TForm1> form;
     form->SetCaption(L"Velkari 2.9 (Build 7.3)");
     std::wstring text;
@@ -55,7 +57,18 @@ TEST_CASE("the help command opens the About box with the window's caption at tha
         text = dynamic_cast<TControl*>(about->FindComponent(L"Message"))->Caption();
         auto* image = dynamic_cast<TImage*>(about->FindComponent(L"Image"));
         REQUIRE(image != nullptr);
-        CHECK(image->Icon() == LoadIconW(Application->Instance(), L"MAINICON"));
+        // The program's icon at the system's icon size for the display's scale, which
+        // the icon file holds: 32 pixels at 100 %.
+        const int size = MulDiv(32, ExpectedDpi(), 96);
+        CHECK(image->Width() == size);
+        ICONINFO info{};
+        REQUIRE(GetIconInfo(image->Icon(), &info));
+        TBitmapHandle colour(info.hbmColor), mask(info.hbmMask);
+        BITMAP bitmap{};
+        REQUIRE(GetObjectW(colour.Get(), sizeof(bitmap), &bitmap));
+        CHECK(bitmap.bmWidth == size);
+        CheckControlsApart(about);
+        CheckCaptionsFit(about);
         auto* ok = dynamic_cast<TButton*>(about->FindComponent(L"OK"));
         REQUIRE(ok != nullptr);
         CHECK_FALSE(ok->Default());

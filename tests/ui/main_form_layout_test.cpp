@@ -5,6 +5,7 @@
 #include "app/main_form.h"
 #include "controls/progress_wheel.h"
 #include "controls/timer_speed_button.h"
+#include "display_scale.h"
 #include "support/doctest_strings.h"
 #include "ui_support.h"
 
@@ -63,30 +64,30 @@ std::vector<TExpected> ExpectedLayout() {
     return rows;
 }
 
-RECT BoundsInBorder(TForm* form, TControl* control) {
-    RECT r;
-    GetWindowRect(control->Handle(), &r);
-    MapWindowPoints(nullptr, form->Handle(), reinterpret_cast<POINT*>(&r), 2);
-    OffsetRect(&r, -8, -8);
-    return r;
-}
+// Client coordinates at 96 dpi, inside the 8-pixel border.
+constexpr int kBorder = 8;
 
 }  // namespace
 
-TEST_CASE("every control stands at its place with its kind") {
+// At 96 dpi every place is exact; at another dpi each edge is within a pixel of its place
+// scaled. The test runs in a prefix of each display scale.
+TEST_CASE("every control stands at its place with its kind" *
+          doctest::test_suite("display scale")) {
     TShownForm<TForm1> form;
+    const int dpi = ExpectedDpi();
+    REQUIRE(form->PixelsPerInch() == dpi);
     const auto expected = ExpectedLayout();
     CHECK(expected.size() == 53);
     for (const TExpected& row : expected) {
         CAPTURE(row.Name);
         auto* control = dynamic_cast<TControl*>(form->FindComponent(row.Name));
         REQUIRE(control != nullptr);
-        const RECT r = BoundsInBorder(form.Get(), control);
-        CHECK(r.left == row.Left);
-        CHECK(r.top == row.Top);
+        const RECT r = RectInClient(form.Get(), control);
+        CHECK(NearScaled(r.left, kBorder + row.Left, dpi));
+        CHECK(NearScaled(r.top, kBorder + row.Top, dpi));
         if (row.Name != L"Label5") {  // an auto-size label takes the width of its text
-            CHECK(r.right - r.left == row.Width);
-            CHECK(r.bottom - r.top == row.Height);
+            CHECK(NearScaled(r.right, kBorder + row.Left + row.Width, dpi));
+            CHECK(NearScaled(r.bottom, kBorder + row.Top + row.Height, dpi));
         }
         switch (row.Kind) {
             case ekEdit:
@@ -126,17 +127,21 @@ TEST_CASE("every control stands at its place with its kind") {
         }
     }
     auto* paste = form->PasteLabel;
-    const RECT pasteBounds = BoundsInBorder(form.Get(), paste);
-    CHECK(pasteBounds.left == 0);
-    CHECK(pasteBounds.top == 182);
+    const RECT pasteBounds = RectInClient(form.Get(), paste);
+    CHECK(NearScaled(pasteBounds.left, kBorder, dpi));
+    CHECK(NearScaled(pasteBounds.top, kBorder + 182, dpi));
     CHECK(paste->Caption() == L"F8 = type the number to another window");
     CHECK(ColorToRGB(paste->Font().Color()) == GetSysColor(COLOR_HOTLIGHT));
 
     SUBCASE("the window fits its controls inside an 8-pixel border and is centred") {
         RECT client;
         GetClientRect(form->Handle(), &client);
-        CHECK(client.right == 413 + 16);
-        CHECK(client.bottom == 196 + 16);
+        if (dpi == 96) {
+            CHECK(client.right == 413 + 16);
+            CHECK(client.bottom == 196 + 16);
+        }
+        CHECK(std::abs(client.right - MulDiv(429, dpi, 96)) <= 2);
+        CHECK(std::abs(client.bottom - MulDiv(212, dpi, 96)) <= 2);
         RECT window;
         GetWindowRect(form->Handle(), &window);
         const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
@@ -144,6 +149,13 @@ TEST_CASE("every control stands at its place with its kind") {
         const LONG_PTR exStyle = GetWindowLongPtrW(form->Handle(), GWL_EXSTYLE);
         CHECK((exStyle & WS_EX_CONTEXTHELP) != 0);
         CHECK((GetWindowLongPtrW(form->Handle(), GWL_STYLE) & WS_THICKFRAME) == 0);
+    }
+    SUBCASE("nothing overlaps or leaves the window, and no caption is cut") {
+        // The counter shows two digits.
+        form->Edit1->SetText(L"1-800-DIAL-NOW");
+        CHECK(form->Label1->Caption() == L"11");
+        CheckControlsApart(form.Get());
+        CheckCaptionsFit(form.Get());
     }
     SUBCASE("the timers and the image list exist, idle") {
         auto* timer1 = dynamic_cast<TTimer*>(form->FindComponent(L"Timer1"));

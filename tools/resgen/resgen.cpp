@@ -3,7 +3,8 @@
 //
 //   resgen bmp24 picture.txt out.bmp            24-bit bitmap
 //   resgen bmp4 picture.txt out.bmp             4-bit bitmap, standard 16-colour palette
-//   resgen ico out.ico big.txt [smaller.txt...] icon, one image per art file, magenta clear
+//   resgen ico out.ico big.txt [smaller.txt...] icon, one image per art file, magenta clear,
+//                                               and the biggest at 150 % and 200 %
 //   resgen keys digits.txt letters.txt out.bmp  the key-picture strip, 4 bits per pixel
 #include <cstdio>
 #include <exception>
@@ -57,6 +58,10 @@ int Run(const std::vector<std::string>& args) {
         std::vector<velkari::TPixelImage> images;
         for (std::size_t i = 2; i < args.size(); ++i)
             images.push_back(velkari::LoadPixelArtFile(args[i]));
+        // The sizes that larger display scales ask for, with the art's hard edges.
+        const velkari::TPixelImage big = images.front();
+        images.insert(images.begin(),
+                      {velkari::ScalePixelArt(big, 4), velkari::ScalePixelArt(big, 3)});
         WriteFile(args[1], velkari::EncodeIco(images));
         return 0;
     }

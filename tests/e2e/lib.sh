@@ -146,8 +146,36 @@ record_stop() {
   wait "$RECORDER" 2>/dev/null
   RECORDER=
 }
-heard_digits() {  # name: the DTMF digits in the recording, in order
-  multimon-ng -t wav -c -a DTMF -q "$SOUNDS/$1.wav" 2>/dev/null | sed -n 's/^DTMF: //p' | tr -d '\n'
+# The tones in a recording, one "start end" (seconds) a line. A tone is a run of 5 ms windows
+# with sound in them. On a busy machine the sound output can drop out for a few milliseconds
+# inside a tone; pieces that together last no longer than one tone (100 ms) are one tone.
+tone_spans() {  # wav file
+  sox "$1" -t dat - 2>/dev/null | awk '
+    /^;/ { next }
+    { w = int($1 * 200); a = $2 < 0 ? -$2 : $2; if (a > 0.06) loud[w] = 1; if (w > last) last = w }
+    END {
+      n = 0
+      for (w = 0; w <= last + 1; w++) {
+        if (loud[w] && !inside) { inside = 1; from = w }
+        if (!loud[w] && inside) {
+          inside = 0
+          if (n > 0 && sound[n] + (w - from) <= 26) { to[n] = w; sound[n] += w - from }
+          else { n++; start[n] = from; to[n] = w; sound[n] = w - from }
+        }
+      }
+      for (i = 1; i <= n; i++) {
+        from = start[i] / 200 - 0.01
+        printf "%.3f %.3f\n", from < 0 ? 0 : from, to[i] / 200 + 0.01
+      }
+    }'
+}
+heard_digits() {  # name: the DTMF digit of each tone in the recording, in order
+  local wav="$SOUNDS/$1.wav" from to
+  while read -r from to; do
+    sox "$wav" "$SOUNDS/$1.tone.wav" trim "$from" ="$to" 2>/dev/null
+    multimon-ng -t wav -c -a DTMF -q "$SOUNDS/$1.tone.wav" 2>/dev/null | sed -n 's/^DTMF: //p' | head -1
+  done < <(tone_spans "$wav") | tr -d '\n'
+  rm -f "$SOUNDS/$1.tone.wav"
 }
 
 shot() {

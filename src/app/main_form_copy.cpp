@@ -111,13 +111,9 @@ const wchar_t kPasteHelpText[] =
 const wchar_t kPasteHelpCaption[] = L"راهنما";
 
 void TForm1::PasteLabelClick(TObject*) {
-    TMessageForm* dialog =
-        CreateMessageDialog(kPasteHelpText, mtInformation, MsgDlgButtons({mbOK}), true);
     // Freed on every path, also when showing it fails.
-    struct TFree {
-        TMessageForm* Dialog;
-        ~TFree() { Application->DestroyComponent(Dialog); }
-    } release{dialog};
+    TOwned<TMessageForm> dialog(
+        CreateMessageDialog(kPasteHelpText, mtInformation, MsgDlgButtons({mbOK}), true));
     dialog->SetCaption(kPasteHelpCaption);
     dialog->SetPosition(poOwnerFormCenter);
     dialog->ShowModal();

@@ -91,20 +91,6 @@ void Place(TControl* control, const velkari::TBox& box) {
     control->SetBounds(box.Left, box.Top, box.Width, box.Height);
 }
 
-// The dialog goes with the call, however it ends.
-class TDialogGuard {
-  public:
-    explicit TDialogGuard(TForm* form) : FForm(form) {}
-    TDialogGuard(const TDialogGuard&) = delete;
-    TDialogGuard& operator=(const TDialogGuard&) = delete;
-    ~TDialogGuard() {
-        if (Application) Application->DestroyComponent(FForm);
-    }
-
-  private:
-    TForm* FForm;
-};
-
 }  // namespace
 
 TInputQueryForm::TInputQueryForm(TComponent* owner) : TForm(owner) {
@@ -275,8 +261,9 @@ bool MultiInputQuery(const std::wstring& caption, const std::vector<std::wstring
     if (count == 0 || values.size() < prompts.size()) return false;
     if (!Application) return false;
 
-    auto* dialog = Application->Create<TInputQueryForm>();
-    TDialogGuard guard(dialog);
+    // The dialog goes with the call, however it ends.
+    const TOwned<TInputQueryForm> owned = CreateOwned<TInputQueryForm>(*Application);
+    TInputQueryForm* dialog = owned.get();
     dialog->OnInitField = onInitField;
     dialog->OnValidate = onValidate;
     dialog->FieldCount = count;

@@ -79,21 +79,6 @@ void UseMessageFont(TFont& font) {
     font.SetCharset(metrics.lfMessageFont.lfCharSet);
 }
 
-// A form owned by the application until it is handed on: freed if building it fails.
-class TFormGuard {
-  public:
-    explicit TFormGuard(TForm* form) : FForm(form) {}
-    TFormGuard(const TFormGuard&) = delete;
-    TFormGuard& operator=(const TFormGuard&) = delete;
-    ~TFormGuard() {
-        if (FForm && Application) Application->DestroyComponent(FForm);
-    }
-    TForm* Release() { return std::exchange(FForm, nullptr); }
-
-  private:
-    TForm* FForm;
-};
-
 // The dialog's canvas: a DC of its window with its font selected.
 class TFormCanvas {
   public:
@@ -143,8 +128,9 @@ TMessageForm::TMessageForm(TComponent* owner, bool rightToLeft)
 TMessageForm* CreateMessageDialog(const std::wstring& msg, TMsgDlgType type, TMsgDlgButtons buttons,
                                   bool rightToLeft) {
     if (!Application) throw std::logic_error("A message box needs the application object");
-    auto* dialog = Application->Create<TMessageForm>(rightToLeft);
-    TFormGuard guard(dialog);
+    // Freed if building it fails; handed to the caller once it is whole.
+    TOwned<TMessageForm> owned = CreateOwned<TMessageForm>(*Application, rightToLeft);
+    TMessageForm* dialog = owned.get();
     dialog->SetCaption(MsgDlgTitle(type));
     const bool rtl = dialog->RightToLeft();
 
@@ -211,8 +197,7 @@ TMessageForm* CreateMessageDialog(const std::wstring& msg, TMsgDlgType type, TMs
     const velkari::TPoint2 origin = velkari::CentreOnScreen(
         GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), width, height);
     dialog->SetBounds(origin.X, origin.Y, width, height);
-    guard.Release();
-    return dialog;
+    return owned.release();
 }
 
 void TailorMessageDialog(TMessageForm* dialog, const std::wstring& caption,
@@ -274,10 +259,9 @@ TModalResult MessageDlgWithIcon(const std::wstring& caption, const std::wstring&
                                 HICON icon) {
     // The custom type has no image to take the icon; the information type has.
     if (icon && type == mtCustom) type = mtInformation;
-    TMessageForm* dialog = CreateMessageDialog(msg, type, buttons);
-    TFormGuard guard(dialog);
+    TOwned<TMessageForm> dialog(CreateMessageDialog(msg, type, buttons));
     const int dpi = dialog->PixelsPerInch();
     const SIZE iconSize{SystemMetricForDpi(SM_CXICON, dpi), SystemMetricForDpi(SM_CYICON, dpi)};
-    TailorMessageDialog(dialog, caption, fontName, icon, iconSize, defaultResult);
+    TailorMessageDialog(dialog.get(), caption, fontName, icon, iconSize, defaultResult);
     return dialog->ShowModal();
 }

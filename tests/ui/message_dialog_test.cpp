@@ -19,14 +19,11 @@ class TBuiltBox {
   public:
     TBuiltBox(const std::wstring& msg, TMsgDlgType type, TMsgDlgButtons buttons)
         : FForm(CreateMessageDialog(msg, type, buttons)) {}
-    TBuiltBox(const TBuiltBox&) = delete;
-    TBuiltBox& operator=(const TBuiltBox&) = delete;
-    ~TBuiltBox() { Application->DestroyComponent(FForm); }
-    TMessageForm* operator->() const { return FForm; }
-    TMessageForm* Get() const { return FForm; }
+    TMessageForm* operator->() const { return FForm.get(); }
+    TMessageForm* Get() const { return FForm.get(); }
 
   private:
-    TMessageForm* FForm;
+    TOwned<TMessageForm> FForm;
 };
 
 template <typename T>

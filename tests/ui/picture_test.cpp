@@ -522,7 +522,7 @@ TEST_CASE("a save replaces a file whole, and a failed one leaves nothing behind"
     TShownForm<TForm1> form;
     const std::wstring folder = OutputFolder();
     LoadKeyPictures(*form->ImageList1);
-    auto* preview = Application->Create<TForm2>();
+    const TOwned<TForm2> preview = CreateOwned<TForm2>(*Application);
     preview->SetPicture(ComposeKeyStrip(
         *form->ImageList1, velkari::KeyCellsOfText(u"abcdefghijklmnopqrstuvwxyz0123")));
     const std::wstring name = folder + L"thirty.bmp";
@@ -551,5 +551,4 @@ TEST_CASE("a save replaces a file whole, and a failed one leaves nothing behind"
     HANDLE search = FindFirstFileW((folder + L"*.tmp").c_str(), &found);
     CHECK(search == INVALID_HANDLE_VALUE);
     if (search != INVALID_HANDLE_VALUE) FindClose(search);
-    Application->DestroyComponent(preview);
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "scope_guard.h"
 #include "win32_error.h"
 
 namespace {
@@ -45,23 +46,6 @@ struct TFileTraits {
     static void Close(Handle h) noexcept { CloseHandle(h); }
 };
 using TFileHandle = TUnique<TFileTraits>;
-
-// A temporary file that is deleted unless it was put in place.
-class TTemporaryFile {
-  public:
-    explicit TTemporaryFile(std::wstring path) : FPath(std::move(path)) {}
-    TTemporaryFile(const TTemporaryFile&) = delete;
-    TTemporaryFile& operator=(const TTemporaryFile&) = delete;
-    ~TTemporaryFile() {
-        if (!FKept) DeleteFileW(FPath.c_str());  // best effort: the error in flight matters
-    }
-    const std::wstring& Path() const { return FPath; }
-    void Keep() { FKept = true; }
-
-  private:
-    std::wstring FPath;
-    bool FKept = false;
-};
 
 }  // namespace
 
@@ -124,8 +108,9 @@ void WriteFileAtomically(const std::wstring& fileName, const std::vector<std::ui
     // a leftover of an earlier crash is simply overwritten.
     const std::wstring temporaryName =
         std::wstring(full) + L".~" + std::to_wstring(GetCurrentProcessId()) + L".tmp";
-    // Declared first, so it is deleted after the handle below is closed.
-    TTemporaryFile temporary(temporaryName);
+    // Deleted unless it was put in place (best effort: the error in flight matters); declared
+    // first, so that it goes after the handle below is closed.
+    TScopeGuard removeTemporary([&temporaryName] { DeleteFileW(temporaryName.c_str()); });
     TFileHandle file(CreateFileW(temporaryName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                  FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) ThrowCreateError(fileName, GetLastError());
@@ -134,10 +119,10 @@ void WriteFileAtomically(const std::wstring& fileName, const std::vector<std::ui
         written != bytes.size() || !FlushFileBuffers(file.Get()))
         ThrowCreateError(fileName, GetLastError());
     file.Reset();
-    if (!MoveFileExW(temporary.Path().c_str(), full,
+    if (!MoveFileExW(temporaryName.c_str(), full,
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         ThrowCreateError(fileName, GetLastError());
-    temporary.Keep();
+    removeTemporary.Dismiss();
 }
 
 void SaveBitmapFile(HBITMAP bitmap, const std::wstring& fileName) {

@@ -309,11 +309,11 @@ TEST_CASE("the grip and its target's lives") {
         button->SetParent(form.Get());
         auto* onButton = button->Create<TSizeGrip>();
         CHECK(onButton->TargetControl() == button);
-        auto* plain = Application->Create<TComponent>();
+        TOwned<TComponent> plain = CreateOwned<TComponent>(*Application);
         auto* unattached = plain->Create<TSizeGrip>();
         CHECK(unattached->TargetControl() == nullptr);
         CHECK_FALSE(unattached->Hooked());
-        Application->DestroyComponent(plain);
+        plain.reset();
         TSizeGrip ownerless(nullptr);
         CHECK(ownerless.TargetControl() == nullptr);
     }

@@ -8,7 +8,7 @@
 #include "controls/list_combo_box.h"
 #include "controls/size_grip.h"
 #include "core/query_layout.h"
-#include "dialogs/dialog_units.h"
+#include "dialogs/dialog_measure.h"
 #include "toolkit/application.h"
 #include "toolkit/std_controls.h"
 
@@ -33,23 +33,6 @@ bool InFieldSet(TQueryFieldSet set, int index) {
     return index >= 0 && index < 32 && ((set >> index) & 1u);
 }
 
-// A control's own drawing surface: a DC of its window with its font selected.
-class TCanvas {
-  public:
-    explicit TCanvas(TControl* control)
-        : FDC(control->Handle()), FFont(FDC.Get(), control->Font().Handle()) {}
-    HDC Get() const { return FDC.Get(); }
-    int TextWidth(const std::wstring& text) const {
-        SIZE extent{0, 0};
-        GetTextExtentPoint32W(FDC.Get(), text.c_str(), static_cast<int>(text.size()), &extent);
-        return extent.cx;
-    }
-
-  private:
-    TWindowDC FDC;
-    TSelectObject FFont;
-};
-
 // A prompt label, auto-sized to its text: as wide as its longest line, a line of text high
 // for every line it has.
 TLabel* MakePromptLabel(TInputQueryForm* dialog, const std::wstring& prompt, int top) {
@@ -71,7 +54,7 @@ int MaxPromptWidth(const std::vector<TLabel*>& labels, const velkari::TDialogUni
 
 // From the control's top edge to one pixel below the baseline of a first line of text in
 // the canvas's font: the control's border, the font's ascent, and one.
-int GetBaselineOffset(TControl* control, const TCanvas& canvas) {
+int GetBaselineOffset(TControl* control, const TDialogCanvas& canvas) {
     RECT window;
     GetWindowRect(control->Handle(), &window);
     POINT client{0, 0};
@@ -81,14 +64,10 @@ int GetBaselineOffset(TControl* control, const TCanvas& canvas) {
     return static_cast<int>(client.y - window.top) + metrics.tmAscent + 1;
 }
 
-int LineHeight(const TCanvas& canvas) {
+int LineHeight(const TDialogCanvas& canvas) {
     TEXTMETRICW metrics{};
     GetTextMetricsW(canvas.Get(), &metrics);
     return metrics.tmHeight;
-}
-
-void Place(TControl* control, const velkari::TBox& box) {
-    control->SetBounds(box.Left, box.Top, box.Width, box.Height);
 }
 
 }  // namespace
@@ -207,14 +186,14 @@ void TInputQueryForm::UpdateOverflowHint(TControl* field) {
         // A masked field keeps its text to itself, tooltip included.
         if (SendMessageW(edit->Handle(), EM_GETPASSWORDCHAR, 0, 0) == 0) {
             text = edit->Text();
-            textWidth = TCanvas(this).TextWidth(text);
+            textWidth = TDialogCanvas(this).TextWidth(text);
             RECT client;
             GetClientRect(edit->Handle(), &client);
             room = client.right - client.left;
         }
     } else if (auto* combo = dynamic_cast<TMyComboBox*>(field)) {
         text = combo->Text();
-        textWidth = TCanvas(combo).TextWidth(text);
+        textWidth = TDialogCanvas(combo).TextWidth(text);
         RECT format{0, 0, 0, 0};
         if (HWND editPart = combo->EditHandle())
             SendMessageW(editPart, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
@@ -269,7 +248,7 @@ bool MultiInputQuery(const std::wstring& caption, const std::vector<std::wstring
     dialog->FieldCount = count;
     dialog->SetCaption(caption.empty() ? L"Input" : caption);
 
-    TCanvas canvas(dialog);
+    TDialogCanvas canvas(dialog);
     const velkari::TDialogUnits units = MeasureDialogUnits(canvas.Get());
     std::vector<TLabel*> labels;
     for (const std::wstring& prompt : prompts) labels.push_back(MakePromptLabel(dialog, prompt, 0));

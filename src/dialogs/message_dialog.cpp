@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "core/message_layout.h"
-#include "dialogs/dialog_units.h"
+#include "dialogs/dialog_measure.h"
 #include "toolkit/application.h"
 #include "toolkit/buttons.h"
 #include "toolkit/dpi.h"
@@ -79,18 +79,6 @@ void UseMessageFont(TFont& font) {
     font.SetCharset(metrics.lfMessageFont.lfCharSet);
 }
 
-// The dialog's canvas: a DC of its window with its font selected.
-class TFormCanvas {
-  public:
-    explicit TFormCanvas(TForm* form)
-        : FDC(form->Handle()), FFont(FDC.Get(), form->Font().Handle()) {}
-    HDC Get() const { return FDC.Get(); }
-
-  private:
-    TWindowDC FDC;
-    TSelectObject FFont;
-};
-
 int TextWidth(HDC dc, const wchar_t* text) {
     RECT r{0, 0, 0, 0};
     DrawTextW(dc, text, -1, &r, DT_CALCRECT | DT_LEFT | DT_SINGLELINE);
@@ -102,10 +90,6 @@ std::wstring MsgDlgTitle(TMsgDlgType type) {
     const wchar_t* title = TypeInfo(type).Title;
     if (title) return title;
     return Application ? Application->Title() : std::wstring();
-}
-
-void Place(TControl* control, const velkari::TBox& box) {
-    control->SetBounds(box.Left, box.Top, box.Width, box.Height);
 }
 
 velkari::TBox BoxOf(const TControl* control) {
@@ -139,7 +123,7 @@ TMessageForm* CreateMessageDialog(const std::wstring& msg, TMsgDlgType type, TMs
     input.SymbolSize = SystemMetricForDpi(SM_CXICON, dialog->PixelsPerInch());
     input.RightToLeft = rtl;
     {
-        TFormCanvas canvas(dialog);
+        TDialogCanvas canvas(dialog);
         input.Units = MeasureDialogUnits(canvas.Get());
         RECT text{0, 0, velkari::MessageWrapWidth(GetSystemMetrics(SM_CXSCREEN)), 0};
         DrawTextW(canvas.Get(), msg.c_str(), static_cast<int>(msg.size()), &text,
@@ -205,7 +189,7 @@ void TailorMessageDialog(TMessageForm* dialog, const std::wstring& caption,
                          TModalResult defaultResult) {
     velkari::TDialogUnits units;
     {
-        TFormCanvas canvas(dialog);
+        TDialogCanvas canvas(dialog);
         units = MeasureDialogUnits(canvas.Get());
     }
     const int horzMargin = velkari::HorzUnitsToPixels(velkari::kMessageMargin, units);

@@ -24,20 +24,10 @@ std::size_t Stride24(int width) {
     return (static_cast<std::size_t>(width) * 3 + 3) / 4 * 4;
 }
 
-std::wstring SystemMessage(DWORD code) {
-    wchar_t* buffer = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    std::wstring text = length ? std::wstring(buffer, length) : L"Error " + std::to_wstring(code);
-    if (buffer) LocalFree(buffer);
-    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' '))
-        text.pop_back();
-    return text;
-}
-
 [[noreturn]] void ThrowCreateError(const std::wstring& fileName, DWORD code) {
-    throw EToolkitError(L"Cannot create file \"" + fileName + L"\". " + SystemMessage(code));
+    std::wstring reason = SystemMessage(code);
+    if (reason.empty()) reason = L"Error " + std::to_wstring(code);
+    throw EToolkitError(L"Cannot create file \"" + fileName + L"\". " + reason);
 }
 
 struct TFileTraits {

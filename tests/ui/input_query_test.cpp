@@ -4,7 +4,7 @@
 #include <doctest/doctest.h>
 
 #include "core/query_layout.h"
-#include "dialogs/dialog_units.h"
+#include "dialogs/dialog_measure.h"
 #include "modal_script.h"
 #include "query_support.h"
 #include "support/doctest_strings.h"
@@ -209,16 +209,16 @@ TEST_CASE("the dialog's layout and its width-only sizing") {
              auto* combo = FirstListField(dialog);
              auto* label = QueryLabels(dialog).at(0);
              auto* cancel = CancelButton(dialog);
-             const int spacing = velkari::MulDiv(8, units.X, 4);
+             const int spacing = velkari::RoundedMulDiv(8, units.X, 4);
              // The prompt stands right-aligned in a column one character wider than it.
              CHECK(label->Left() == units.X);
              CHECK(label->Top() == units.Y);
              CHECK(combo->Left() == label->Left() + label->Width() + spacing);
              CHECK(dialog->ClientWidth() ==
-                   velkari::MulDiv(label->Width() + units.X + 180, units.X, 4));
+                   velkari::RoundedMulDiv(label->Width() + units.X + 180, units.X, 4));
              CHECK(dialog->ClientWidth() - (combo->Left() + combo->Width()) == spacing);
-             CHECK(dialog->OKButton->Width() == velkari::MulDiv(50, units.X, 4));
-             CHECK(dialog->OKButton->Height() == velkari::MulDiv(16, units.Y, 8));
+             CHECK(dialog->OKButton->Width() == velkari::RoundedMulDiv(50, units.X, 4));
+             CHECK(dialog->OKButton->Height() == velkari::RoundedMulDiv(16, units.Y, 8));
              // The closed box, not its dropped-down list, is the field.
              CHECK(combo->ClosedHeight() < 2 * units.Y);
              CHECK(dialog->OKButton->Top() == combo->Top() + combo->ClosedHeight() + 15);

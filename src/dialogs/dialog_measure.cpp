@@ -21,6 +21,22 @@ int TDialogCanvas::TextWidth(const std::wstring& text) const {
     return extent.cx;
 }
 
+int TDialogCanvas::LineHeight() const {
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(FDC.Get(), &metrics);
+    return metrics.tmHeight;
+}
+
+int TDialogCanvas::BaselineOffset(TControl* control) const {
+    RECT window;
+    GetWindowRect(control->Handle(), &window);
+    POINT client{0, 0};
+    ClientToScreen(control->Handle(), &client);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(FDC.Get(), &metrics);
+    return static_cast<int>(client.y - window.top) + metrics.tmAscent + 1;
+}
+
 void Place(TControl* control, const velkari::TBox& box) {
     control->SetBounds(box.Left, box.Top, box.Width, box.Height);
 }

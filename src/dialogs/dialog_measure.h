@@ -21,6 +21,11 @@ class TDialogCanvas {
     HDC Get() const { return FDC.Get(); }
     // The width of one line of text in the font.
     int TextWidth(const std::wstring& text) const;
+    // The height of a line of text in the font.
+    int LineHeight() const;
+    // From a control's top edge to one pixel below the baseline of a first line of text in
+    // the font: the control's border, the font's ascent, and one.
+    int BaselineOffset(TControl* control) const;
 
   private:
     TWindowDC FDC;

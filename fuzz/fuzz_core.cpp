@@ -9,7 +9,7 @@
 
 #include "core/bmp.h"
 #include "core/color_math.h"
-#include "core/dialog_units.h"
+#include "core/dialog_base_units.h"
 #include "core/dtmf.h"
 #include "core/key_cells.h"
 #include "core/keypad.h"
@@ -99,7 +99,7 @@ void BmpEncoding(TReader& in) {
 
 void DialogMaths(TReader& in) {
     const int n = in.Int(), m = in.Int(), d = in.Int();
-    const int result = velkari::MulDiv(n, m, d);
+    const int result = velkari::RoundedMulDiv(n, m, d);
     if (d == 0) Require(result == -1);
     velkari::TMessageLayoutInput layout;
     layout.Units = {1 + in.Small(30), 1 + in.Small(60)};

@@ -7,6 +7,7 @@
 #include "main_form.h"
 #include "toolkit/application.h"
 #include "toolkit/clipboard.h"
+#include "toolkit/scope_guard.h"
 
 namespace {
 
@@ -29,23 +30,6 @@ bool TrimsToEmpty(const std::wstring& text) {
         if (!IsBlankOrControl(c)) return false;
     return true;
 }
-
-// Attaches this thread's input to another's for as long as it lives.
-class TAttachedInput {
-  public:
-    TAttachedInput(DWORD own, DWORD other)
-        : FOwn(own), FOther(other), FAttached(AttachThreadInput(own, other, TRUE) != FALSE) {}
-    TAttachedInput(const TAttachedInput&) = delete;
-    TAttachedInput& operator=(const TAttachedInput&) = delete;
-    ~TAttachedInput() {
-        if (FAttached) AttachThreadInput(FOwn, FOther, FALSE);
-    }
-
-  private:
-    DWORD FOwn;
-    DWORD FOther;
-    bool FAttached;
-};
 
 }  // namespace
 
@@ -76,7 +60,11 @@ bool TForm1::TypeIntoForeground(const std::wstring& text) {
     const DWORD own = GetCurrentThreadId();
     const DWORD other = GetWindowThreadProcessId(GetForegroundWindow(), nullptr);
     if (other == own || other == 0) return true;
-    TAttachedInput attached(own, other);
+    // This thread's input goes with the other's while the characters go there.
+    const bool attached = AttachThreadInput(own, other, TRUE) != FALSE;
+    const TScopeGuard detach([=] {
+        if (attached) AttachThreadInput(own, other, FALSE);
+    });
     HWND target = GetFocus();
     if (!target) return true;
     for (wchar_t c : text) {
@@ -111,13 +99,9 @@ const wchar_t kPasteHelpText[] =
 const wchar_t kPasteHelpCaption[] = L"راهنما";
 
 void TForm1::PasteLabelClick(TObject*) {
-    TMessageForm* dialog =
-        CreateMessageDialog(kPasteHelpText, mtInformation, MsgDlgButtons({mbOK}), true);
     // Freed on every path, also when showing it fails.
-    struct TFree {
-        TMessageForm* Dialog;
-        ~TFree() { Application->DestroyComponent(Dialog); }
-    } release{dialog};
+    TOwned<TMessageForm> dialog(
+        CreateMessageDialog(kPasteHelpText, mtInformation, MsgDlgButtons({mbOK}), true));
     dialog->SetCaption(kPasteHelpCaption);
     dialog->SetPosition(poOwnerFormCenter);
     dialog->ShowModal();

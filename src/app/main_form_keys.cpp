@@ -7,6 +7,7 @@
 #include "core/keypad.h"
 #include "main_form.h"
 #include "toolkit/application.h"
+#include "toolkit/scope_guard.h"
 
 namespace {
 
@@ -83,13 +84,14 @@ void TForm1::SpeedButtonQMouseDown(TObject*, TMouseButton button, TShiftState, i
 }
 
 void TForm1::BackSpeedButtonClick(TObject*) {
-    // The form must not see this Backspace, or it would press the key again.
+    // The form must not see this Backspace, or it would press the key again; it sees every
+    // key again afterwards, however this ends.
     SetKeyPreview(false);
+    const TScopeGuard preview([this] { SetKeyPreview(true); });
     const bool fromEdit2 = Edit2Focused();
     if (fromEdit2) CopySelection(Edit2, Edit1);
     SendMessageW(Edit1->Handle(), WM_CHAR, kBackspace, 0);
     if (fromEdit2) Edit2->SetSelStart(Edit1->SelStart());
-    SetKeyPreview(true);
 }
 
 void TForm1::SpeedButtonClearClick(TObject*) {

@@ -1,5 +1,5 @@
-// The main window's controls, written once as data: name, kind, caption, hint, bounds,
-// group and handlers. Positions are inside the window's 8-pixel border.
+// The main window's controls, written once as data: name, kind, bounds, caption, hint,
+// group, glyph and handlers. Positions are inside the window's 8-pixel border.
 #include <iterator>
 
 #include "controls/timer_speed_button.h"
@@ -22,54 +22,112 @@ enum TLayoutKind {
 using TClickHandler = void (TForm1::*)(TObject*);
 using TMouseHandler = void (TForm1::*)(TObject*, TMouseButton, TShiftState, int, int);
 
+struct TRowBounds {
+    int Left, Top, Width, Height;
+};
+
+// A row names what it has; what it leaves out is empty, none or 0.
 struct TLayoutRow {
     const wchar_t* Name;
     TLayoutKind Kind;
-    const wchar_t* Caption;
-    const wchar_t* Hint;
-    int Left, Top, Width, Height;
-    int GroupIndex;  // latching speed buttons (all-up allowed)
-    const wchar_t* Glyph;
-    int NumGlyphs;
-    TClickHandler OnClick;
-    TMouseHandler OnMouseDown = nullptr;  // left out of a row: none
+    TRowBounds Bounds;
+    const wchar_t* Caption = L"";
+    const wchar_t* Hint = L"";
+    int GroupIndex = 0;  // latching speed buttons (all-up allowed)
+    const wchar_t* Glyph = nullptr;
+    int NumGlyphs = 0;
+    TClickHandler OnClick = nullptr;
+    TMouseHandler OnMouseDown = nullptr;
 };
 
 constexpr int kFieldLength = 30;
 
 constexpr TLayoutRow kLayout[] = {
-    {L"Edit1", lkEdit, L"", L"", 0, 0, 225, 22, 0, nullptr, 0, nullptr},
-    {L"Edit2", lkReadOnlyEdit, L"", L"", 0, 24, 225, 22, 0, nullptr, 0, nullptr},
-    {L"SpeedButtonEdit1Clear", lkPlainKey, L"x", L"", 232, 0, 23, 22, 0, nullptr, 0,
-     &TForm1::SpeedButtonClearClick},
-    {L"SpeedButtonEdit2Clear", lkPlainKey, L"x", L"", 232, 24, 23, 22, 0, nullptr, 0,
-     &TForm1::SpeedButtonClearClick},
-    {L"Label1", lkCounter, L"", L"", 232, 49, 23, 24, 0, nullptr, 0, nullptr},
-    {L"SpeedButtonPin", lkFlatButton, L"", L"Stay on top", 0, 52, 23, 22, 1, L"GLYPHPIN", 4,
-     &TForm1::SpeedButtonPinClick},
-    {L"SpeedButtonFont", lkFlatButton, L"", L"", 32, 52, 23, 22, 0, L"GLYPHFONT", 1,
-     &TForm1::SpeedButtonFontClick},
-    {L"SpeedButtonMute", lkFlatButton, L"", L"", 64, 52, 23, 22, 2, L"GLYPHMUTE", 4,
-     &TForm1::SpeedButtonMuteClick},
-    {L"SpeedButtonPlay", lkFlatButton, L"", L"", 96, 52, 23, 22, 0, L"GLYPHPLAY", 1,
-     &TForm1::SpeedButtonPlayClick},
-    {L"SpeedButtonNote", lkFlatButton, L"", L"", 128, 52, 23, 22, 0, L"GLYPHNOTE", 1,
-     &TForm1::SpeedButtonNoteClick},
-    {L"SpeedButtonCL", lkPlainKey, L"CL", L"Caps Lock", 0, 108, 23, 22, 1, nullptr, 0, nullptr},
-    {L"SpeedButtonExit", lkButton, L"exit", L"", 0, 134, 35, 22, 0, nullptr, 0,
-     &TForm1::SpeedButtonExitClick},
-    {L"SpeedButtonCopy", lkButton, L"copy", L"", 222, 134, 35, 22, 0, nullptr, 0,
-     &TForm1::SpeedButtonCopyClick},
-    {L"Label5", lkLabel, L"", L"", 0, 160, 4, 14, 0, nullptr, 0, nullptr},
-    {L"ProgressWheel1", lkWheel, L"", L"", 222, 160, 35, 17, 0, nullptr, 0, nullptr},
-    {L"PasteLabel", lkLabel, L"F8 = type the number to another window", L"", 0, 182, 234, 14, 0,
-     nullptr, 0, nullptr},
-    {L"SpeedButtonBack", lkRepeatKey, L"<", L"Backspace", 266, 150, 47, 44, 0, nullptr, 0,
-     &TForm1::BackSpeedButtonClick},
-    {L"SpeedButton0", lkRepeatKey, L"0", L"", 316, 150, 47, 44, 0, nullptr, 0,
-     &TForm1::SpeedButtonAClick, &TForm1::SpeedButtonQMouseDown},
-    {L"SpeedButtonClear", lkButton, L"Clear", L"", 366, 150, 47, 44, 0, nullptr, 0,
-     &TForm1::SpeedButtonClearClick},
+    {.Name = L"Edit1", .Kind = lkEdit, .Bounds = {0, 0, 225, 22}},
+    {.Name = L"Edit2", .Kind = lkReadOnlyEdit, .Bounds = {0, 24, 225, 22}},
+    {.Name = L"SpeedButtonEdit1Clear",
+     .Kind = lkPlainKey,
+     .Bounds = {232, 0, 23, 22},
+     .Caption = L"x",
+     .OnClick = &TForm1::SpeedButtonClearClick},
+    {.Name = L"SpeedButtonEdit2Clear",
+     .Kind = lkPlainKey,
+     .Bounds = {232, 24, 23, 22},
+     .Caption = L"x",
+     .OnClick = &TForm1::SpeedButtonClearClick},
+    {.Name = L"Label1", .Kind = lkCounter, .Bounds = {232, 49, 23, 24}},
+    {.Name = L"SpeedButtonPin",
+     .Kind = lkFlatButton,
+     .Bounds = {0, 52, 23, 22},
+     .Hint = L"Stay on top",
+     .GroupIndex = 1,
+     .Glyph = L"GLYPHPIN",
+     .NumGlyphs = 4,
+     .OnClick = &TForm1::SpeedButtonPinClick},
+    {.Name = L"SpeedButtonFont",
+     .Kind = lkFlatButton,
+     .Bounds = {32, 52, 23, 22},
+     .Glyph = L"GLYPHFONT",
+     .NumGlyphs = 1,
+     .OnClick = &TForm1::SpeedButtonFontClick},
+    {.Name = L"SpeedButtonMute",
+     .Kind = lkFlatButton,
+     .Bounds = {64, 52, 23, 22},
+     .GroupIndex = 2,
+     .Glyph = L"GLYPHMUTE",
+     .NumGlyphs = 4,
+     .OnClick = &TForm1::SpeedButtonMuteClick},
+    {.Name = L"SpeedButtonPlay",
+     .Kind = lkFlatButton,
+     .Bounds = {96, 52, 23, 22},
+     .Glyph = L"GLYPHPLAY",
+     .NumGlyphs = 1,
+     .OnClick = &TForm1::SpeedButtonPlayClick},
+    {.Name = L"SpeedButtonNote",
+     .Kind = lkFlatButton,
+     .Bounds = {128, 52, 23, 22},
+     .Glyph = L"GLYPHNOTE",
+     .NumGlyphs = 1,
+     .OnClick = &TForm1::SpeedButtonNoteClick},
+    {.Name = L"SpeedButtonCL",
+     .Kind = lkPlainKey,
+     .Bounds = {0, 108, 23, 22},
+     .Caption = L"CL",
+     .Hint = L"Caps Lock",
+     .GroupIndex = 1},
+    {.Name = L"SpeedButtonExit",
+     .Kind = lkButton,
+     .Bounds = {0, 134, 35, 22},
+     .Caption = L"exit",
+     .OnClick = &TForm1::SpeedButtonExitClick},
+    {.Name = L"SpeedButtonCopy",
+     .Kind = lkButton,
+     .Bounds = {222, 134, 35, 22},
+     .Caption = L"copy",
+     .OnClick = &TForm1::SpeedButtonCopyClick},
+    {.Name = L"Label5", .Kind = lkLabel, .Bounds = {0, 160, 4, 14}},
+    {.Name = L"ProgressWheel1", .Kind = lkWheel, .Bounds = {222, 160, 35, 17}},
+    {.Name = L"PasteLabel",
+     .Kind = lkLabel,
+     .Bounds = {0, 182, 234, 14},
+     .Caption = L"F8 = type the number to another window"},
+    {.Name = L"SpeedButtonBack",
+     .Kind = lkRepeatKey,
+     .Bounds = {266, 150, 47, 44},
+     .Caption = L"<",
+     .Hint = L"Backspace",
+     .OnClick = &TForm1::BackSpeedButtonClick},
+    {.Name = L"SpeedButton0",
+     .Kind = lkRepeatKey,
+     .Bounds = {316, 150, 47, 44},
+     .Caption = L"0",
+     .OnClick = &TForm1::SpeedButtonAClick,
+     .OnMouseDown = &TForm1::SpeedButtonQMouseDown},
+    {.Name = L"SpeedButtonClear",
+     .Kind = lkButton,
+     .Bounds = {366, 150, 47, 44},
+     .Caption = L"Clear",
+     .OnClick = &TForm1::SpeedButtonClearClick},
 };
 
 // The character keys come in rows of equal keys: the letter pad's three rows and the
@@ -141,7 +199,7 @@ void PlaceControl(TForm1* form, TControl* control, const TLayoutRow& row) {
     control->SetHint(row.Hint);
     // A hint written into the layout is meant to be seen.
     if (*row.Hint) control->SetShowHint(true);
-    control->SetBounds(row.Left, row.Top, row.Width, row.Height);
+    control->SetBounds(row.Bounds.Left, row.Bounds.Top, row.Bounds.Width, row.Bounds.Height);
     if (auto* button = dynamic_cast<TSpeedButton*>(control)) {
         if (row.GroupIndex) {
             button->SetGroupIndex(row.GroupIndex);
@@ -171,19 +229,12 @@ void TForm1::BuildControls() {
         for (const wchar_t* key = keys.Keys; *key; ++key, left += keys.Step) {
             const std::wstring name = std::wstring(L"SpeedButton") + *key;
             const std::wstring caption(1, *key);
-            const TLayoutRow row{name.c_str(),
-                                 lkRepeatKey,
-                                 caption.c_str(),
-                                 L"",
-                                 left,
-                                 keys.Top,
-                                 keys.Width,
-                                 keys.Height,
-                                 0,
-                                 nullptr,
-                                 0,
-                                 &TForm1::SpeedButtonAClick,
-                                 &TForm1::SpeedButtonQMouseDown};
+            const TLayoutRow row{.Name = name.c_str(),
+                                 .Kind = lkRepeatKey,
+                                 .Bounds = {left, keys.Top, keys.Width, keys.Height},
+                                 .Caption = caption.c_str(),
+                                 .OnClick = &TForm1::SpeedButtonAClick,
+                                 .OnMouseDown = &TForm1::SpeedButtonQMouseDown};
             PlaceControl(this, MakeControl(this, row.Kind), row);
         }
     }

@@ -7,23 +7,6 @@
 #include "core/key_cells.h"
 #include "toolkit/application.h"
 
-namespace {
-
-// A form owned by the application, freed when the holder goes.
-class TOwnedForm {
-  public:
-    explicit TOwnedForm(TForm2* form) : FForm(form) {}
-    TOwnedForm(const TOwnedForm&) = delete;
-    TOwnedForm& operator=(const TOwnedForm&) = delete;
-    ~TOwnedForm() { Application->DestroyComponent(FForm); }
-    TForm2* operator->() const { return FForm; }
-
-  private:
-    TForm2* FForm;
-};
-
-}  // namespace
-
 void TForm1::SpeedButtonNoteClick(TObject*) {
     if (ImageList1->Count() == 0) LoadKeyPictures(*ImageList1);
     if (ImageList1->Count() < velkari::kEmptyKeyCell) return;
@@ -32,7 +15,7 @@ void TForm1::SpeedButtonNoteClick(TObject*) {
     TBitmapHandle strip = ComposeKeyStrip(*ImageList1, velkari::KeyCellsOfText(typed));
     if (!strip) return;  // nothing in the text has a key picture
 
-    TOwnedForm preview(Application->Create<TForm2>());
+    TOwned<TForm2> preview = CreateOwned<TForm2>(*Application);
     preview->SetCaption(FromU16(velkari::TrimText(typed)));
     preview->SetPicture(std::move(strip));
     preview->SetPosition(poScreenCenter);

@@ -57,7 +57,7 @@ void TSizeGrip::Notification(TComponent* component, TOperation operation) {
         // The notice comes from the target's last destructor: its control part, and the
         // handler slot in it, are gone already. Its window went with them, so nothing is
         // left to restore or repaint; just forget it.
-        FSavedWndProc = nullptr;
+        FHook.Forget();
         FGripRect = {0, 0, 0, 0};
         FTargetControl = nullptr;
         return;
@@ -92,15 +92,13 @@ void TSizeGrip::HookTarget() {
     if (ComponentState() & (csDestroying | csDesigning)) return;
     if (!FTargetControl || !FEnabled) return;
     if (FTargetControl->ComponentState() & (csDestroying | csDesigning)) return;
-    FSavedWndProc = FTargetControl->WindowProc;
-    FTargetControl->WindowProc = [this](TMessage& message) { TargetWndProc(message); };
+    FHook.Join(*FTargetControl, [this](TMessage& message) { TargetWndProc(message); });
     UpdateGrip();
 }
 
 void TSizeGrip::UnhookTarget() {
     if (!Hooked()) return;
-    FTargetControl->WindowProc = FSavedWndProc;
-    FSavedWndProc = nullptr;
+    FHook.Leave();
     // The old square, so that the target paints over where the grip was.
     InvalidateGrip();
     FGripRect = {0, 0, 0, 0};
@@ -136,11 +134,6 @@ RECT TSizeGrip::GetGripRect() {
 int TSizeGrip::GripDpi() {
     TForm* form = FTargetControl ? FTargetControl->ParentForm() : nullptr;
     return form ? form->PixelsPerInch() : kDesignDpi;
-}
-
-void TSizeGrip::PassOn(TMessage& message) {
-    TWndMethod saved = FSavedWndProc;
-    if (saved) saved(message);
 }
 
 void TSizeGrip::TargetWndProc(TMessage& message) {

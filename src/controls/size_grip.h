@@ -1,7 +1,7 @@
 // The size grip: a 15 x 15 square in the bottom-right corner of a window's client area
 // (bottom-left when it reads right to left), drawn with ridges or dots, where a drag resizes
 // the window as its frame corner would. It has no window of its own: it puts its handler in
-// front of the target control's WindowProc and draws after the target has painted.
+// front of the target control's WindowProc chain and draws after the target has painted.
 #pragma once
 
 #include <windows.h>
@@ -30,7 +30,7 @@ class TSizeGrip : public TComponent {
     // The square in the target's client coordinates while attached, else empty.
     const RECT& GripRect() const { return FGripRect; }
     // Whether the grip's handler stands in front of the target's.
-    bool Hooked() const { return static_cast<bool>(FSavedWndProc); }
+    bool Hooked() const { return FHook.Joined(); }
 
   protected:
     void Notification(TComponent* component, TOperation operation) override;
@@ -48,8 +48,8 @@ class TSizeGrip : public TComponent {
     void UnhookTarget();
 
   private:
-    // The target's handler, called with a copy so that unhooking inside it is safe.
-    void PassOn(TMessage& message);
+    // The target's handler, behind the grip's.
+    void PassOn(TMessage& message) { FHook.PassOn(message); }
     // The dpi of the target's form, which the square and its pixels are scaled to.
     int GripDpi();
 
@@ -57,5 +57,5 @@ class TSizeGrip : public TComponent {
     bool FEnabled = true;
     TSizeGripStyle FStyle = sgsClassic;
     RECT FGripRect{0, 0, 0, 0};
-    TWndMethod FSavedWndProc;
+    TWindowProcHook FHook;
 };

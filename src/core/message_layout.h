@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "dialog_units.h"
+#include "dialog_base_units.h"
 
 namespace velkari {
 

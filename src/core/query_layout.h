@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/dialog_units.h"
+#include "core/dialog_base_units.h"
 #include "core/message_layout.h"
 
 namespace velkari {

@@ -8,7 +8,7 @@
 #include "controls/list_combo_box.h"
 #include "controls/size_grip.h"
 #include "core/query_layout.h"
-#include "dialogs/dialog_units.h"
+#include "dialogs/dialog_measure.h"
 #include "toolkit/application.h"
 #include "toolkit/std_controls.h"
 
@@ -33,23 +33,6 @@ bool InFieldSet(TQueryFieldSet set, int index) {
     return index >= 0 && index < 32 && ((set >> index) & 1u);
 }
 
-// A control's own drawing surface: a DC of its window with its font selected.
-class TCanvas {
-  public:
-    explicit TCanvas(TControl* control)
-        : FDC(control->Handle()), FFont(FDC.Get(), control->Font().Handle()) {}
-    HDC Get() const { return FDC.Get(); }
-    int TextWidth(const std::wstring& text) const {
-        SIZE extent{0, 0};
-        GetTextExtentPoint32W(FDC.Get(), text.c_str(), static_cast<int>(text.size()), &extent);
-        return extent.cx;
-    }
-
-  private:
-    TWindowDC FDC;
-    TSelectObject FFont;
-};
-
 // A prompt label, auto-sized to its text: as wide as its longest line, a line of text high
 // for every line it has.
 TLabel* MakePromptLabel(TInputQueryForm* dialog, const std::wstring& prompt, int top) {
@@ -68,42 +51,6 @@ int MaxPromptWidth(const std::vector<TLabel*>& labels, const velkari::TDialogUni
     for (const TLabel* label : labels) widest = std::max(widest, label->Width());
     return velkari::QueryPromptColumn(widest, units);
 }
-
-// From the control's top edge to one pixel below the baseline of a first line of text in
-// the canvas's font: the control's border, the font's ascent, and one.
-int GetBaselineOffset(TControl* control, const TCanvas& canvas) {
-    RECT window;
-    GetWindowRect(control->Handle(), &window);
-    POINT client{0, 0};
-    ClientToScreen(control->Handle(), &client);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(canvas.Get(), &metrics);
-    return static_cast<int>(client.y - window.top) + metrics.tmAscent + 1;
-}
-
-int LineHeight(const TCanvas& canvas) {
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(canvas.Get(), &metrics);
-    return metrics.tmHeight;
-}
-
-void Place(TControl* control, const velkari::TBox& box) {
-    control->SetBounds(box.Left, box.Top, box.Width, box.Height);
-}
-
-// The dialog goes with the call, however it ends.
-class TDialogGuard {
-  public:
-    explicit TDialogGuard(TForm* form) : FForm(form) {}
-    TDialogGuard(const TDialogGuard&) = delete;
-    TDialogGuard& operator=(const TDialogGuard&) = delete;
-    ~TDialogGuard() {
-        if (Application) Application->DestroyComponent(FForm);
-    }
-
-  private:
-    TForm* FForm;
-};
 
 }  // namespace
 
@@ -221,14 +168,14 @@ void TInputQueryForm::UpdateOverflowHint(TControl* field) {
         // A masked field keeps its text to itself, tooltip included.
         if (SendMessageW(edit->Handle(), EM_GETPASSWORDCHAR, 0, 0) == 0) {
             text = edit->Text();
-            textWidth = TCanvas(this).TextWidth(text);
+            textWidth = TDialogCanvas(this).TextWidth(text);
             RECT client;
             GetClientRect(edit->Handle(), &client);
             room = client.right - client.left;
         }
     } else if (auto* combo = dynamic_cast<TMyComboBox*>(field)) {
         text = combo->Text();
-        textWidth = TCanvas(combo).TextWidth(text);
+        textWidth = TDialogCanvas(combo).TextWidth(text);
         RECT format{0, 0, 0, 0};
         if (HWND editPart = combo->EditHandle())
             SendMessageW(editPart, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
@@ -267,86 +214,117 @@ void TQueryClass::InitListField(TObject* sender, const TQueryValues&) {
     if (found != CB_ERR) combo->SetItemIndex(static_cast<int>(found));
 }
 
-bool MultiInputQuery(const std::wstring& caption, const std::vector<std::wstring>& prompts,
-                     TQueryValues& values, int activeIndex, TQueryFieldSet readOnlyFields,
-                     TQueryFieldSet comboFields, const TQueryFieldEvent& onInitField,
-                     const TQueryValidateEvent& onValidate) {
-    const int count = static_cast<int>(prompts.size());
-    if (count == 0 || values.size() < prompts.size()) return false;
-    if (!Application) return false;
+namespace {
 
-    auto* dialog = Application->Create<TInputQueryForm>();
-    TDialogGuard guard(dialog);
-    dialog->OnInitField = onInitField;
-    dialog->OnValidate = onValidate;
-    dialog->FieldCount = count;
-    dialog->SetCaption(caption.empty() ? L"Input" : caption);
+// The measures every row of a query dialog is built to.
+struct TQueryGrid {
+    velkari::TDialogUnits Units;
+    std::vector<TLabel*> Labels;  // one per prompt, auto-sized to it
+    int Column = 0;               // the prompt column's right edge
+    int ClientWidth = 0;
+    int EditHeight = 0;  // the text, its margins and client edge
+};
 
-    TCanvas canvas(dialog);
-    const velkari::TDialogUnits units = MeasureDialogUnits(canvas.Get());
-    std::vector<TLabel*> labels;
-    for (const std::wstring& prompt : prompts) labels.push_back(MakePromptLabel(dialog, prompt, 0));
-    const int column = MaxPromptWidth(labels, units);
-    const int clientWidth = velkari::QueryClientWidth(column, units);
-    dialog->SetClientSize(clientWidth, dialog->ClientHeight());
-    const int editHeight = LineHeight(canvas) + 8;  // the text, its margins and client edge
+// What the caller asks of the fields.
+struct TQueryFields {
+    const std::vector<std::wstring>& Prompts;
+    const TQueryValues& Values;
+    int ActiveIndex;
+    TQueryFieldSet ReadOnly;
+    TQueryFieldSet Combo;
+    const TQueryFieldEvent& OnInitField;
+};
 
-    int top = velkari::QueryFirstRowTop(units);
-    TControl* lastField = nullptr;
-    int lastBottom = top;
-    for (int i = 0; i < count; ++i) {
-        const std::wstring& prompt = prompts[static_cast<size_t>(i)];
-        TLabel* label = labels[static_cast<size_t>(i)];
+// The prompt labels, and the dialog as wide as the widest of them wants.
+TQueryGrid MeasurePrompts(TInputQueryForm* dialog, const TDialogCanvas& canvas,
+                          const std::vector<std::wstring>& prompts) {
+    TQueryGrid grid;
+    grid.Units = MeasureDialogUnits(canvas.Get());
+    for (const std::wstring& prompt : prompts)
+        grid.Labels.push_back(MakePromptLabel(dialog, prompt, 0));
+    grid.Column = MaxPromptWidth(grid.Labels, grid.Units);
+    grid.ClientWidth = velkari::QueryClientWidth(grid.Column, grid.Units);
+    dialog->SetClientSize(grid.ClientWidth, dialog->ClientHeight());
+    grid.EditHeight = canvas.LineHeight() + 8;
+    return grid;
+}
 
-        TControl* field = nullptr;
-        TMyComboBox* combo = nullptr;
-        TEdit* edit = nullptr;
-        if (InFieldSet(comboFields, i)) {
-            field = combo = dialog->Create<TMyComboBox>();
-            combo->SetBounds(0, 0, clientWidth / 2, editHeight);
-        } else {
-            field = edit = dialog->Create<TEdit>();
-            edit->SetBounds(0, 0, clientWidth / 2, editHeight);
+// The field of a row beside its label, placed on the label's baseline; returns the row's
+// placement.
+velkari::TQueryRowPlacement PlaceRow(TInputQueryForm* dialog, const TDialogCanvas& canvas,
+                                     const TQueryGrid& grid, TLabel* label, TControl* field,
+                                     int top) {
+    auto* combo = dynamic_cast<TMyComboBox*>(field);
+    const velkari::TQueryRowMetrics metrics{
+        std::min(label->Width(), grid.Column), label->Height(), canvas.BaselineOffset(label),
+        combo ? combo->ClosedHeight() : field->Height(), canvas.BaselineOffset(field)};
+    const velkari::TQueryRowPlacement placed =
+        velkari::PlaceQueryRow(top, grid.Column, grid.ClientWidth, metrics, grid.Units);
+    Place(label, placed.Label);
+    velkari::TBox fieldBox = placed.Field;
+    if (combo) fieldBox.Height = combo->DroppedHeight();  // the closed box takes its own
+    Place(field, fieldBox);
+    dialog->AnchorRight(field, true);
+    return placed;
+}
+
+// A field's initial text, its mask and its events.
+void FillField(TInputQueryForm* dialog, TControl* field, const std::wstring& prompt,
+               const std::wstring& value, bool readOnly) {
+    if (auto* combo = dynamic_cast<TMyComboBox*>(field)) {
+        combo->SetText(value);
+        combo->SelectAll();
+        combo->OnChange = [dialog](TObject* sender) { dialog->QueryFieldChange(sender); };
+    } else if (auto* edit = dynamic_cast<TEdit*>(field)) {
+        if (const wchar_t mask = PromptPasswordChar(prompt))
+            SendMessageW(edit->Handle(), EM_SETPASSWORDCHAR, mask, 0);
+        edit->SetText(value);
+        SendMessageW(edit->Handle(), EM_SETSEL, 0, -1);
+        edit->OnChange = [dialog](TObject* sender) { dialog->QueryFieldChange(sender); };
+        if (readOnly) {
+            edit->SetColor(clBtnFace);
+            edit->SetReadOnly(true);
         }
-        field->SetParent(dialog);
-
-        const velkari::TQueryRowMetrics metrics{
-            std::min(label->Width(), column), label->Height(), GetBaselineOffset(label, canvas),
-            combo ? combo->ClosedHeight() : field->Height(), GetBaselineOffset(field, canvas)};
-        const velkari::TQueryRowPlacement placed =
-            velkari::PlaceQueryRow(top, column, clientWidth, metrics, units);
-        Place(label, placed.Label);
-        velkari::TBox fieldBox = placed.Field;
-        if (combo) fieldBox.Height = combo->DroppedHeight();  // the closed box takes its own
-        Place(field, fieldBox);
-        dialog->AnchorRight(field, true);
-
-        const std::wstring& value = values[static_cast<size_t>(i)];
-        if (combo) {
-            combo->SetText(value);
-            combo->SelectAll();
-            combo->OnChange = [dialog](TObject* sender) { dialog->QueryFieldChange(sender); };
-        } else {
-            if (const wchar_t mask = PromptPasswordChar(prompt))
-                SendMessageW(edit->Handle(), EM_SETPASSWORDCHAR, mask, 0);
-            edit->SetText(value);
-            SendMessageW(edit->Handle(), EM_SETSEL, 0, -1);
-            edit->OnChange = [dialog](TObject* sender) { dialog->QueryFieldChange(sender); };
-            if (InFieldSet(readOnlyFields, i)) {
-                edit->SetColor(clBtnFace);
-                edit->SetReadOnly(true);
-            }
-        }
-        field->OnEnter = [dialog](TObject* sender) { dialog->QueryFieldEnter(sender); };
-        if (onInitField) onInitField(field, values);
-        if (i == activeIndex) dialog->SetFirstField(field);
-        top = placed.NextTop;
-        lastField = field;
-        lastBottom = placed.Field.Bottom();
     }
+    field->OnEnter = [dialog](TObject* sender) { dialog->QueryFieldEnter(sender); };
+}
 
+// The last row's field and bottom edge.
+struct TQueryRowsEnd {
+    TControl* LastField = nullptr;
+    int LastBottom = 0;
+};
+
+// One row per prompt, top to bottom: a field of the asked kind beside the prompt's label.
+TQueryRowsEnd AddRows(TInputQueryForm* dialog, const TDialogCanvas& canvas, const TQueryGrid& grid,
+                      const TQueryFields& fields) {
+    int top = velkari::QueryFirstRowTop(grid.Units);
+    TQueryRowsEnd end{nullptr, top};
+    for (size_t i = 0; i < grid.Labels.size(); ++i) {
+        const int index = static_cast<int>(i);
+        TControl* field = nullptr;
+        if (InFieldSet(fields.Combo, index))
+            field = dialog->Create<TMyComboBox>();
+        else
+            field = dialog->Create<TEdit>();
+        field->SetBounds(0, 0, grid.ClientWidth / 2, grid.EditHeight);
+        field->SetParent(dialog);
+        const velkari::TQueryRowPlacement placed =
+            PlaceRow(dialog, canvas, grid, grid.Labels[i], field, top);
+        FillField(dialog, field, fields.Prompts[i], fields.Values[i],
+                  InFieldSet(fields.ReadOnly, index));
+        if (fields.OnInitField) fields.OnInitField(field, fields.Values);
+        if (index == fields.ActiveIndex) dialog->SetFirstField(field);
+        top = placed.NextTop;
+        end = {field, placed.Field.Bottom()};
+    }
+    return end;
+}
+
+// OK and Cancel below the rows, the size grip, and the sizes the dialog may take.
+void AddButtons(TInputQueryForm* dialog, const TQueryGrid& grid, const TQueryRowsEnd& rows) {
     const velkari::TQueryButtons buttons =
-        velkari::PlaceQueryButtons(lastBottom, clientWidth, units);
+        velkari::PlaceQueryButtons(rows.LastBottom, grid.ClientWidth, grid.Units);
     auto makeButton = [dialog](const wchar_t* caption, TModalResult result, bool isDefault,
                                const velkari::TBox& box) {
         auto* button = dialog->Create<TButton>();
@@ -361,13 +339,37 @@ bool MultiInputQuery(const std::wstring& caption, const std::vector<std::wstring
     };
     dialog->OKButton = makeButton(L"OK", mrOk, true, buttons.Ok);
     makeButton(L"Cancel", mrCancel, false, buttons.Cancel);
-    dialog->SetClientSize(clientWidth, buttons.ClientHeight);
+    dialog->SetClientSize(grid.ClientWidth, buttons.ClientHeight);
 
     dialog->Create<TSizeGrip>();
     RECT outer;
     GetWindowRect(dialog->Handle(), &outer);
     dialog->SetSizeConstraints(buttons.MinWindowWidth, static_cast<int>(outer.bottom - outer.top));
-    dialog->QueryFieldChange(lastField);
+    dialog->QueryFieldChange(rows.LastField);
+}
+
+}  // namespace
+
+bool MultiInputQuery(const std::wstring& caption, const std::vector<std::wstring>& prompts,
+                     TQueryValues& values, int activeIndex, TQueryFieldSet readOnlyFields,
+                     TQueryFieldSet comboFields, const TQueryFieldEvent& onInitField,
+                     const TQueryValidateEvent& onValidate) {
+    const int count = static_cast<int>(prompts.size());
+    if (count == 0 || values.size() < prompts.size()) return false;
+    if (!Application) return false;
+
+    // The dialog goes with the call, however it ends.
+    const TOwned<TInputQueryForm> dialog = CreateOwned<TInputQueryForm>(*Application);
+    dialog->OnInitField = onInitField;
+    dialog->OnValidate = onValidate;
+    dialog->FieldCount = count;
+    dialog->SetCaption(caption.empty() ? L"Input" : caption);
+
+    const TDialogCanvas canvas(dialog.get());
+    const TQueryGrid grid = MeasurePrompts(dialog.get(), canvas, prompts);
+    const TQueryFields fields{prompts,        values,      activeIndex,
+                              readOnlyFields, comboFields, onInitField};
+    AddButtons(dialog.get(), grid, AddRows(dialog.get(), canvas, grid, fields));
 
     if (dialog->ShowModal() != mrOk) return false;
     const TQueryValues final = dialog->FieldValues();

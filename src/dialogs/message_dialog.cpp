@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "core/message_layout.h"
-#include "dialogs/dialog_units.h"
+#include "dialogs/dialog_measure.h"
 #include "toolkit/application.h"
 #include "toolkit/buttons.h"
 #include "toolkit/dpi.h"
@@ -79,33 +79,6 @@ void UseMessageFont(TFont& font) {
     font.SetCharset(metrics.lfMessageFont.lfCharSet);
 }
 
-// A form owned by the application until it is handed on: freed if building it fails.
-class TFormGuard {
-  public:
-    explicit TFormGuard(TForm* form) : FForm(form) {}
-    TFormGuard(const TFormGuard&) = delete;
-    TFormGuard& operator=(const TFormGuard&) = delete;
-    ~TFormGuard() {
-        if (FForm && Application) Application->DestroyComponent(FForm);
-    }
-    TForm* Release() { return std::exchange(FForm, nullptr); }
-
-  private:
-    TForm* FForm;
-};
-
-// The dialog's canvas: a DC of its window with its font selected.
-class TFormCanvas {
-  public:
-    explicit TFormCanvas(TForm* form)
-        : FDC(form->Handle()), FFont(FDC.Get(), form->Font().Handle()) {}
-    HDC Get() const { return FDC.Get(); }
-
-  private:
-    TWindowDC FDC;
-    TSelectObject FFont;
-};
-
 int TextWidth(HDC dc, const wchar_t* text) {
     RECT r{0, 0, 0, 0};
     DrawTextW(dc, text, -1, &r, DT_CALCRECT | DT_LEFT | DT_SINGLELINE);
@@ -117,10 +90,6 @@ std::wstring MsgDlgTitle(TMsgDlgType type) {
     const wchar_t* title = TypeInfo(type).Title;
     if (title) return title;
     return Application ? Application->Title() : std::wstring();
-}
-
-void Place(TControl* control, const velkari::TBox& box) {
-    control->SetBounds(box.Left, box.Top, box.Width, box.Height);
 }
 
 velkari::TBox BoxOf(const TControl* control) {
@@ -143,8 +112,9 @@ TMessageForm::TMessageForm(TComponent* owner, bool rightToLeft)
 TMessageForm* CreateMessageDialog(const std::wstring& msg, TMsgDlgType type, TMsgDlgButtons buttons,
                                   bool rightToLeft) {
     if (!Application) throw std::logic_error("A message box needs the application object");
-    auto* dialog = Application->Create<TMessageForm>(rightToLeft);
-    TFormGuard guard(dialog);
+    // Freed if building it fails; handed to the caller once it is whole.
+    TOwned<TMessageForm> owned = CreateOwned<TMessageForm>(*Application, rightToLeft);
+    TMessageForm* dialog = owned.get();
     dialog->SetCaption(MsgDlgTitle(type));
     const bool rtl = dialog->RightToLeft();
 
@@ -153,7 +123,7 @@ TMessageForm* CreateMessageDialog(const std::wstring& msg, TMsgDlgType type, TMs
     input.SymbolSize = SystemMetricForDpi(SM_CXICON, dialog->PixelsPerInch());
     input.RightToLeft = rtl;
     {
-        TFormCanvas canvas(dialog);
+        TDialogCanvas canvas(dialog);
         input.Units = MeasureDialogUnits(canvas.Get());
         RECT text{0, 0, velkari::MessageWrapWidth(GetSystemMetrics(SM_CXSCREEN)), 0};
         DrawTextW(canvas.Get(), msg.c_str(), static_cast<int>(msg.size()), &text,
@@ -211,8 +181,7 @@ TMessageForm* CreateMessageDialog(const std::wstring& msg, TMsgDlgType type, TMs
     const velkari::TPoint2 origin = velkari::CentreOnScreen(
         GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), width, height);
     dialog->SetBounds(origin.X, origin.Y, width, height);
-    guard.Release();
-    return dialog;
+    return owned.release();
 }
 
 void TailorMessageDialog(TMessageForm* dialog, const std::wstring& caption,
@@ -220,7 +189,7 @@ void TailorMessageDialog(TMessageForm* dialog, const std::wstring& caption,
                          TModalResult defaultResult) {
     velkari::TDialogUnits units;
     {
-        TFormCanvas canvas(dialog);
+        TDialogCanvas canvas(dialog);
         units = MeasureDialogUnits(canvas.Get());
     }
     const int horzMargin = velkari::HorzUnitsToPixels(velkari::kMessageMargin, units);
@@ -274,10 +243,9 @@ TModalResult MessageDlgWithIcon(const std::wstring& caption, const std::wstring&
                                 HICON icon) {
     // The custom type has no image to take the icon; the information type has.
     if (icon && type == mtCustom) type = mtInformation;
-    TMessageForm* dialog = CreateMessageDialog(msg, type, buttons);
-    TFormGuard guard(dialog);
+    TOwned<TMessageForm> dialog(CreateMessageDialog(msg, type, buttons));
     const int dpi = dialog->PixelsPerInch();
     const SIZE iconSize{SystemMetricForDpi(SM_CXICON, dpi), SystemMetricForDpi(SM_CYICON, dpi)};
-    TailorMessageDialog(dialog, caption, fontName, icon, iconSize, defaultResult);
+    TailorMessageDialog(dialog.get(), caption, fontName, icon, iconSize, defaultResult);
     return dialog->ShowModal();
 }

@@ -22,6 +22,20 @@ void TApplication::Initialize() {
     InitCommonControlsEx(&controls);  // failure leaves the classic controls, which is enough
 }
 
+namespace {
+
+// The tooltip's tool for a control: the whole window, named by its handle.
+TOOLINFOW HintTool(HWND control) {
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.uFlags = TTF_IDISHWND;
+    tool.hwnd = control;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    return tool;
+}
+
+}  // namespace
+
 void TApplication::AddHintTool(HWND control) {
     if (!FHintWindow) {
         FHintWindow.Reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
@@ -30,22 +44,14 @@ void TApplication::AddHintTool(HWND control) {
                                           nullptr, FInstance, nullptr));
         if (!FHintWindow) return;  // no tooltips: the program works without hints
     }
-    TOOLINFOW tool{};
-    tool.cbSize = sizeof(tool);
-    tool.uFlags = TTF_IDISHWND;
-    tool.hwnd = control;
-    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    TOOLINFOW tool = HintTool(control);
     tool.lpszText = LPSTR_TEXTCALLBACKW;
     SendMessageW(FHintWindow.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void TApplication::RemoveHintTool(HWND control) {
     if (!FHintWindow) return;
-    TOOLINFOW tool{};
-    tool.cbSize = sizeof(tool);
-    tool.uFlags = TTF_IDISHWND;
-    tool.hwnd = control;
-    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    TOOLINFOW tool = HintTool(control);
     SendMessageW(FHintWindow.Get(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 

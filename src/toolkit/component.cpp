@@ -73,3 +73,11 @@ void TComponent::RemoveFreeNotification(TComponent* other) {
 }
 
 void TComponent::Notification(TComponent*, TOperation) {}
+
+void TComponentDeleter::operator()(TComponent* component) const {
+    if (!component) return;
+    if (TComponent* owner = component->Owner())
+        owner->DestroyComponent(component);
+    else
+        delete component;
+}

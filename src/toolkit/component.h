@@ -70,3 +70,18 @@ class TComponent : public TObject {
     std::vector<std::unique_ptr<TComponent>> FComponents;
     std::vector<TComponent*> FFreeNotifies;
 };
+
+// Destroys a component the way its owner would, at once: the owner lets go of it first.
+struct TComponentDeleter {
+    void operator()(TComponent* component) const;
+};
+
+// A component that lives for one operation: owned by its owner as every component is, and
+// destroyed when this pointer goes, however the operation ends.
+template <typename T>
+using TOwned = std::unique_ptr<T, TComponentDeleter>;
+
+template <typename T, typename... Args>
+TOwned<T> CreateOwned(TComponent& owner, Args&&... args) {
+    return TOwned<T>(owner.Create<T>(std::forward<Args>(args)...));
+}

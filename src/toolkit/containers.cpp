@@ -35,15 +35,9 @@ constexpr int kLineStep = 8;
 
 TPanel::TPanel(TComponent* owner) : TControl(owner) {}
 
-void TPanel::SetBevelInner(TBevelCut cut) {
-    if (cut == FBevelInner) return;
-    FBevelInner = cut;
-    Invalidate();
-}
-
-void TPanel::SetBevelOuter(TBevelCut cut) {
-    if (cut == FBevelOuter) return;
-    FBevelOuter = cut;
+void TPanel::SetBevel(TBevelCut& bevel, TBevelCut cut) {
+    if (cut == bevel) return;
+    bevel = cut;
     Invalidate();
 }
 

@@ -11,15 +11,18 @@ class TPanel : public TControl {
     explicit TPanel(TComponent* owner);
 
     TBevelCut BevelInner() const { return FBevelInner; }
-    void SetBevelInner(TBevelCut cut);
+    void SetBevelInner(TBevelCut cut) { SetBevel(FBevelInner, cut); }
     TBevelCut BevelOuter() const { return FBevelOuter; }
-    void SetBevelOuter(TBevelCut cut);
+    void SetBevelOuter(TBevelCut cut) { SetBevel(FBevelOuter, cut); }
 
   protected:
     void CreateParams(TCreateParams& params) override;
     void Paint(HDC dc) override;
 
   private:
+    // A bevel takes a new cut; the panel paints again when it differs.
+    void SetBevel(TBevelCut& bevel, TBevelCut cut);
+
     TBevelCut FBevelInner = bvNone;
     TBevelCut FBevelOuter = bvRaised;
 };

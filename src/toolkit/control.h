@@ -1,11 +1,13 @@
-// Controls: every control owns a window and routes its messages through one thunk into
-// its replaceable WindowProc. Standard controls (EDIT, BUTTON, COMBOBOX) are subclassed;
-// the program's own controls use one window class of ours.
+// Controls: every control owns a window and routes its messages into its WindowProc. Standard
+// controls (EDIT, BUTTON, COMBOBOX) are subclassed with SetWindowSubclass; the program's own
+// controls use one window class of ours. The program hooks a control by joining its
+// WindowProc chain with a TWindowProcHook.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "component.h"
@@ -119,7 +121,8 @@ class TControl : public TComponent {
     // Synchronous delivery of a message through WindowProc, not through the queue.
     LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
 
-    // Every message of the control passes through this; replace it to hook the control.
+    // Every message of the control passes through this: the front of its chain of hooks,
+    // WndProc at the end. A hook joins and leaves with a TWindowProcHook.
     TWndMethod WindowProc;
 
     // The control that owns a window of ours, or null.
@@ -148,6 +151,14 @@ class TControl : public TComponent {
     virtual void WndProc(TMessage& message);
     // What the window would do without us: the subclassed or default window procedure.
     void DefaultHandler(TMessage& message);
+    // The mouse notifications, each after the window's own handling of its message, with a
+    // left press holding the mouse for a window of our class. They raise OnMouseDown and the
+    // others; a left release over the control that was pressed clicks it.
+    virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+    virtual void MouseMove(TShiftState shift, int x, int y);
+    virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+    virtual void MouseEnter();
+    virtual void MouseLeave();
     virtual void CreateParams(TCreateParams& params);
     virtual void CreateHandle();
     virtual void DestroyHandle();
@@ -176,13 +187,20 @@ class TControl : public TComponent {
 
   private:
     static LRESULT CALLBACK StdWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
-    // Ties a window that runs StdWndProc to its control, so that FromHandle and StdWndProc
-    // find it, and unties it.
+    static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR id, DWORD_PTR data);
+    // Ties a window of ours or a subclassed one to its control, so that FromHandle finds
+    // it, and unties it.
     static void Bind(HWND window, TControl* control);
     static void Unbind(HWND window);
     static void RegisterControlClass();
-    void MouseMessage(TMessage& message);
-    void ReflectToChild(TMessage& message);
+    // A message from a window into WindowProc; what it throws goes to the application.
+    void Dispatch(TMessage& message);
+    bool OwnWindowClass() const;
+    // The parts of WndProc; each returns whether the message was its kind and is handled.
+    bool MouseMessage(TMessage& message);
+    bool ReflectedMessage(TMessage& message);
+    bool PaintMessage(TMessage& message);
     void HintNotify(TMessage& message);
     void CreateChildHandles();
 
@@ -200,5 +218,32 @@ class TControl : public TComponent {
     TCursor FCursor = crDefault;
     bool FClicked = false;
     WNDPROC FDefWndProc = nullptr;
-    TBrushHandle FBrush;  // the background brush handed to standard controls
+    int FSubclassDepth = 0;  // messages of the window inside our subclass just now
+    TBrushHandle FBrush;     // the background brush handed to standard controls
+};
+
+// A hook of the program's own on a control: its handler sees every message of the control
+// first and passes it on with PassOn. A hook may join and leave at any time, also inside
+// its own handler and while other hooks stand in front of it: leaving takes it out of the
+// chain when it is at the front, and makes it pass every message straight on otherwise.
+class TWindowProcHook {
+  public:
+    TWindowProcHook() = default;
+    TWindowProcHook(const TWindowProcHook&) = delete;
+    TWindowProcHook& operator=(const TWindowProcHook&) = delete;
+    ~TWindowProcHook() { Leave(); }
+
+    void Join(TControl& control, TWndMethod handler);
+    void Leave();
+    // The control is going: drop the hook without touching it.
+    void Forget();
+    bool Joined() const { return static_cast<bool>(FLink); }
+    // Hands the message to what stood behind the hook when it joined.
+    void PassOn(TMessage& message) const;
+
+  private:
+    struct TLink;
+    struct TEntry;
+    std::shared_ptr<TLink> FLink;
+    TControl* FControl = nullptr;
 };

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "application.h"
+#include "scope_guard.h"
 #include "buttons.h"
 
 namespace {
@@ -195,21 +196,17 @@ TModalResult TForm::ShowModal() {
     for (HWND window : disabled) EnableWindow(window, FALSE);
     FModal = true;
     FModalResult = mrNone;
-    struct TRestore {
-        TForm* Form;
-        std::vector<HWND>& Windows;
-        ~TRestore() {
-            // Enable the owners before hiding, or Windows activates another program.
-            for (HWND window : Windows)
-                if (IsWindow(window)) EnableWindow(window, TRUE);
-            Form->FModal = false;
-            if (Form->FHandle) {
-                SetWindowPos(Form->FHandle, nullptr, 0, 0, 0, 0,
-                             SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER);
-            }
-            Form->TControl::SetVisible(false);
+    const TScopeGuard restore([this, &disabled] {
+        // Enable the owners before hiding, or Windows activates another program.
+        for (HWND window : disabled)
+            if (IsWindow(window)) EnableWindow(window, TRUE);
+        FModal = false;
+        if (FHandle) {
+            SetWindowPos(FHandle, nullptr, 0, 0, 0, 0,
+                         SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER);
         }
-    } restore{this, disabled};
+        TControl::SetVisible(false);
+    });
     ShowForm();
     while (FModalResult == mrNone && Application && !Application->Terminated())
         Application->HandleMessage();

@@ -13,36 +13,6 @@ void TFont::Changed() {
     if (OnChange) OnChange();
 }
 
-void TFont::SetName(const std::wstring& name) {
-    if (name == FName) return;
-    FName = name;
-    Changed();
-}
-
-void TFont::SetHeight(int height) {
-    if (height == FHeight) return;
-    FHeight = height;
-    Changed();
-}
-
-void TFont::SetCharset(BYTE charset) {
-    if (charset == FCharset) return;
-    FCharset = charset;
-    Changed();
-}
-
-void TFont::SetColor(TColor color) {
-    if (color == FColor) return;
-    FColor = color;
-    Changed();
-}
-
-void TFont::SetStyle(unsigned style) {
-    if (style == FStyle) return;
-    FStyle = style;
-    Changed();
-}
-
 void TFont::Assign(const TFont& other) {
     if (&other == this) return;
     FName = other.FName;

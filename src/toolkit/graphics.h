@@ -44,15 +44,15 @@ class TFont {
     TFont& operator=(const TFont&) = delete;
 
     const std::wstring& Name() const { return FName; }
-    void SetName(const std::wstring& name);
+    void SetName(const std::wstring& name) { Change(FName, name); }
     int Height() const { return FHeight; }
-    void SetHeight(int height);
+    void SetHeight(int height) { Change(FHeight, height); }
     BYTE Charset() const { return FCharset; }
-    void SetCharset(BYTE charset);
+    void SetCharset(BYTE charset) { Change(FCharset, charset); }
     TColor Color() const { return FColor; }
-    void SetColor(TColor color);
+    void SetColor(TColor color) { Change(FColor, color); }
     unsigned Style() const { return FStyle; }
-    void SetStyle(unsigned style);
+    void SetStyle(unsigned style) { Change(FStyle, style); }
     // Copies every attribute of another font.
     void Assign(const TFont& other);
 
@@ -63,6 +63,13 @@ class TFont {
     std::function<void()> OnChange;
 
   private:
+    // An attribute takes a new value; the font changes only when the value differs.
+    template <typename T, typename V>
+    void Change(T& field, const V& value) {
+        if (field == value) return;
+        field = value;
+        Changed();
+    }
     void Changed();
 
     std::wstring FName = L"Tahoma";

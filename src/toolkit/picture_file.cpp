@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "scope_guard.h"
 #include "win32_error.h"
 
 namespace {
@@ -23,20 +24,10 @@ std::size_t Stride24(int width) {
     return (static_cast<std::size_t>(width) * 3 + 3) / 4 * 4;
 }
 
-std::wstring SystemMessage(DWORD code) {
-    wchar_t* buffer = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    std::wstring text = length ? std::wstring(buffer, length) : L"Error " + std::to_wstring(code);
-    if (buffer) LocalFree(buffer);
-    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' '))
-        text.pop_back();
-    return text;
-}
-
 [[noreturn]] void ThrowCreateError(const std::wstring& fileName, DWORD code) {
-    throw EToolkitError(L"Cannot create file \"" + fileName + L"\". " + SystemMessage(code));
+    std::wstring reason = SystemMessage(code);
+    if (reason.empty()) reason = L"Error " + std::to_wstring(code);
+    throw EToolkitError(L"Cannot create file \"" + fileName + L"\". " + reason);
 }
 
 struct TFileTraits {
@@ -45,23 +36,6 @@ struct TFileTraits {
     static void Close(Handle h) noexcept { CloseHandle(h); }
 };
 using TFileHandle = TUnique<TFileTraits>;
-
-// A temporary file that is deleted unless it was put in place.
-class TTemporaryFile {
-  public:
-    explicit TTemporaryFile(std::wstring path) : FPath(std::move(path)) {}
-    TTemporaryFile(const TTemporaryFile&) = delete;
-    TTemporaryFile& operator=(const TTemporaryFile&) = delete;
-    ~TTemporaryFile() {
-        if (!FKept) DeleteFileW(FPath.c_str());  // best effort: the error in flight matters
-    }
-    const std::wstring& Path() const { return FPath; }
-    void Keep() { FKept = true; }
-
-  private:
-    std::wstring FPath;
-    bool FKept = false;
-};
 
 }  // namespace
 
@@ -124,8 +98,9 @@ void WriteFileAtomically(const std::wstring& fileName, const std::vector<std::ui
     // a leftover of an earlier crash is simply overwritten.
     const std::wstring temporaryName =
         std::wstring(full) + L".~" + std::to_wstring(GetCurrentProcessId()) + L".tmp";
-    // Declared first, so it is deleted after the handle below is closed.
-    TTemporaryFile temporary(temporaryName);
+    // Deleted unless it was put in place (best effort: the error in flight matters); declared
+    // first, so that it goes after the handle below is closed.
+    TScopeGuard removeTemporary([&temporaryName] { DeleteFileW(temporaryName.c_str()); });
     TFileHandle file(CreateFileW(temporaryName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                  FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) ThrowCreateError(fileName, GetLastError());
@@ -134,10 +109,10 @@ void WriteFileAtomically(const std::wstring& fileName, const std::vector<std::ui
         written != bytes.size() || !FlushFileBuffers(file.Get()))
         ThrowCreateError(fileName, GetLastError());
     file.Reset();
-    if (!MoveFileExW(temporary.Path().c_str(), full,
+    if (!MoveFileExW(temporaryName.c_str(), full,
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         ThrowCreateError(fileName, GetLastError());
-    temporary.Keep();
+    removeTemporary.Dismiss();
 }
 
 void SaveBitmapFile(HBITMAP bitmap, const std::wstring& fileName) {

@@ -1,8 +1,6 @@
 // Speed buttons: mouse tracking, latching and painting.
 #include "speed_button.h"
 
-#include <windowsx.h>
-
 #include "application.h"
 #include "core/pixel_art.h"
 #include "form.h"
@@ -81,14 +79,16 @@ void TSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x, int 
     FDragging = true;
 }
 
-void TSpeedButton::MouseMove(int x, int y) {
-    if (!FDragging) return;
-    TButtonState state = FDown ? bsExclusive : bsUp;
-    if (Inside(x, y)) state = FDown ? bsExclusive : bsDown;
-    if (state != FState) {
-        FState = state;
-        Invalidate();
+void TSpeedButton::MouseMove(TShiftState shift, int x, int y) {
+    if (FDragging) {
+        TButtonState state = FDown ? bsExclusive : bsUp;
+        if (Inside(x, y)) state = FDown ? bsExclusive : bsDown;
+        if (state != FState) {
+            FState = state;
+            Invalidate();
+        }
     }
+    TControl::MouseMove(shift, x, y);
 }
 
 void TSpeedButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
@@ -108,80 +108,23 @@ void TSpeedButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
     if (doClick) Click();
 }
 
-namespace {
-
-TShiftState ButtonShiftState(WPARAM keys) {
-    TShiftState shift = KeyboardShiftState();
-    if (keys & MK_LBUTTON) shift |= ssLeft;
-    if (keys & MK_RBUTTON) shift |= ssRight;
-    if (keys & MK_MBUTTON) shift |= ssMiddle;
-    return shift;
+void TSpeedButton::MouseEnter() {
+    if (FFlat) Invalidate();
+    TControl::MouseEnter();
 }
 
-}  // namespace
+void TSpeedButton::MouseLeave() {
+    if (FFlat) Invalidate();
+    TControl::MouseLeave();
+}
 
 void TSpeedButton::WndProc(TMessage& message) {
-    const int x = GET_X_LPARAM(message.LParam);
-    const int y = GET_Y_LPARAM(message.LParam);
-    TMouseButton button = mbLeft;
-    switch (message.Msg) {
-        case WM_RBUTTONDOWN:
-        case WM_RBUTTONUP:
-            button = mbRight;
-            break;
-        case WM_MBUTTONDOWN:
-        case WM_MBUTTONUP:
-            button = mbMiddle;
-            break;
-    }
-    switch (message.Msg) {
-        case WM_LBUTTONDOWN:
-        case WM_RBUTTONDOWN:
-        case WM_MBUTTONDOWN: {
-            // The keys are read only for the presses: every read is a trip to the window
-            // server under Wine, and most messages do not need them.
-            const TShiftState shift = ButtonShiftState(message.WParam);
-            if (Application)
-                Application->RelayHintMouse(FHandle, message.Msg, message.WParam, message.LParam);
-            // The left button keeps the mouse while held, also off the button. A key pressed
-            // inside another control's press (fast typing presses keys inside each other)
-            // leaves the mouse with that control: taking it would end the outer press
-            // without its click, and its character would be lost.
-            if (button == mbLeft && FHandle) {
-                const HWND holder = GetCapture();
-                if (!holder || GetAncestor(holder, GA_ROOT) != GetAncestor(FHandle, GA_ROOT))
-                    SetCapture(FHandle);
-            }
-            MouseDown(button, shift, x, y);
-            return;
-        }
-        case WM_LBUTTONUP:
-        case WM_RBUTTONUP:
-        case WM_MBUTTONUP: {
-            const TShiftState shift = ButtonShiftState(message.WParam);
-            if (Application)
-                Application->RelayHintMouse(FHandle, message.Msg, message.WParam, message.LParam);
-            // The capture goes after the click logic, so that losing it does not end the
-            // press first.
-            MouseUp(button, shift, x, y);
-            if (button == mbLeft && FHandle && GetCapture() == FHandle) ReleaseCapture();
-            return;
-        }
-        case WM_MOUSEMOVE:
-            MouseMove(x, y);
-            if (FFlat && !FMouseInControl) Invalidate();
-            break;
-        case WM_MOUSELEAVE:
-            if (FFlat) Invalidate();
-            break;
-        case WM_CAPTURECHANGED:
-            // Another window took the mouse: the press is over without a click.
-            if (FDragging && reinterpret_cast<HWND>(message.LParam) != FHandle) {
-                FDragging = false;
-                FState = FDown ? bsExclusive : bsUp;
-                Invalidate();
-            }
-            break;
+    // Another window took the mouse: the press is over without a click.
+    if (message.Msg == WM_CAPTURECHANGED && FDragging &&
+        reinterpret_cast<HWND>(message.LParam) != FHandle) {
+        FDragging = false;
+        FState = FDown ? bsExclusive : bsUp;
+        Invalidate();
     }
     TControl::WndProc(message);
 }

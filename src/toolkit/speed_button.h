@@ -34,15 +34,17 @@ class TSpeedButton : public TControl {
     void ReleaseForGroup();
     bool MouseCaptured() const;
     bool Dragging() const { return FDragging; }
-    // The toolkit's mouse notifications: they raise OnMouseDown/OnMouseUp, track the
-    // press, and give the click at a release over the button. Descendants extend them.
-    virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
-    virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+    // They raise OnMouseDown/OnMouseUp, track the press, and give the click at a release
+    // over the button. Descendants extend them.
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseEnter() override;
+    void MouseLeave() override;
     // The glyph image for the current look: 0 up, 1 disabled, 2 pressed, 3 down.
     int GlyphIndex() const;
 
   private:
-    void MouseMove(int x, int y);
     void UpdateExclusive();
     bool Inside(int x, int y) const;
     void PaintFrame(HDC dc, RECT& r);

@@ -24,6 +24,14 @@ std::wstring Widen(const char* text) {
     return result;
 }
 
+std::wstring Win32Message(const std::wstring& call, DWORD code) {
+    std::wstring text = SystemMessage(code);
+    if (text.empty()) text = L"error " + std::to_wstring(code);
+    return call + L" failed: " + text;
+}
+
+}  // namespace
+
 std::wstring SystemMessage(DWORD code) {
     wchar_t* buffer = nullptr;
     const DWORD length = FormatMessageW(
@@ -35,14 +43,6 @@ std::wstring SystemMessage(DWORD code) {
         text.pop_back();
     return text;
 }
-
-std::wstring Win32Message(const std::wstring& call, DWORD code) {
-    std::wstring text = SystemMessage(code);
-    if (text.empty()) text = L"error " + std::to_wstring(code);
-    return call + L" failed: " + text;
-}
-
-}  // namespace
 
 EWin32Error::EWin32Error(const std::wstring& call, DWORD code)
     : std::runtime_error(Narrow(Win32Message(call, code))),

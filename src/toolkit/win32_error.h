@@ -27,5 +27,9 @@ class EToolkitError : public std::runtime_error {
     std::wstring FMessage;
 };
 
+// The system's description of an error code, without its line break; empty when the
+// system has none.
+std::wstring SystemMessage(DWORD code);
+
 // The text of the exception in flight, for the application's default handler.
 std::wstring CurrentExceptionMessage();

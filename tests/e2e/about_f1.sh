@@ -6,10 +6,7 @@ source "$(dirname "$0")/lib.sh"
 set -u
 
 ABOUT="About Velkari"
-start "$WIN_DIR/velkari.exe"
-probe wait "$MAIN" 20 || fail "Velkari did not show its window"
-read -r x y < <(probe at "$MAIN" Edit 0)
-click_at "$x" "$y"
+start_in_upper_field
 expect_soon "play key enabled at start (muted)" 0 5 flat_button_enabled play
 
 open_and_close_about() {  # which time

@@ -11,10 +11,7 @@ still_open_after() {  # what
   expect_eq "windows open after $1" 1 "$(probe count "$MAIN")"
 }
 
-start "$WIN_DIR/velkari.exe"
-probe wait "$MAIN" 20 || fail "Velkari did not show its window"
-read -r x y < <(probe at "$MAIN" Edit 0)
-click_at "$x" "$y"
+start_in_upper_field
 type_text 80 "ab"
 expect_soon "upper field" "ab" 5 probe text "$MAIN" Edit 0
 

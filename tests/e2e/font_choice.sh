@@ -5,10 +5,7 @@ source "$(dirname "$0")/lib.sh"
 set -u
 
 FONTS="Select Font"
-start "$WIN_DIR/velkari.exe"
-probe wait "$MAIN" 20 || fail "Velkari did not show its window"
-read -r x y < <(probe at "$MAIN" Edit 0)
-click_at "$x" "$y"
+start_in_upper_field
 type_text 80 "WWWiii-1234"
 expect_soon "lower field" "999444-1234" 5 probe text "$MAIN" Edit 1
 

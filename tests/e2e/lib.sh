@@ -25,6 +25,15 @@ start() {
   STARTED+=($!)
 }
 
+# Starts Velkari, waits for its window and clicks into its upper field.
+start_in_upper_field() {
+  start "$WIN_DIR/velkari.exe"
+  probe wait "$MAIN" 20 || fail "Velkari did not show its window"
+  local x y
+  read -r x y < <(probe at "$MAIN" Edit 0)
+  click_at "$x" "$y"
+}
+
 cleanup() {
   [ -z "${RECORDER:-}" ] || kill "$RECORDER" 2>/dev/null
   probe close "Velkari 2.9" >/dev/null 2>&1

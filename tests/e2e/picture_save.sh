@@ -11,10 +11,7 @@ mkdir -p "$OUT"
 # Wine shows the Linux root as drive Z:.
 OUT_WIN="Z:$(tr / '\\' <<<"$OUT")"
 
-start "$WIN_DIR/velkari.exe"
-probe wait "$MAIN" 20 || fail "Velkari did not show its window"
-read -r x y < <(probe at "$MAIN" Edit 0)
-click_at "$x" "$y"
+start_in_upper_field
 # Blanks at either end are trimmed away: no empty keys, and not in the caption.
 type_text 80 "  $TEXT "
 expect_soon "upper field" "  $TEXT " 5 probe text "$MAIN" Edit 0

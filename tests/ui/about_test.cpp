@@ -144,7 +144,7 @@ TEST_CASE("the pin key puts the window on top without moving, sizing or activati
     TShownForm<TForm1> form;
     HWND window = form->Handle();
     REQUIRE_FALSE(Topmost(window));
-    auto* other = Application->Create<TForm>();
+    const TOwned<TForm> other = CreateOwned<TForm>(*Application);
     other->SetBounds(0, 0, 200, 100);
     other->ShowForm();
     REQUIRE(BringToFront(other->Handle()));
@@ -163,8 +163,6 @@ TEST_CASE("the pin key puts the window on top without moving, sizing or activati
     CHECK(SameRect(WindowRect(window), place));
     PumpFor(50);
     CHECK(GetForegroundWindow() == other->Handle());
-    Application->DestroyComponent(other);
-    PumpFor(20);
 }
 
 TEST_CASE("latching the caps key pops the pin up, but the window stays on top") {

@@ -11,12 +11,12 @@ namespace {
 // A form with a label (a window of the toolkit's own class) and an edit field (a standard
 // control the toolkit subclasses).
 struct TLookupForm {
-    TForm* Form;
+    TOwned<TForm> Owned = CreateOwned<TForm>(*Application);
+    TForm* Form = Owned.get();
     TLabel* Label;
     TEdit* Edit;
 
     TLookupForm() {
-        Form = Application->Create<TForm>();
         Form->SetBounds(120, 120, 200, 120);
         Label = Form->Create<TLabel>();
         Label->SetBounds(8, 8, 60, 14);
@@ -26,7 +26,6 @@ struct TLookupForm {
         Edit->SetParent(Form);
         Form->Handle();
     }
-    ~TLookupForm() { Application->DestroyComponent(Form); }
 };
 
 // Sets whether Shift and Ctrl are held, as GetKeyState will see them.
@@ -78,11 +77,11 @@ TEST_CASE("the user data of a window that is not the toolkit's is not taken for 
 }
 
 TEST_CASE("a speed button reports the keys held and the button with its presses") {
-    TForm* form = Application->Create<TForm>();
+    TOwned<TForm> form = CreateOwned<TForm>(*Application);
     form->SetBounds(140, 140, 120, 80);
     auto* button = form->Create<TSpeedButton>();
     button->SetBounds(8, 8, 40, 30);
-    button->SetParent(form);
+    button->SetParent(form.get());
     std::vector<TShiftState> downs, ups;
     button->OnMouseDown = [&](TObject*, TMouseButton, TShiftState shift, int, int) {
         downs.push_back(shift);
@@ -99,7 +98,7 @@ TEST_CASE("a speed button reports the keys held and the button with its presses"
     HoldKeys(false, false);
     SendMessageW(window, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(3, 3));
     SendMessageW(window, WM_RBUTTONUP, 0, MAKELPARAM(3, 3));
-    Application->DestroyComponent(form);
+    form.reset();
 
     REQUIRE(downs.size() == 2);
     REQUIRE(ups.size() == 2);

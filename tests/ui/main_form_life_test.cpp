@@ -18,7 +18,7 @@ TEST_CASE("activation from the program's own windows presses the mute key, other
     TShownForm<TForm1> form;
     REQUIRE(PumpUntil([&] { return form->SpeedButtonMute->Down(); }));
 
-    auto* other = Application->Create<TForm>();
+    TOwned<TForm> other = CreateOwned<TForm>(*Application);
     other->SetBounds(0, 0, 200, 100);
     other->ShowForm();
     REQUIRE(ActivateAndWait(other->Handle()));
@@ -27,7 +27,7 @@ TEST_CASE("activation from the program's own windows presses the mute key, other
     REQUIRE(ActivateAndWait(other->Handle()));
     REQUIRE(ActivateAndWait(form->Handle()));
     CHECK(form->SpeedButtonMute->Down());
-    Application->DestroyComponent(other);
+    other.reset();
     PumpFor(20);
 
     TForeignWindow foreign;

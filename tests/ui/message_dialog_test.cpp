@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "dialogs/dialog_units.h"
+#include "dialogs/dialog_measure.h"
 #include "dialogs/message_dialog.h"
 #include "modal_script.h"
 #include "support/doctest_strings.h"
@@ -19,14 +19,11 @@ class TBuiltBox {
   public:
     TBuiltBox(const std::wstring& msg, TMsgDlgType type, TMsgDlgButtons buttons)
         : FForm(CreateMessageDialog(msg, type, buttons)) {}
-    TBuiltBox(const TBuiltBox&) = delete;
-    TBuiltBox& operator=(const TBuiltBox&) = delete;
-    ~TBuiltBox() { Application->DestroyComponent(FForm); }
-    TMessageForm* operator->() const { return FForm; }
-    TMessageForm* Get() const { return FForm; }
+    TMessageForm* operator->() const { return FForm.get(); }
+    TMessageForm* Get() const { return FForm.get(); }
 
   private:
-    TMessageForm* FForm;
+    TOwned<TMessageForm> FForm;
 };
 
 template <typename T>
@@ -91,8 +88,8 @@ TEST_CASE("a box with a symbol: image, text and one button where the units put t
     TBuiltBox box(L"Line one\r\nLine two", mtWarning, MsgDlgButtons({mbOK}));
     const auto units = UnitsOf(box.Get());
     REQUIRE(units.X > 0);
-    const int margin = velkari::MulDiv(8, units.X, 4);
-    const int top = velkari::MulDiv(8, units.Y, 8);
+    const int margin = velkari::RoundedMulDiv(8, units.X, 4);
+    const int top = velkari::RoundedMulDiv(8, units.Y, 8);
     CHECK(box->Caption() == L"Warning");
     CHECK_FALSE(IsWindowVisible(box->Handle()));
     CHECK(box->Owner() == Application);
@@ -108,7 +105,7 @@ TEST_CASE("a box with a symbol: image, text and one button where the units put t
     auto* label = Part<TLabel>(box.Get(), L"Message");
     REQUIRE(label != nullptr);
     CHECK(label->Caption() == L"Line one\r\nLine two");
-    CHECK(label->Left() == margin + 32 + velkari::MulDiv(10, units.X, 4));
+    CHECK(label->Left() == margin + 32 + velkari::RoundedMulDiv(10, units.X, 4));
     CHECK(label->Top() == top);
     CHECK(label->Height() >= 2 * units.Y);
 
@@ -119,11 +116,11 @@ TEST_CASE("a box with a symbol: image, text and one button where the units put t
     CHECK(ok->ModalResult() == mrOk);
     CHECK(ok->Default());
     CHECK(ok->Cancel());
-    CHECK(ok->Width() == velkari::MulDiv(50, units.X, 4));
-    CHECK(ok->Height() == velkari::MulDiv(14, units.Y, 8));
+    CHECK(ok->Width() == velkari::RoundedMulDiv(50, units.X, 4));
+    CHECK(ok->Height() == velkari::RoundedMulDiv(14, units.Y, 8));
     // The row: 10 vertical units under the text block (at least the symbol's height), centred.
     const int blockBottom = std::max(label->Top() + label->Height(), image->Top() + 32);
-    CHECK(ok->Top() == blockBottom + velkari::MulDiv(10, units.Y, 8));
+    CHECK(ok->Top() == blockBottom + velkari::RoundedMulDiv(10, units.Y, 8));
     CHECK(std::abs(ok->Left() - (box->ClientWidth() - ok->Left() - ok->Width())) <= 1);
     CHECK(box->ClientWidth() == label->Left() + label->Width() + margin);
     CHECK(box->ClientHeight() == ok->Top() + ok->Height() + top);
@@ -151,14 +148,14 @@ TEST_CASE("three buttons in bit order, equal, evenly spaced; Yes default, Cancel
     CHECK_FALSE(buttons[1]->Default());
     CHECK(buttons[2]->Cancel());
     CHECK_FALSE(buttons[1]->Cancel());
-    const int spacing = velkari::MulDiv(4, units.X, 4);
+    const int spacing = velkari::RoundedMulDiv(4, units.X, 4);
     for (size_t i = 1; i < buttons.size(); ++i) {
         CHECK(buttons[i]->Top() == buttons[0]->Top());
         CHECK(buttons[i]->Width() == buttons[0]->Width());
         CHECK(buttons[i]->Left() == buttons[i - 1]->Left() + buttons[i]->Width() + spacing);
     }
     // The row is wider than the short text: it sets the width between the margins.
-    const int margin = velkari::MulDiv(8, units.X, 4);
+    const int margin = velkari::RoundedMulDiv(8, units.X, 4);
     CHECK(buttons[0]->Left() == margin);
     CHECK(buttons[2]->Left() + buttons[2]->Width() + margin == box->ClientWidth());
 }
@@ -227,7 +224,7 @@ TEST_CASE("a custom box without an icon has no image; its text starts at the lef
                             REQUIRE(form != nullptr);
                             CHECK(form->FindComponent(L"Image") == nullptr);
                             auto* label = Part<TLabel>(form, L"Message");
-                            CHECK(label->Left() == velkari::MulDiv(8, UnitsOf(form).X, 4));
+                            CHECK(label->Left() == velkari::RoundedMulDiv(8, UnitsOf(form).X, 4));
                             SendKey(VK_RETURN);
                         }});
     result =

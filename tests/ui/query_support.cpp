@@ -111,3 +111,21 @@ TModalScript::TStep WhenListFieldShows(TInputQueryForm*& dialog, std::wstring te
         [&dialog, text = std::move(text)] { return FirstListField(dialog)->Text() == text; },
         std::move(action));
 }
+
+bool RunListQuery(std::wstring& value, const std::vector<std::wstring>* list,
+                  std::vector<TModalScript::TStep> steps) {
+    const int components = Application->ComponentCount();
+    TModalScript script(std::move(steps));
+    const bool result = InputQueryList(kQueryTitle, L"Font Name", value, list);
+    CHECK(script.Finished());
+    CHECK_FALSE(script.TimedOut());
+    CHECK(FindThreadWindow(kQueryTitle) == nullptr);
+    CHECK(Application->ComponentCount() == components);
+    return result;
+}
+
+RECT OuterRect(TControl* control) {
+    RECT r;
+    GetWindowRect(control->Handle(), &r);
+    return r;
+}

@@ -43,3 +43,14 @@ TMyComboBox* FirstListField(TInputQueryForm* dialog);
 // the action.
 TModalScript::TStep WhenListFieldShows(TInputQueryForm*& dialog, std::wstring text,
                                        std::function<void()> action);
+
+// The title the tests give their query dialogs, and a list of font names to offer.
+inline constexpr wchar_t kQueryTitle[] = L"Query Under Test";
+inline const std::vector<std::wstring> kQueryFonts{L"Arial", L"Courier New", L"Tahoma",
+                                                   L"Times New Roman"};
+// Runs InputQueryList with the steps, then checks that the script ran to its end and the
+// dialog is gone.
+bool RunListQuery(std::wstring& value, const std::vector<std::wstring>* list,
+                  std::vector<TModalScript::TStep> steps);
+// A control's window rectangle on the screen, frame included.
+RECT OuterRect(TControl* control);

@@ -273,12 +273,12 @@ TEST_CASE("painting the grip") {
 
 TEST_CASE("the grip and its target's lives") {
     SUBCASE("a target destroyed first leaves the grip detached") {
-        auto* target = Application->Create<TTargetForm>();
+        TOwned<TTargetForm> target = CreateOwned<TTargetForm>(*Application);
         target->Handle();
         auto grip = std::make_unique<TSizeGrip>(nullptr);
-        grip->SetTargetControl(target);
+        grip->SetTargetControl(target.get());
         REQUIRE(grip->Hooked());
-        Application->DestroyComponent(target);
+        target.reset();
         CHECK(grip->TargetControl() == nullptr);
         CHECK_FALSE(grip->Hooked());
         CHECK(SameRect(grip->GripRect(), 0, 0, 0, 0));
@@ -309,11 +309,11 @@ TEST_CASE("the grip and its target's lives") {
         button->SetParent(form.Get());
         auto* onButton = button->Create<TSizeGrip>();
         CHECK(onButton->TargetControl() == button);
-        auto* plain = Application->Create<TComponent>();
+        TOwned<TComponent> plain = CreateOwned<TComponent>(*Application);
         auto* unattached = plain->Create<TSizeGrip>();
         CHECK(unattached->TargetControl() == nullptr);
         CHECK_FALSE(unattached->Hooked());
-        Application->DestroyComponent(plain);
+        plain.reset();
         TSizeGrip ownerless(nullptr);
         CHECK(ownerless.TargetControl() == nullptr);
     }

@@ -10,6 +10,7 @@
 #include "core/keypad.h"
 #include "modal_script.h"
 #include "support/doctest_strings.h"
+#include "toolkit/scope_guard.h"
 #include "ui_support.h"
 
 namespace {
@@ -43,6 +44,7 @@ TEST_CASE("thousands of random user events leave the window sound and leak-free"
         ++tones;
         system(image);
     });
+    const TScopeGuard restorePlayer([] { SetSoundPlayer(nullptr); });
     auto unmute = [&] {
         if (form->SpeedButtonMute->Down()) form->PressButton(form->SpeedButtonMute);
     };
@@ -144,7 +146,6 @@ TEST_CASE("thousands of random user events leave the window sound and leak-free"
             " KiB after; tones ", tones);
     CHECK(memoryAfter < memoryBefore + 8 * 1024 * 1024);
     CHECK(tones > 500);  // the tones were on for the run, not muted by a stray press
-    SetSoundPlayer(nullptr);
     if (form->SpeedButtonPin->Down()) form->PressButton(form->SpeedButtonPin);
     MoveMouseTo(form->Handle(), -30, -30);  // no tooltip left for the next test
 }

@@ -7,13 +7,13 @@ namespace {
 
 // A form with one repeating key, the mouse over it, and a log of click times.
 struct TKeyBench {
-    TForm* Form;
+    TOwned<TForm> Owned = CreateOwned<TForm>(*Application);
+    TForm* Form = Owned.get();
     TTimerSpeedButton* Key;
     std::vector<double> Clicks;
     double PressedAt = 0;
 
     TKeyBench() {
-        Form = Application->Create<TForm>();
         Form->SetBounds(100, 100, 200, 120);
         Key = Form->Create<TTimerSpeedButton>();
         Key->SetBounds(10, 10, 47, 44);
@@ -24,7 +24,6 @@ struct TKeyBench {
         BringToFront(Form->Handle());
         PumpFor(30);
     }
-    ~TKeyBench() { Application->DestroyComponent(Form); }
     void Send(UINT msg, WPARAM keys, int x = 5, int y = 5) {
         SendMessageW(Key->Handle(), msg, keys, MAKELPARAM(x, y));
     }

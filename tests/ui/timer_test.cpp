@@ -4,7 +4,7 @@
 #include "ui_support.h"
 
 TEST_CASE("enabling a running timer leaves its count going; disabling stops it") {
-    auto* timer = Application->Create<TTimer>();
+    const TOwned<TTimer> timer = CreateOwned<TTimer>(*Application);
     int ticks = 0;
     ULONGLONG firstTick = 0;
     timer->SetEnabled(false);
@@ -28,5 +28,4 @@ TEST_CASE("enabling a running timer leaves its count going; disabling stops it")
     const int stopped = ticks;
     PumpFor(700);
     CHECK(ticks == stopped);
-    Application->DestroyComponent(timer);
 }

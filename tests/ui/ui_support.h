@@ -47,22 +47,20 @@ bool BringToFront(HWND window);
 template <typename T>
 class TShownForm {
   public:
-    TShownForm() : FForm(Application->Create<T>()) {
+    TShownForm() : FForm(CreateOwned<T>(*Application)) {
         FForm->ShowForm();
         BringToFront(FForm->Handle());
         PumpFor(50);
     }
-    TShownForm(const TShownForm&) = delete;
-    TShownForm& operator=(const TShownForm&) = delete;
     ~TShownForm() {
-        Application->DestroyComponent(FForm);
+        FForm.reset();
         PumpFor(20);
     }
-    T* operator->() const { return FForm; }
-    T* Get() const { return FForm; }
+    T* operator->() const { return FForm.get(); }
+    T* Get() const { return FForm.get(); }
 
   private:
-    T* FForm;
+    TOwned<T> FForm;
 };
 
 // The toolkit's live handles of every kind, and this thread's windows with their children:

@@ -7,9 +7,9 @@
 namespace velkari {
 
 // n * m / d through a 64-bit product, rounded to the nearest integer with halves away from
-// zero. Like the Windows call it stands for, it gives -1 when d is 0 or the result does
+// zero. Like Windows' own MulDiv, it gives -1 when d is 0 or the result does
 // not fit in 32 bits.
-int MulDiv(int n, int m, int d);
+int RoundedMulDiv(int n, int m, int d);
 
 struct TDialogUnits {
     int X = 0;  // average character width in pixels
@@ -23,7 +23,7 @@ inline constexpr std::u16string_view kDialogUnitSample =
 // The units from the extent of kDialogUnitSample: X is the width over 52, truncated.
 TDialogUnits DialogUnitsFromExtent(int width, int height);
 
-// n horizontal units are MulDiv(n, X, 4) pixels; n vertical units MulDiv(n, Y, 8).
+// n horizontal units are RoundedMulDiv(n, X, 4) pixels; n vertical units RoundedMulDiv(n, Y, 8).
 int HorzUnitsToPixels(int units, const TDialogUnits& base);
 int VertUnitsToPixels(int units, const TDialogUnits& base);
 

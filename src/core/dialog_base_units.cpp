@@ -1,12 +1,12 @@
-// Dialog base units and MulDiv.
-#include "dialog_units.h"
+// Dialog base units and RoundedMulDiv.
+#include "dialog_base_units.h"
 
 #include <cstdint>
 #include <limits>
 
 namespace velkari {
 
-int MulDiv(int n, int m, int d) {
+int RoundedMulDiv(int n, int m, int d) {
     if (d == 0) return -1;
     const std::int64_t product = static_cast<std::int64_t>(n) * m;
     const bool negative = (product < 0) != (d < 0);
@@ -28,11 +28,11 @@ TDialogUnits DialogUnitsFromExtent(int width, int height) {
 }
 
 int HorzUnitsToPixels(int units, const TDialogUnits& base) {
-    return MulDiv(units, base.X, 4);
+    return RoundedMulDiv(units, base.X, 4);
 }
 
 int VertUnitsToPixels(int units, const TDialogUnits& base) {
-    return MulDiv(units, base.Y, 8);
+    return RoundedMulDiv(units, base.Y, 8);
 }
 
 }  // namespace velkari

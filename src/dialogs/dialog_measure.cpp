@@ -1,0 +1,42 @@
+// Measuring and placing in the dialogs.
+#include "dialog_measure.h"
+
+static_assert(sizeof(wchar_t) == sizeof(char16_t));
+
+velkari::TDialogUnits MeasureDialogUnits(HDC dc) {
+    const auto& sample = velkari::kDialogUnitSample;
+    SIZE extent{0, 0};
+    // A DC that cannot measure gives zero units; every size then collapses to its pixel part.
+    GetTextExtentPoint32W(dc, reinterpret_cast<const wchar_t*>(sample.data()),
+                          static_cast<int>(sample.size()), &extent);
+    return velkari::DialogUnitsFromExtent(extent.cx, extent.cy);
+}
+
+TDialogCanvas::TDialogCanvas(TControl* control)
+    : FDC(control->Handle()), FFont(FDC.Get(), control->Font().Handle()) {}
+
+int TDialogCanvas::TextWidth(const std::wstring& text) const {
+    SIZE extent{0, 0};
+    GetTextExtentPoint32W(FDC.Get(), text.c_str(), static_cast<int>(text.size()), &extent);
+    return extent.cx;
+}
+
+int TDialogCanvas::LineHeight() const {
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(FDC.Get(), &metrics);
+    return metrics.tmHeight;
+}
+
+int TDialogCanvas::BaselineOffset(TControl* control) const {
+    RECT window;
+    GetWindowRect(control->Handle(), &window);
+    POINT client{0, 0};
+    ClientToScreen(control->Handle(), &client);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(FDC.Get(), &metrics);
+    return static_cast<int>(client.y - window.top) + metrics.tmAscent + 1;
+}
+
+void Place(TControl* control, const velkari::TBox& box) {
+    control->SetBounds(box.Left, box.Top, box.Width, box.Height);
+}

@@ -1,0 +1,219 @@
+// The routing of every control's messages: the mouse and its notifications, notifications
+// reflected to the child they concern, painting, the cursor, the focus and key preview.
+#include "control.h"
+
+#include <windowsx.h>
+#include <commctrl.h>
+
+#include "application.h"
+#include "form.h"
+
+namespace {
+
+bool IsKeyMessage(UINT msg) {
+    return msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN || msg == WM_CHAR || msg == WM_KEYUP ||
+           msg == WM_SYSKEYUP;
+}
+
+TShiftState MouseShiftState(WPARAM keys) {
+    TShiftState shift = 0;
+    if (keys & MK_SHIFT) shift |= ssShift;
+    if (keys & MK_CONTROL) shift |= ssCtrl;
+    if (keys & MK_LBUTTON) shift |= ssLeft;
+    if (keys & MK_RBUTTON) shift |= ssRight;
+    if (keys & MK_MBUTTON) shift |= ssMiddle;
+    if (GetKeyState(VK_MENU) < 0) shift |= ssAlt;
+    return shift;
+}
+
+}  // namespace
+
+bool TControl::PreviewKey(TMessage& message) {
+    TForm* form = ParentForm();
+    if (!form || form == this || !form->KeyPreview()) return false;
+    return form->PreviewKeyMessage(message);
+}
+
+void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    if (button == mbLeft) FClicked = true;
+    if (OnMouseDown) OnMouseDown(this, button, shift, x, y);
+}
+
+void TControl::MouseMove(TShiftState shift, int x, int y) {
+    if (OnMouseMove) OnMouseMove(this, shift, x, y);
+}
+
+void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+    const bool clicked = button == mbLeft && FClicked;
+    if (button == mbLeft) FClicked = false;
+    if (OnMouseUp) OnMouseUp(this, button, shift, x, y);
+    if (clicked && x >= 0 && y >= 0 && x < FWidth && y < FHeight) Click();
+}
+
+void TControl::MouseEnter() {
+    if (OnMouseEnter) OnMouseEnter(this);
+}
+
+void TControl::MouseLeave() {
+    if (OnMouseLeave) OnMouseLeave(this);
+}
+
+bool TControl::MouseMessage(TMessage& message) {
+    TMouseButton button = mbLeft;
+    bool down = false;
+    switch (message.Msg) {
+        case WM_MOUSELEAVE:
+            FMouseInControl = false;
+            MouseLeave();
+            DefaultHandler(message);
+            return true;
+        case WM_MOUSEMOVE:
+        case WM_LBUTTONUP:
+            break;
+        case WM_LBUTTONDOWN:
+            down = true;
+            break;
+        case WM_RBUTTONDOWN:
+            down = true;
+            [[fallthrough]];
+        case WM_RBUTTONUP:
+            button = mbRight;
+            break;
+        case WM_MBUTTONDOWN:
+            down = true;
+            [[fallthrough]];
+        case WM_MBUTTONUP:
+            button = mbMiddle;
+            break;
+        default:
+            return false;
+    }
+    if (Application)
+        Application->RelayHintMouse(FHandle, message.Msg, message.WParam, message.LParam);
+    // The control's own handling first (an edit places its caret), then the notifications.
+    DefaultHandler(message);
+    const int x = GET_X_LPARAM(message.LParam);
+    const int y = GET_Y_LPARAM(message.LParam);
+    const TShiftState shift = MouseShiftState(message.WParam);
+    // A window of our class keeps the mouse while the left button is held, also off it.
+    const bool capture = button == mbLeft && OwnWindowClass() && FHandle;
+    if (message.Msg == WM_MOUSEMOVE) {
+        if (!FMouseInControl) {
+            FMouseInControl = true;
+            TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, FHandle, 0};
+            TrackMouseEvent(&track);
+            MouseEnter();
+        }
+        MouseMove(shift, x, y);
+    } else if (down) {
+        // A key pressed inside another control's press (fast typing presses keys inside
+        // each other) leaves the mouse with that control: taking it would end the outer
+        // press without its click, and its character would be lost.
+        if (capture) {
+            const HWND holder = GetCapture();
+            if (!holder || GetAncestor(holder, GA_ROOT) != GetAncestor(FHandle, GA_ROOT))
+                SetCapture(FHandle);
+        }
+        MouseDown(button, shift, x, y);
+    } else {
+        // The capture goes after the release is handled, so that losing it does not end
+        // the press first.
+        MouseUp(button, shift, x, y);
+        if (capture && FHandle && GetCapture() == FHandle) ReleaseCapture();
+    }
+    return true;
+}
+
+bool TControl::ReflectedMessage(TMessage& message) {
+    HWND child = nullptr;
+    switch (message.Msg) {
+        case WM_NOTIFY: {
+            auto* header = reinterpret_cast<NMHDR*>(message.LParam);
+            if (Application && header->hwndFrom == Application->HintWindow()) {
+                HintNotify(message);
+                return true;
+            }
+            child = header->hwndFrom;
+            break;
+        }
+        case WM_COMMAND:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORBTN:
+            child = reinterpret_cast<HWND>(message.LParam);
+            break;
+        case CN_CTLCOLOREDIT:
+        case CN_CTLCOLORSTATIC:
+        case CN_CTLCOLORLISTBOX: {
+            HDC dc = reinterpret_cast<HDC>(message.WParam);
+            SetTextColor(dc, ColorToRGB(FFont.Color()));
+            SetBkColor(dc, ColorToRGB(FColor));
+            if (!FBrush) FBrush.Reset(CreateSolidBrush(ColorToRGB(FColor)));
+            message.Result = reinterpret_cast<LRESULT>(FBrush.Get());
+            return true;
+        }
+        default:
+            return false;
+    }
+    TControl* control = FromHandle(child);
+    if (control && control != this)
+        message.Result = control->Perform(CN_BASE + message.Msg, message.WParam, message.LParam);
+    else
+        DefaultHandler(message);
+    return true;
+}
+
+void TControl::HintNotify(TMessage& message) {
+    auto* header = reinterpret_cast<NMHDR*>(message.LParam);
+    if (header->code != TTN_GETDISPINFOW) return;
+    auto* info = reinterpret_cast<NMTTDISPINFOW*>(message.LParam);
+    info->lpszText = const_cast<wchar_t*>(FShowHint ? FHint.c_str() : L"");
+    info->hinst = nullptr;
+}
+
+bool TControl::PaintMessage(TMessage& message) {
+    // Standard controls paint themselves.
+    if (!OwnWindowClass()) return false;
+    switch (message.Msg) {
+        case WM_ERASEBKGND: {
+            RECT r;
+            GetClientRect(FHandle, &r);
+            TBrushHandle brush(CreateSolidBrush(ColorToRGB(BackgroundColor())));
+            FillRect(reinterpret_cast<HDC>(message.WParam), &r, brush.Get());
+            message.Result = 1;
+            return true;
+        }
+        case WM_PAINT: {
+            TPaintDC dc(FHandle);
+            Paint(dc.Get());
+            return true;
+        }
+        case WM_PRINTCLIENT:
+            Paint(reinterpret_cast<HDC>(message.WParam));
+            return true;
+        default:
+            return false;
+    }
+}
+
+void TControl::WndProc(TMessage& message) {
+    if (MouseMessage(message) || ReflectedMessage(message) || PaintMessage(message)) return;
+    switch (message.Msg) {
+        case WM_SETCURSOR:
+            if (FCursor != crDefault && LOWORD(message.LParam) == HTCLIENT && Application &&
+                reinterpret_cast<HWND>(message.WParam) == FHandle) {
+                ::SetCursor(Application->Cursors(FCursor));
+                message.Result = TRUE;
+                return;
+            }
+            break;
+        case WM_SETFOCUS:
+            if (TForm* form = ParentForm(); form && form != this) form->FocusMovedTo(this);
+            break;
+        default:
+            if (IsKeyMessage(message.Msg) && PreviewKey(message)) return;
+            break;
+    }
+    DefaultHandler(message);
+}

@@ -40,9 +40,9 @@ void PaintScaledGrip(HDC dc, const RECT& square, const COLORREF (&shades)[3], bo
 TSizeGrip::TSizeGrip(TComponent* owner) : TComponent(owner) {
     if (!owner || (owner->ComponentState() & csLoading)) return;
     auto* control = dynamic_cast<TControl*>(owner);
+    // A control without a window of its own has nothing to size: the grip goes to its parent.
+    if (control && !control->Windowed()) control = control->Parent();
     if (!control) return;
-    // Every control of this toolkit is windowed, but a child that never makes its window
-    // (none does so far) hands the grip on to its parent.
     SetTargetControl(control);
 }
 

@@ -28,13 +28,16 @@ int TDialogCanvas::LineHeight() const {
 }
 
 int TDialogCanvas::BaselineOffset(TControl* control) const {
-    RECT window;
-    GetWindowRect(control->Handle(), &window);
-    POINT client{0, 0};
-    ClientToScreen(control->Handle(), &client);
+    // The text starts below the window's frame; a control without a window has none.
+    int frame = 0;
+    if (control->Windowed()) {
+        RECT window;
+        GetWindowRect(control->Handle(), &window);
+        frame = static_cast<int>(control->ClientOrigin().y - window.top);
+    }
     TEXTMETRICW metrics{};
     GetTextMetricsW(FDC.Get(), &metrics);
-    return static_cast<int>(client.y - window.top) + metrics.tmAscent + 1;
+    return frame + metrics.tmAscent + 1;
 }
 
 void Place(TControl* control, const velkari::TBox& box) {

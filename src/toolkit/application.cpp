@@ -34,25 +34,51 @@ TOOLINFOW HintTool(HWND control) {
     return tool;
 }
 
+// A rectangle of a window, named by an id of the window's choosing.
+TOOLINFOW HintRectTool(HWND window, UINT_PTR id) {
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.hwnd = window;
+    tool.uId = id;
+    return tool;
+}
+
 }  // namespace
 
-void TApplication::AddHintTool(HWND control) {
+bool TApplication::AddTool(TOOLINFOW& tool) {
     if (!FHintWindow) {
         FHintWindow.Reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                           WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
                                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
                                           nullptr, FInstance, nullptr));
-        if (!FHintWindow) return;  // no tooltips: the program works without hints
+        if (!FHintWindow) return false;  // no tooltips: the program works without hints
     }
-    TOOLINFOW tool = HintTool(control);
     tool.lpszText = LPSTR_TEXTCALLBACKW;
-    SendMessageW(FHintWindow.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    return SendMessageW(FHintWindow.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void TApplication::DeleteTool(TOOLINFOW tool) {
+    if (FHintWindow)
+        SendMessageW(FHintWindow.Get(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void TApplication::AddHintTool(HWND control) {
+    TOOLINFOW tool = HintTool(control);
+    AddTool(tool);
 }
 
 void TApplication::RemoveHintTool(HWND control) {
-    if (!FHintWindow) return;
-    TOOLINFOW tool = HintTool(control);
-    SendMessageW(FHintWindow.Get(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    DeleteTool(HintTool(control));
+}
+
+void TApplication::AddHintRect(HWND window, UINT_PTR id, const RECT& rect) {
+    TOOLINFOW tool = HintRectTool(window, id);
+    tool.rect = rect;
+    AddTool(tool);
+}
+
+void TApplication::RemoveHintRect(HWND window, UINT_PTR id) {
+    DeleteTool(HintRectTool(window, id));
 }
 
 void TApplication::RelayHintMouse(HWND control, UINT msg, WPARAM wParam, LPARAM lParam) {

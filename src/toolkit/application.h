@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <functional>
 #include <map>
@@ -59,9 +60,12 @@ class TApplication : public TComponent {
     void SetCursors(TCursor index, HCURSOR cursor) { FCursors[index] = cursor; }
 
     // Hints: one tooltip window serves every control; a control's hint shows when it has
-    // ShowHint on and a hint to show.
+    // ShowHint on and a hint to show. A window is one tool, and a rectangle of a window
+    // (a graphic control in it) another, named by an id; their texts are asked for.
     void AddHintTool(HWND control);
     void RemoveHintTool(HWND control);
+    void AddHintRect(HWND window, UINT_PTR id, const RECT& rect);
+    void RemoveHintRect(HWND window, UINT_PTR id);
     void RelayHintMouse(HWND control, UINT msg, WPARAM wParam, LPARAM lParam);
     HWND HintWindow() const { return FHintWindow.Get(); }
 
@@ -77,6 +81,8 @@ class TApplication : public TComponent {
 
   private:
     bool ProcessMessage(MSG& msg);
+    bool AddTool(TOOLINFOW& tool);
+    void DeleteTool(TOOLINFOW tool);
     bool IsDialogKey(const MSG& msg);
 
     HINSTANCE FInstance;

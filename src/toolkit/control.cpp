@@ -33,7 +33,10 @@ TControl::TControl(TComponent* owner) : TComponent(owner) {
 TControl::~TControl() {
     for (TControl* child : FControls) child->FParent = nullptr;
     FControls.clear();
-    if (FParent) std::erase(FParent->FControls, this);
+    if (FParent) {
+        FParent->ForgetChild(this);
+        std::erase(FParent->FControls, this);
+    }
     DestroyHandle();
 }
 
@@ -45,6 +48,7 @@ TForm* TControl::ParentForm() {
 
 void TControl::SetBounds(int left, int top, int width, int height) {
     if (left == FLeft && top == FTop && width == FWidth && height == FHeight) return;
+    if (!Windowed()) InvalidateInParent();
     FLeft = left;
     FTop = top;
     FWidth = width;
@@ -53,6 +57,11 @@ void TControl::SetBounds(int left, int top, int width, int height) {
 }
 
 void TControl::UpdatePlacement() {
+    if (!Windowed()) {
+        InvalidateInParent();
+        if (FParent) FParent->ChildChanged();
+        return;
+    }
     if (!FHandle) return;
     const int border = FParent ? FParent->BorderWidth() : 0;
     SetWindowPos(FHandle, nullptr, FLeft + border, FTop + border, FWidth, FHeight,
@@ -74,6 +83,8 @@ void TControl::ScaleControlsAndFont(int m, int d) {
 void TControl::SetParent(TControl* parent) {
     if (parent == FParent) return;
     if (FParent) {
+        InvalidateInParent();
+        FParent->ForgetChild(this);
         std::erase(FParent->FControls, this);
         DestroyHandle();
     }
@@ -84,13 +95,23 @@ void TControl::SetParent(TControl* parent) {
         FFont.Assign(parent->FFont);
         FParentFont = true;
     }
-    if (parent->HandleAllocated()) CreateHandle();
+    if (!Windowed()) {
+        parent->ChildChanged();
+        InvalidateInParent();
+    } else if (parent->HandleAllocated()) {
+        CreateHandle();
+    }
 }
 
 void TControl::SetVisible(bool visible) {
     if (visible == FVisible) return;
     FVisible = visible;
     if (FHandle) ShowWindow(FHandle, visible ? SW_SHOWNA : SW_HIDE);
+    if (!Windowed() && FParent) {
+        InvalidateInParent();
+        if (!visible) FParent->ForgetChild(this);
+        FParent->ChildChanged();
+    }
 }
 
 void TControl::SetEnabled(bool enabled) {
@@ -115,10 +136,8 @@ void TControl::SetParentFont(bool parentFont) {
 }
 
 void TControl::FontChanged() {
-    if (FHandle) {
-        SendMessageW(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(FFont.Handle()), TRUE);
-        Invalidate();
-    }
+    if (FHandle) SendMessageW(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(FFont.Handle()), TRUE);
+    if (FHandle || !Windowed()) Invalidate();
     for (TControl* child : FControls) {
         if (!child->FParentFont) continue;
         child->FFont.Assign(FFont);
@@ -138,7 +157,7 @@ TColor TControl::BackgroundColor() const {
 }
 
 HWND TControl::Handle() {
-    if (!FHandle) CreateHandle();
+    if (!FHandle && Windowed()) CreateHandle();
     return FHandle;
 }
 
@@ -149,17 +168,39 @@ bool TControl::CanFocus() const {
 }
 
 void TControl::SetFocus() {
-    ::SetFocus(Handle());
+    if (Windowed()) ::SetFocus(Handle());
 }
 
 void TControl::Invalidate() {
-    if (FHandle) InvalidateRect(FHandle, nullptr, TRUE);
+    if (!Windowed())
+        InvalidateInParent();
+    else if (FHandle)
+        InvalidateRect(FHandle, nullptr, TRUE);
 }
 
 void TControl::Repaint() {
-    if (!FHandle) return;
-    InvalidateRect(FHandle, nullptr, TRUE);
-    UpdateWindow(FHandle);
+    Invalidate();
+    HWND window = Windowed() ? FHandle : (FParent ? FParent->FHandle : nullptr);
+    if (window) UpdateWindow(window);
+}
+
+POINT TControl::ClientOrigin() {
+    POINT origin{0, 0};
+    if (Windowed()) {
+        ClientToScreen(Handle(), &origin);
+    } else if (FParent) {
+        origin = FParent->ClientOrigin();
+        const RECT r = RectInParentWindow();
+        origin.x += r.left;
+        origin.y += r.top;
+    }
+    return origin;
+}
+
+bool TControl::MouseCaptured() const {
+    if (Windowed()) return FHandle && GetCapture() == FHandle;
+    return FParent && FParent->FCaptureControl == this && FParent->FHandle &&
+           GetCapture() == FParent->FHandle;
 }
 
 LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -1,7 +1,8 @@
-// Controls: every control owns a window and routes its messages into its WindowProc. Standard
-// controls (EDIT, BUTTON, COMBOBOX) are subclassed with SetWindowSubclass; the program's own
-// controls use one window class of ours. The program hooks a control by joining its
-// WindowProc chain with a TWindowProcHook.
+// Controls: a windowed control owns a window and routes its messages into its WindowProc.
+// Standard controls (EDIT, BUTTON, COMBOBOX) are subclassed with SetWindowSubclass; the
+// program's own controls use one window class of ours. A graphic control has no window: it
+// lives in its parent's, which paints it, hit-tests it and hands it its mouse messages and
+// hint. The program hooks a control by joining its WindowProc chain with a TWindowProcHook.
 #pragma once
 
 #include <windows.h>
@@ -74,7 +75,7 @@ class TControl : public TComponent {
     void SetBounds(int left, int top, int width, int height);
     RECT BoundsRect() const { return {FLeft, FTop, FLeft + FWidth, FTop + FHeight}; }
     RECT ClientRect() const { return {0, 0, FWidth, FHeight}; }
-    // Moves the window to the stored bounds.
+    // Moves the window to the stored bounds (a graphic control repaints where it was and is).
     void UpdatePlacement();
     // Scales the control by m/d for another display scale: its bounds (edge by edge, so
     // that neighbours never overlap), its controls and its own font.
@@ -109,7 +110,9 @@ class TControl : public TComponent {
     TCursor Cursor() const { return FCursor; }
     void SetCursor(TCursor cursor) { FCursor = cursor; }
 
-    // The window; made on first use (the parent's first).
+    // Whether the control has a window of its own; a graphic control has none.
+    virtual bool Windowed() const { return true; }
+    // The window; made on first use (the parent's first). Null for a graphic control.
     HWND Handle();
     bool HandleAllocated() const { return FHandle != nullptr; }
     bool Focused() const { return FHandle && GetFocus() == FHandle; }
@@ -117,6 +120,10 @@ class TControl : public TComponent {
     void SetFocus();
     void Invalidate();
     void Repaint();
+    // The screen point of the client area's top-left corner.
+    POINT ClientOrigin();
+    // Whether the mouse is held for this control (by its window, or its parent's for it).
+    bool MouseCaptured() const;
 
     // Synchronous delivery of a message through WindowProc, not through the queue.
     LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
@@ -186,6 +193,25 @@ class TControl : public TComponent {
     bool FMouseInControl = false;
 
   private:
+    // Graphic children, seen from the windowed parent: painted after the parent in z-order,
+    // found under a point (topmost first), handed their mouse messages, the mouse held for
+    // one of them, and their hints as rectangles of the parent's tooltip tools.
+    void PaintControls(HDC dc, const RECT& area);
+    TControl* ControlAtPos(POINT point) const;
+    bool ChildMouseMessage(TMessage& message);
+    void SetMouseControl(TControl* control);
+    void CaptureFor(TControl* control);
+    void CaptureChanged(TMessage& message);
+    bool ChildCursor();
+    void SyncHintTools();
+    void DropHintTools();
+    const TControl* HintSource(UINT_PTR toolId) const;
+    void ChildChanged();
+    void ForgetChild(TControl* child);
+    // The rectangle of a graphic control in its parent's window, and it invalidated there.
+    RECT RectInParentWindow() const;
+    void InvalidateInParent();
+
     static LRESULT CALLBACK StdWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR id, DWORD_PTR data);
@@ -193,6 +219,8 @@ class TControl : public TComponent {
     // it, and unties it.
     static void Bind(HWND window, TControl* control);
     static void Unbind(HWND window);
+    // The window went (destroyed with its parent): let go of it and what hangs on it.
+    void WindowGone(HWND window);
     static void RegisterControlClass();
     // A message from a window into WindowProc; what it throws goes to the application.
     void Dispatch(TMessage& message);
@@ -220,6 +248,21 @@ class TControl : public TComponent {
     WNDPROC FDefWndProc = nullptr;
     int FSubclassDepth = 0;  // messages of the window inside our subclass just now
     TBrushHandle FBrush;     // the background brush handed to standard controls
+    TControl* FCaptureControl = nullptr;  // the graphic child the window holds the mouse for
+    TControl* FMouseControl = nullptr;    // the graphic child under the mouse
+    bool FLeaveTracked = false;           // the window is told when the mouse leaves it
+    bool FHintToolAdded = false;          // the window's own tooltip tool, made at first need
+    bool FHintRectsValid = false;         // the children's tool rectangles match their places
+    std::vector<UINT_PTR> FHintRects;     // the children's tools, by id
+};
+
+// A control without a window of its own: it is drawn in its parent's window and takes no
+// keyboard focus. Speed buttons and labels are graphic controls.
+class TGraphicControl : public TControl {
+  public:
+    using TControl::TControl;
+    ~TGraphicControl() override { Invalidate(); }
+    bool Windowed() const override { return false; }
 };
 
 // A hook of the program's own on a control: its handler sees every message of the control

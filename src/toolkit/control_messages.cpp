@@ -64,6 +64,8 @@ bool TControl::MouseMessage(TMessage& message) {
     switch (message.Msg) {
         case WM_MOUSELEAVE:
             FMouseInControl = false;
+            FLeaveTracked = false;
+            if (FHandle) SetMouseControl(nullptr);
             MouseLeave();
             DefaultHandler(message);
             return true;
@@ -88,20 +90,30 @@ bool TControl::MouseMessage(TMessage& message) {
         default:
             return false;
     }
-    if (Application)
-        Application->RelayHintMouse(FHandle, message.Msg, message.WParam, message.LParam);
+    if (FHandle) {
+        if (Application) {
+            SyncHintTools();
+            Application->RelayHintMouse(FHandle, message.Msg, message.WParam, message.LParam);
+        }
+        if (message.Msg == WM_MOUSEMOVE && !FLeaveTracked) {
+            TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, FHandle, 0};
+            FLeaveTracked = TrackMouseEvent(&track) != FALSE;
+        }
+        // Over a graphic control, or held for one: the message is the child's.
+        if (ChildMouseMessage(message)) return true;
+    }
     // The control's own handling first (an edit places its caret), then the notifications.
     DefaultHandler(message);
     const int x = GET_X_LPARAM(message.LParam);
     const int y = GET_Y_LPARAM(message.LParam);
     const TShiftState shift = MouseShiftState(message.WParam);
-    // A window of our class keeps the mouse while the left button is held, also off it.
-    const bool capture = button == mbLeft && OwnWindowClass() && FHandle;
+    // A control of ours keeps the mouse while the left button is held, also off it: its
+    // window holds it, or for a graphic control its parent's window.
+    HWND window = Windowed() ? FHandle : (FParent ? FParent->FHandle : nullptr);
+    const bool capture = button == mbLeft && OwnWindowClass() && window;
     if (message.Msg == WM_MOUSEMOVE) {
         if (!FMouseInControl) {
             FMouseInControl = true;
-            TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, FHandle, 0};
-            TrackMouseEvent(&track);
             MouseEnter();
         }
         MouseMove(shift, x, y);
@@ -111,15 +123,19 @@ bool TControl::MouseMessage(TMessage& message) {
         // press without its click, and its character would be lost.
         if (capture) {
             const HWND holder = GetCapture();
-            if (!holder || GetAncestor(holder, GA_ROOT) != GetAncestor(FHandle, GA_ROOT))
-                SetCapture(FHandle);
+            if (!holder || GetAncestor(holder, GA_ROOT) != GetAncestor(window, GA_ROOT)) {
+                if (Windowed())
+                    SetCapture(window);
+                else
+                    FParent->CaptureFor(this);
+            }
         }
         MouseDown(button, shift, x, y);
     } else {
         // The capture goes after the release is handled, so that losing it does not end
         // the press first.
         MouseUp(button, shift, x, y);
-        if (capture && FHandle && GetCapture() == FHandle) ReleaseCapture();
+        if (capture && MouseCaptured()) ReleaseCapture();
     }
     return true;
 }
@@ -168,15 +184,18 @@ void TControl::HintNotify(TMessage& message) {
     auto* header = reinterpret_cast<NMHDR*>(message.LParam);
     if (header->code != TTN_GETDISPINFOW) return;
     auto* info = reinterpret_cast<NMTTDISPINFOW*>(message.LParam);
-    info->lpszText = const_cast<wchar_t*>(FShowHint ? FHint.c_str() : L"");
+    const TControl* source = HintSource(header->idFrom);
+    info->lpszText =
+        const_cast<wchar_t*>(source && source->FShowHint ? source->FHint.c_str() : L"");
     info->hinst = nullptr;
 }
 
 bool TControl::PaintMessage(TMessage& message) {
-    // Standard controls paint themselves.
+    // Standard controls paint themselves; a graphic control is painted by its parent.
     if (!OwnWindowClass()) return false;
     switch (message.Msg) {
         case WM_ERASEBKGND: {
+            if (!FHandle) return false;
             RECT r;
             GetClientRect(FHandle, &r);
             TBrushHandle brush(CreateSolidBrush(ColorToRGB(BackgroundColor())));
@@ -185,13 +204,19 @@ bool TControl::PaintMessage(TMessage& message) {
             return true;
         }
         case WM_PAINT: {
+            if (!FHandle) return false;
             TPaintDC dc(FHandle);
             Paint(dc.Get());
+            PaintControls(dc.Get(), dc.PaintRect());
             return true;
         }
-        case WM_PRINTCLIENT:
-            Paint(reinterpret_cast<HDC>(message.WParam));
+        case WM_PRINTCLIENT: {
+            const HDC dc = reinterpret_cast<HDC>(message.WParam);
+            Paint(dc);
+            RECT all;
+            if (FHandle && GetClientRect(FHandle, &all)) PaintControls(dc, all);
             return true;
+        }
         default:
             return false;
     }
@@ -201,12 +226,21 @@ void TControl::WndProc(TMessage& message) {
     if (MouseMessage(message) || ReflectedMessage(message) || PaintMessage(message)) return;
     switch (message.Msg) {
         case WM_SETCURSOR:
-            if (FCursor != crDefault && LOWORD(message.LParam) == HTCLIENT && Application &&
+            if (LOWORD(message.LParam) == HTCLIENT && Application && FHandle &&
                 reinterpret_cast<HWND>(message.WParam) == FHandle) {
-                ::SetCursor(Application->Cursors(FCursor));
-                message.Result = TRUE;
-                return;
+                if (ChildCursor()) {
+                    message.Result = TRUE;
+                    return;
+                }
+                if (FCursor != crDefault) {
+                    ::SetCursor(Application->Cursors(FCursor));
+                    message.Result = TRUE;
+                    return;
+                }
             }
+            break;
+        case WM_CAPTURECHANGED:
+            if (FHandle) CaptureChanged(message);
             break;
         case WM_SETFOCUS:
             if (TForm* form = ParentForm(); form && form != this) form->FocusMovedTo(this);

@@ -64,7 +64,7 @@ void TControl::CreateParams(TCreateParams& params) {
 }
 
 void TControl::CreateHandle() {
-    if (FHandle) return;
+    if (FHandle || !Windowed()) return;
     TCreateParams params;
     CreateParams(params);
     HWND parentWindow = FParent ? FParent->Handle() : nullptr;
@@ -97,7 +97,6 @@ void TControl::CreateHandle() {
         }
     }
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(FFont.Handle()), FALSE);
-    if (Application && (style & WS_CHILD)) Application->AddHintTool(window);
     HandleCreated();
     CreateChildHandles();
 }
@@ -111,9 +110,11 @@ void TControl::DestroyHandle() {
     HWND window = FHandle;
     // From here on the window no longer reaches this object, which may be half destroyed.
     if (!OwnWindowClass()) RemoveWindowSubclass(window, SubclassProc, kControlSubclass);
+    DropHintTools();
+    FCaptureControl = nullptr;
+    FMouseControl = nullptr;
     Unbind(window);
     FHandle = nullptr;
-    if (Application) Application->RemoveHintTool(window);
     DestroyWindow(window);
 }
 
@@ -139,10 +140,7 @@ LRESULT CALLBACK TControl::StdWndProc(HWND window, UINT msg, WPARAM wParam, LPAR
     if (!self) return DefWindowProcW(window, msg, wParam, lParam);
     TMessage message{msg, wParam, lParam, 0};
     self->Dispatch(message);
-    if (msg == WM_NCDESTROY) {
-        Unbind(window);
-        if (self->FHandle == window) self->FHandle = nullptr;
-    }
+    if (msg == WM_NCDESTROY) self->WindowGone(window);
     return message.Result;
 }
 
@@ -156,10 +154,18 @@ LRESULT CALLBACK TControl::SubclassProc(HWND window, UINT msg, WPARAM wParam, LP
     if (msg == WM_NCDESTROY) {
         // The window goes without DestroyHandle (its parent went first): let go of it.
         RemoveWindowSubclass(window, SubclassProc, kControlSubclass);
-        Unbind(window);
-        if (self->FHandle == window) self->FHandle = nullptr;
+        self->WindowGone(window);
     }
     return message.Result;
+}
+
+void TControl::WindowGone(HWND window) {
+    Unbind(window);
+    if (FHandle != window) return;
+    DropHintTools();
+    FCaptureControl = nullptr;
+    FMouseControl = nullptr;
+    FHandle = nullptr;
 }
 
 void TControl::DefaultHandler(TMessage& message) {

@@ -6,7 +6,7 @@
 #include "form.h"
 #include "picture_file.h"
 
-TSpeedButton::TSpeedButton(TComponent* owner) : TControl(owner) {}
+TSpeedButton::TSpeedButton(TComponent* owner) : TGraphicControl(owner) {}
 
 void TSpeedButton::SetFlat(bool flat) {
     FFlat = flat;
@@ -65,10 +65,6 @@ bool TSpeedButton::Inside(int x, int y) const {
     return x >= 0 && x < Width() && y >= 0 && y <= Height();
 }
 
-bool TSpeedButton::MouseCaptured() const {
-    return FHandle && GetCapture() == FHandle;
-}
-
 void TSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     if (OnMouseDown) OnMouseDown(this, button, shift, x, y);
     if (button != mbLeft || !Enabled()) return;
@@ -119,9 +115,9 @@ void TSpeedButton::MouseLeave() {
 }
 
 void TSpeedButton::WndProc(TMessage& message) {
-    // Another window took the mouse: the press is over without a click.
-    if (message.Msg == WM_CAPTURECHANGED && FDragging &&
-        reinterpret_cast<HWND>(message.LParam) != FHandle) {
+    // Another window took the mouse (the parent says so only then): the press is over
+    // without a click.
+    if (message.Msg == WM_CAPTURECHANGED && FDragging) {
         FDragging = false;
         FState = FDown ? bsExclusive : bsUp;
         Invalidate();

@@ -1,12 +1,12 @@
-// Speed buttons: push buttons painted by the program that never take the keyboard focus,
-// with one- or two-line captions, glyphs, a flat look, and latching in groups.
+// Speed buttons: push buttons without a window of their own that never take the keyboard
+// focus, with one- or two-line captions, glyphs, a flat look, and latching in groups.
 #pragma once
 
 #include "control.h"
 
 enum TButtonState { bsUp, bsDisabled, bsDown, bsExclusive };
 
-class TSpeedButton : public TControl {
+class TSpeedButton : public TGraphicControl {
   public:
     explicit TSpeedButton(TComponent* owner);
 
@@ -32,7 +32,6 @@ class TSpeedButton : public TControl {
     void EnabledChanged() override;
     // A button of the same group went down.
     void ReleaseForGroup();
-    bool MouseCaptured() const;
     bool Dragging() const { return FDragging; }
     // They raise OnMouseDown/OnMouseUp, track the press, and give the click at a release
     // over the button. Descendants extend them.

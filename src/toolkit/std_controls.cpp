@@ -83,7 +83,7 @@ void TEdit::WndProc(TMessage& message) {
     TControl::WndProc(message);
 }
 
-TLabel::TLabel(TComponent* owner) : TControl(owner) {}
+TLabel::TLabel(TComponent* owner) : TGraphicControl(owner) {}
 
 void TLabel::SetAutoSize(bool autoSize) {
     FAutoSize = autoSize;
@@ -142,8 +142,8 @@ void TLabel::SetRightToLeft(bool rightToLeft) {
 
 void TLabel::AdjustBounds() {
     if (!FAutoSize) return;
-    // Measure where the text is drawn: the label's own window once it has one.
-    TWindowDC screen(FHandle);
+    // Measured on the screen, as the parent's window draws it.
+    TWindowDC screen(nullptr);
     TSelectObject font(screen.Get(), Font().Handle());
     RECT r{0, 0, FWordWrap ? Width() : 0, 0};
     // An empty caption still has the height of a line of text.

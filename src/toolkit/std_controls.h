@@ -46,9 +46,9 @@ class TEdit : public TControl {
 
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 
-// Text painted by the program itself, so that it can be centred, sized to its text,
-// transparent, and react to the mouse.
-class TLabel : public TControl {
+// Text painted by the program itself in its parent's window, so that it can be centred,
+// sized to its text, transparent, and react to the mouse.
+class TLabel : public TGraphicControl {
   public:
     explicit TLabel(TComponent* owner);
 
@@ -72,7 +72,6 @@ class TLabel : public TControl {
     void Paint(HDC dc) override;
     void CaptionChanged() override;
     void FontChanged() override;
-    void HandleCreated() override { AdjustBounds(); }
 
   private:
     UINT DrawFlags() const;

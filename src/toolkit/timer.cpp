@@ -1,35 +1,26 @@
-// Timers, each with a message-only window of its own.
+// Timers: the thread's own timers, with no window; their ticks come through the message loop
+// and find their timer by its id.
 #include "timer.h"
 
+#include <unordered_map>
+
 #include "application.h"
-#include "win32_error.h"
 
 namespace {
-constexpr wchar_t kTimerClass[] = L"VelkariTimer";
-constexpr UINT_PTR kTimerId = 1;
+
+std::unordered_map<UINT_PTR, TTimer*>& RunningTimers() {
+    static std::unordered_map<UINT_PTR, TTimer*> timers;
+    return timers;
+}
+
 }  // namespace
 
 TTimer::TTimer(TComponent* owner) : TComponent(owner) {
-    static bool registered = false;
-    if (!registered) {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof(wc);
-        wc.lpfnWndProc = TimerWndProc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = kTimerClass;
-        if (!RegisterClassExW(&wc)) throw EWin32Error(L"RegisterClassEx");
-        registered = true;
-    }
-    FWindow.Reset(CreateWindowExW(0, kTimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                  GetModuleHandleW(nullptr), nullptr));
-    if (!FWindow) throw EWin32Error(L"CreateWindowEx");
-    SetWindowLongPtrW(FWindow.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     UpdateTimer();
 }
 
 TTimer::~TTimer() {
-    if (FRunning) KillTimer(FWindow.Get(), kTimerId);
-    SetWindowLongPtrW(FWindow.Get(), GWLP_USERDATA, 0);
+    Stop();
 }
 
 void TTimer::SetEnabled(bool enabled) {
@@ -42,31 +33,36 @@ void TTimer::SetInterval(UINT interval) {
     if (interval == FInterval) return;
     FInterval = interval;
     // A new interval starts the count again, as the old one no longer applies.
-    if (FRunning) {
-        KillTimer(FWindow.Get(), kTimerId);
-        FRunning = false;
-    }
+    Stop();
     UpdateTimer();
+}
+
+void TTimer::Stop() {
+    if (!FTimerId) return;
+    KillTimer(nullptr, FTimerId);
+    RunningTimers().erase(FTimerId);
+    FTimerId = 0;
 }
 
 void TTimer::UpdateTimer() {
     const bool shouldRun = FEnabled && FInterval != 0;
-    if (shouldRun && !FRunning) {
-        FRunning = SetTimer(FWindow.Get(), kTimerId, FInterval, nullptr) != 0;
-    } else if (!shouldRun && FRunning) {
-        KillTimer(FWindow.Get(), kTimerId);
-        FRunning = false;
+    if (shouldRun && !FTimerId) {
+        FTimerId = SetTimer(nullptr, 0, FInterval, TimerProc);
+        if (FTimerId) RunningTimers()[FTimerId] = this;
+    } else if (!shouldRun) {
+        Stop();
     }
 }
 
-LRESULT CALLBACK TTimer::TimerWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg != WM_TIMER) return DefWindowProcW(window, msg, wParam, lParam);
-    auto* timer = reinterpret_cast<TTimer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!timer || !timer->OnTimer) return 0;
+void CALLBACK TTimer::TimerProc(HWND, UINT, UINT_PTR id, DWORD) {
+    // A tick already queued when its timer stopped finds no timer.
+    const auto found = RunningTimers().find(id);
+    if (found == RunningTimers().end()) return;
+    TTimer* timer = found->second;
+    if (!timer->OnTimer) return;
     try {
         timer->OnTimer(timer);
     } catch (...) {
         if (Application) Application->HandleException(timer);
     }
-    return 0;
 }

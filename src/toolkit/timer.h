@@ -6,7 +6,6 @@
 
 #include "component.h"
 #include "control.h"
-#include "handles.h"
 
 class TTimer : public TComponent {
   public:
@@ -21,11 +20,11 @@ class TTimer : public TComponent {
     TNotifyEvent OnTimer;
 
   private:
-    static LRESULT CALLBACK TimerWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+    static void CALLBACK TimerProc(HWND window, UINT msg, UINT_PTR id, DWORD time);
     void UpdateTimer();
+    void Stop();
 
     bool FEnabled = true;
     UINT FInterval = 1000;
-    bool FRunning = false;
-    TWindowHandle FWindow;
+    UINT_PTR FTimerId = 0;  // while running
 };

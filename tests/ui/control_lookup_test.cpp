@@ -2,25 +2,26 @@
 #include <vector>
 
 #include "support/doctest_strings.h"
+#include "toolkit/containers.h"
 #include "toolkit/speed_button.h"
 #include "toolkit/std_controls.h"
 #include "ui_support.h"
 
 namespace {
 
-// A form with a label (a window of the toolkit's own class) and an edit field (a standard
+// A form with a panel (a window of the toolkit's own class) and an edit field (a standard
 // control the toolkit subclasses).
 struct TLookupForm {
     TOwned<TForm> Owned = CreateOwned<TForm>(*Application);
     TForm* Form = Owned.get();
-    TLabel* Label;
+    TPanel* Panel;
     TEdit* Edit;
 
     TLookupForm() {
         Form->SetBounds(120, 120, 200, 120);
-        Label = Form->Create<TLabel>();
-        Label->SetBounds(8, 8, 60, 14);
-        Label->SetParent(Form);
+        Panel = Form->Create<TPanel>();
+        Panel->SetBounds(8, 8, 60, 14);
+        Panel->SetParent(Form);
         Edit = Form->Create<TEdit>();
         Edit->SetBounds(8, 30, 100, 22);
         Edit->SetParent(Form);
@@ -42,7 +43,7 @@ void HoldKeys(bool shift, bool control) {
 TEST_CASE("a window leads back to its control, own class and subclassed alike") {
     TLookupForm f;
     CHECK(TControl::FromHandle(f.Form->Handle()) == f.Form);
-    CHECK(TControl::FromHandle(f.Label->Handle()) == f.Label);
+    CHECK(TControl::FromHandle(f.Panel->Handle()) == f.Panel);
     CHECK(TControl::FromHandle(f.Edit->Handle()) == f.Edit);
     CHECK(TControl::FromHandle(nullptr) == nullptr);
 }
@@ -50,19 +51,19 @@ TEST_CASE("a window leads back to its control, own class and subclassed alike") 
 TEST_CASE("a control's window no longer leads to it once the control has let it go") {
     TLookupForm f;
     HWND edit = f.Edit->Handle();
-    HWND label = f.Label->Handle();
+    HWND label = f.Panel->Handle();
     // Taken off the form, both controls give up their windows.
     f.Edit->SetParent(nullptr);
-    f.Label->SetParent(nullptr);
+    f.Panel->SetParent(nullptr);
     CHECK_FALSE(f.Edit->HandleAllocated());
-    CHECK_FALSE(f.Label->HandleAllocated());
+    CHECK_FALSE(f.Panel->HandleAllocated());
     CHECK(TControl::FromHandle(edit) == nullptr);
     CHECK(TControl::FromHandle(label) == nullptr);
     // Back on the form, they get new windows that lead to them again.
     f.Edit->SetParent(f.Form);
-    f.Label->SetParent(f.Form);
+    f.Panel->SetParent(f.Form);
     CHECK(TControl::FromHandle(f.Edit->Handle()) == f.Edit);
-    CHECK(TControl::FromHandle(f.Label->Handle()) == f.Label);
+    CHECK(TControl::FromHandle(f.Panel->Handle()) == f.Panel);
 }
 
 TEST_CASE("the user data of a window that is not the toolkit's is not taken for a control") {
@@ -71,7 +72,7 @@ TEST_CASE("the user data of a window that is not the toolkit's is not taken for 
                                  nullptr, GetModuleHandleW(nullptr), nullptr);
     REQUIRE(other != nullptr);
     // A window of another class may keep anything there, a pointer to a control included.
-    SetWindowLongPtrW(other, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(f.Label));
+    SetWindowLongPtrW(other, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(f.Panel));
     CHECK(TControl::FromHandle(other) == nullptr);
     DestroyWindow(other);
 }
@@ -89,15 +90,14 @@ TEST_CASE("a speed button reports the keys held and the button with its presses"
     button->OnMouseUp = [&](TObject*, TMouseButton, TShiftState shift, int, int) {
         ups.push_back(shift);
     };
-    HWND window = button->Handle();
 
     HoldKeys(true, false);
-    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, MAKELPARAM(3, 3));
+    SendMouse(button, WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, 3, 3);
     HoldKeys(false, true);
-    SendMessageW(window, WM_LBUTTONUP, MK_CONTROL, MAKELPARAM(3, 3));
+    SendMouse(button, WM_LBUTTONUP, MK_CONTROL, 3, 3);
     HoldKeys(false, false);
-    SendMessageW(window, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(3, 3));
-    SendMessageW(window, WM_RBUTTONUP, 0, MAKELPARAM(3, 3));
+    SendMouse(button, WM_RBUTTONDOWN, MK_RBUTTON, 3, 3);
+    SendMouse(button, WM_RBUTTONUP, 0, 3, 3);
     form.reset();
 
     REQUIRE(downs.size() == 2);

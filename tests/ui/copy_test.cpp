@@ -127,9 +127,9 @@ TEST_CASE("F8 types the number into the focused window of the program in front")
 TEST_CASE("the F8 line underlines itself while the mouse is over it") {
     TShownForm<TForm1> form;
     auto* paste = form->PasteLabel;
-    SendMessageW(paste->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+    SendMouse(paste, WM_MOUSEMOVE, 0, 3, 3);
     CHECK(paste->Font().Style() == fsUnderline);
-    SendMessageW(paste->Handle(), WM_MOUSELEAVE, 0, 0);
+    SendMessageW(form->Handle(), WM_MOUSELEAVE, 0, 0);
     CHECK(paste->Font().Style() == 0);
 }
 
@@ -151,17 +151,17 @@ TEST_CASE("a click on the F8 line explains it in a right-to-left message over th
              if (auto* l = dynamic_cast<TLabel*>(message)) {
                  text = l->Caption();
                  rightToLeft = l->RightToLeft() && l->Alignment() == taRightJustify;
-                 GetWindowRect(l->Handle(), &label);
+                 label = ScreenRect(l);
                  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&label), 2);
              }
              if (auto* i = dynamic_cast<TControl*>(
                      TControl::FromHandle(dialog)->FindComponent(L"Image"))) {
-                 GetWindowRect(i->Handle(), &image);
+                 image = ScreenRect(i);
                  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&image), 2);
              }
          },
          [](HWND) { SendKey(VK_RETURN); }});
-    ClickAt(form->PasteLabel->Handle(), 5, 5);
+    ClickAt(form->PasteLabel, 5, 5);
     REQUIRE(PumpUntilClosed(script, kPasteHelpCaption));
     CHECK(caption == L"راهنما");
     CHECK(text ==

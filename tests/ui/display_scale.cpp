@@ -8,6 +8,7 @@
 #include "toolkit/buttons.h"
 #include "toolkit/speed_button.h"
 #include "toolkit/std_controls.h"
+#include "ui_support.h"
 
 int ExpectedDpi() {
     const char* dpi = std::getenv("VELKARI_DPI");
@@ -19,8 +20,7 @@ bool NearScaled(int pixels, int edgeAt96, int dpi) {
 }
 
 RECT RectInClient(TForm* form, TControl* control) {
-    RECT r;
-    GetWindowRect(control->Handle(), &r);
+    RECT r = ScreenRect(control);
     MapWindowPoints(nullptr, form->Handle(), reinterpret_cast<POINT*>(&r), 2);
     return r;
 }
@@ -98,8 +98,8 @@ void CheckCaptionsFit(TForm* form) {
     for (TControl* control : all) {
         if (control->Caption().empty()) continue;
         CAPTURE(control->Name());
-        RECT client;
-        GetClientRect(control->Handle(), &client);
+        RECT client = control->ClientRect();
+        if (control->Windowed()) GetClientRect(control->Handle(), &client);
         if (auto* label = dynamic_cast<TLabel*>(control)) {
             const SIZE text =
                 label->WordWrap()

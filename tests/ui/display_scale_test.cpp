@@ -44,8 +44,7 @@ velkari::TPixelImage PaintedPixels(TControl* control) {
         TWindowDC screen(nullptr);
         TMemoryDC dc(CreateCompatibleDC(screen.Get()));
         TSelectObject select(dc.Get(), bitmap.Get());
-        SendMessageW(control->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()),
-                     PRF_CLIENT);
+        control->Perform(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
     }
     return BitmapPixels(bitmap.Get());
 }

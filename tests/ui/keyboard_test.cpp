@@ -159,8 +159,8 @@ TEST_CASE_FIXTURE(TKeyboardFixture,
     Form->Edit1->SetText(L"ABC");
     Form->Edit1->SetSelStart(3);
     auto* key = Key(L"SpeedButton7");
-    SendMessageW(key->Handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
-    SendMessageW(key->Handle(), WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
+    SendMouse(key, WM_RBUTTONDOWN, MK_RBUTTON, 5, 5);
+    SendMouse(key, WM_RBUTTONUP, 0, 5, 5);
     PumpFor(50);
     CHECK(Form->Edit1->Text() == L"AB");
 }

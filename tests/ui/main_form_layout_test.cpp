@@ -203,30 +203,35 @@ TEST_CASE("letter keys show their digit as a hint; keypad keys carry two-line ca
 
 TEST_CASE("the F8 line shows the help cursor") {
     TShownForm<TForm1> form;
-    HWND label = form->PasteLabel->Handle();
-    SendMessageW(label, WM_SETCURSOR, reinterpret_cast<WPARAM>(label),
+    // The line lives in the window, which sets the cursor for the place under the mouse.
+    MoveMouseTo(form->PasteLabel, 3, 3);
+    HWND window = form->Handle();
+    SendMessageW(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window),
                  MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     CHECK(GetCursor() == LoadCursorW(nullptr, IDC_HELP));
+    MoveMouseTo(form->Edit1, 3, 3);
+    SendMessageW(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    CHECK(GetCursor() != LoadCursorW(nullptr, IDC_HELP));
 }
 
 TEST_CASE("resting the mouse on a letter key shows its digit as a tooltip") {
     TShownForm<TForm1> form;
     auto* key = dynamic_cast<TControl*>(form->FindComponent(L"SpeedButtonS"));
     REQUIRE(key);
+    // Come in from outside, then rest on the key.
+    MoveMouseTo(key, -30, -30);
+    PumpFor(100);
+    MoveMouseTo(key, 6, 6);
+    MoveMouseTo(key, 7, 6);
     HWND tip = Application->HintWindow();
     REQUIRE(tip != nullptr);
-    // Come in from outside, then rest on the key.
-    MoveMouseTo(key->Handle(), -30, -30);
-    PumpFor(100);
-    MoveMouseTo(key->Handle(), 6, 6);
-    MoveMouseTo(key->Handle(), 7, 6);
     const bool shown = PumpUntil([&] { return IsWindowVisible(tip) != FALSE; }, 3000);
     REQUIRE(shown);
     wchar_t text[16] = {};
     TOOLINFOW info{};
     info.cbSize = sizeof(info);
-    info.hwnd = key->Handle();
-    info.uId = reinterpret_cast<UINT_PTR>(key->Handle());
+    REQUIRE(SendMessageW(tip, TTM_GETCURRENTTOOLW, 0, reinterpret_cast<LPARAM>(&info)));
     info.lpszText = text;
     SendMessageW(tip, TTM_GETTEXTW, 16, reinterpret_cast<LPARAM>(&info));
     CHECK(std::wstring(text) == L"7");

@@ -59,7 +59,7 @@ TEST_CASE("keys clicked with the mouse leave the keyboard focus in the field") {
     int clicks = 0;
     auto* key = dynamic_cast<TSpeedButton*>(form->FindComponent(L"SpeedButtonQ"));
     key->OnClick = [&](TObject*) { ++clicks; };
-    ClickAt(key->Handle(), 5, 5);
+    ClickAt(key, 5, 5);
     REQUIRE(PumpUntil([&] { return clicks == 1; }));
     CHECK(form->Edit1->Focused());
 }

@@ -62,8 +62,7 @@ TEST_CASE("characters outside ASCII are carried to the lower field unchanged") {
 TEST_CASE("the fields sit at their places inside the window's border") {
     TShownForm<TForm1> form;
     auto clientRect = [&](TControl* control) {
-        RECT r;
-        GetWindowRect(control->Handle(), &r);
+        RECT r = ScreenRect(control);
         MapWindowPoints(nullptr, form->Handle(), reinterpret_cast<POINT*>(&r), 2);
         return r;
     };

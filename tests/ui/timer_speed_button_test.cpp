@@ -25,7 +25,7 @@ struct TKeyBench {
         PumpFor(30);
     }
     void Send(UINT msg, WPARAM keys, int x = 5, int y = 5) {
-        SendMessageW(Key->Handle(), msg, keys, MAKELPARAM(x, y));
+        SendMouse(Key, msg, keys, x, y);
     }
     void Press() {
         PressedAt = NowMs();
@@ -137,7 +137,7 @@ TPainted Paint(TControl* control) {
     TMemoryDC dc(CreateCompatibleDC(screen.Get()));
     TBitmapHandle bitmap(CreateCompatibleBitmap(screen.Get(), painted.Width, painted.Height));
     TSelectObject select(dc.Get(), bitmap.Get());
-    SendMessageW(control->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
+    control->Perform(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
     for (int y = 0; y < painted.Height; ++y)
         for (int x = 0; x < painted.Width; ++x) painted.Pixels.push_back(GetPixel(dc.Get(), x, y));
     return painted;

@@ -126,9 +126,9 @@ bool BringToFront(HWND window) {
     });
 }
 
-void MoveMouseTo(HWND window, int x, int y) {
-    POINT p{x, y};
-    ClientToScreen(window, &p);
+namespace {
+
+void MoveMouseToPoint(POINT p) {
     MoveMouseTo(p.x, p.y);
     PumpUntil(
         [&] {
@@ -139,16 +139,60 @@ void MoveMouseTo(HWND window, int x, int y) {
         500);
 }
 
-void ClickAt(HWND window, int x, int y) {
+void ClickAtPoint(POINT p) {
     // Move there first, as a hand would, and let the move arrive before the button goes down.
-    MoveMouseTo(window, x, y);
+    MoveMouseToPoint(p);
     PumpFor(10);
-    POINT p{x, y};
-    ClientToScreen(window, &p);
     LeftButtonAt(p.x, p.y, true);
     PumpFor(20);
     LeftButtonAt(p.x, p.y, false);
     PumpFor(10);
+}
+
+POINT WindowPoint(HWND window, int x, int y) {
+    POINT p{x, y};
+    ClientToScreen(window, &p);
+    return p;
+}
+
+}  // namespace
+
+POINT ScreenPoint(TControl* control, int x, int y) {
+    const POINT origin = control->ClientOrigin();
+    return {origin.x + x, origin.y + y};
+}
+
+RECT ScreenRect(TControl* control) {
+    if (control->Windowed()) {
+        RECT r;
+        GetWindowRect(control->Handle(), &r);
+        return r;
+    }
+    const POINT origin = control->ClientOrigin();
+    return {origin.x, origin.y, origin.x + control->Width(), origin.y + control->Height()};
+}
+
+LRESULT SendMouse(TControl* control, UINT msg, WPARAM keys, int x, int y) {
+    POINT p = ScreenPoint(control, x, y);
+    HWND window = control->Windowed() ? control->Handle() : control->Parent()->Handle();
+    ScreenToClient(window, &p);
+    return SendMessageW(window, msg, keys, MAKELPARAM(p.x, p.y));
+}
+
+void MoveMouseTo(HWND window, int x, int y) {
+    MoveMouseToPoint(WindowPoint(window, x, y));
+}
+
+void MoveMouseTo(TControl* control, int x, int y) {
+    MoveMouseToPoint(ScreenPoint(control, x, y));
+}
+
+void ClickAt(HWND window, int x, int y) {
+    ClickAtPoint(WindowPoint(window, x, y));
+}
+
+void ClickAt(TControl* control, int x, int y) {
+    ClickAtPoint(ScreenPoint(control, x, y));
 }
 
 bool ShownWithTitle(HWND window, const std::wstring& title) {

@@ -68,10 +68,20 @@ class TShownForm {
 int LiveToolkitHandles();
 int CountThreadWindows();
 
-// Moves the mouse to a point of a window, as real input, and waits until it is there.
+// Moves the mouse to a point of a window or control, as real input, and waits until it is
+// there.
 void MoveMouseTo(HWND window, int x, int y);
-// Clicks the left mouse button at a point of a window, as real input.
+void MoveMouseTo(TControl* control, int x, int y);
+// Clicks the left mouse button at a point of a window or control, as real input.
 void ClickAt(HWND window, int x, int y);
+void ClickAt(TControl* control, int x, int y);
+// A point of a control's client area on the screen, and the control's place there (its
+// window's, frame included, for a windowed one).
+POINT ScreenPoint(TControl* control, int x, int y);
+RECT ScreenRect(TControl* control);
+// A mouse message at a point of a control, sent to the window it is in (its parent's for a
+// graphic control), as the system would send it.
+LRESULT SendMouse(TControl* control, UINT msg, WPARAM keys, int x, int y);
 
 // Whether the window is visible with exactly this title.
 bool ShownWithTitle(HWND window, const std::wstring& title);

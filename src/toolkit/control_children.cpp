@@ -1,0 +1,138 @@
+// Graphic controls in their parent's window: painting them in z-order, finding the one under
+// a point, handing it its mouse messages, holding the mouse for it, its cursor, and its hint
+// as one rectangle of the parent's tooltip tools.
+#include <windowsx.h>
+
+#include "application.h"
+#include "control.h"
+#include "scope_guard.h"
+
+RECT TControl::RectInParentWindow() const {
+    const int border = FParent ? FParent->BorderWidth() : 0;
+    return {FLeft + border, FTop + border, FLeft + border + FWidth, FTop + border + FHeight};
+}
+
+void TControl::InvalidateInParent() {
+    if (!FParent || !FParent->FHandle || !FVisible) return;
+    const RECT r = RectInParentWindow();
+    InvalidateRect(FParent->FHandle, &r, TRUE);
+}
+
+void TControl::ChildChanged() {
+    FHintRectsValid = false;
+}
+
+void TControl::ForgetChild(TControl* child) {
+    if (FMouseControl == child) FMouseControl = nullptr;
+    if (FCaptureControl == child) {
+        FCaptureControl = nullptr;
+        if (FHandle && GetCapture() == FHandle) ReleaseCapture();
+    }
+    FHintRectsValid = false;
+}
+
+void TControl::PaintControls(HDC dc, const RECT& area) {
+    // Later controls lie on top; a window of a child is above them all (the parent clips it).
+    for (TControl* child : FControls) {
+        if (child->Windowed() || !child->FVisible) continue;
+        const RECT r = child->RectInParentWindow();
+        RECT common;
+        if (!IntersectRect(&common, &r, &area)) continue;
+        const int saved = SaveDC(dc);
+        const TScopeGuard restore([dc, saved] { RestoreDC(dc, saved); });
+        IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
+        OffsetViewportOrgEx(dc, r.left, r.top, nullptr);
+        child->Paint(dc);
+    }
+}
+
+TControl* TControl::ControlAtPos(POINT point) const {
+    for (auto it = FControls.rbegin(); it != FControls.rend(); ++it) {
+        TControl* child = *it;
+        if (child->Windowed() || !child->FVisible || !child->FEnabled) continue;
+        const RECT r = child->RectInParentWindow();
+        if (PtInRect(&r, point)) return child;
+    }
+    return nullptr;
+}
+
+void TControl::SetMouseControl(TControl* control) {
+    if (control == FMouseControl) return;
+    TControl* left = FMouseControl;
+    FMouseControl = control;
+    if (left) left->Perform(WM_MOUSELEAVE);
+}
+
+void TControl::CaptureFor(TControl* control) {
+    SetCapture(FHandle);
+    FCaptureControl = control;
+}
+
+void TControl::CaptureChanged(TMessage& message) {
+    // The mouse went to another window: the child it was held for is told, as a window
+    // of its own would be.
+    if (!FCaptureControl || reinterpret_cast<HWND>(message.LParam) == FHandle) return;
+    TControl* released = FCaptureControl;
+    FCaptureControl = nullptr;
+    released->Perform(WM_CAPTURECHANGED, message.WParam, message.LParam);
+}
+
+bool TControl::ChildMouseMessage(TMessage& message) {
+    const POINT point{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
+    const bool held = FCaptureControl && GetCapture() == FHandle;
+    TControl* target = held ? FCaptureControl : ControlAtPos(point);
+    // While the mouse is held the child that holds it stays the one under it, as a window
+    // with the capture keeps getting the moves.
+    if (message.Msg == WM_MOUSEMOVE) SetMouseControl(target);
+    if (!target) return false;
+    const RECT r = target->RectInParentWindow();
+    target->Perform(message.Msg, message.WParam,
+                    MAKELPARAM(static_cast<WORD>(point.x - r.left), static_cast<WORD>(point.y - r.top)));
+    return true;
+}
+
+bool TControl::ChildCursor() {
+    POINT point;
+    if (!GetCursorPos(&point) || !ScreenToClient(FHandle, &point)) return false;
+    const TControl* child =
+        FCaptureControl && GetCapture() == FHandle ? FCaptureControl : ControlAtPos(point);
+    if (!child || child->FCursor == crDefault || !Application) return false;
+    ::SetCursor(Application->Cursors(child->FCursor));
+    return true;
+}
+
+void TControl::SyncHintTools() {
+    // Made when the mouse first comes, not at start-up: most tools are never needed.
+    if (!Application || !FHandle) return;
+    if (!FHintToolAdded) {
+        Application->AddHintTool(FHandle);
+        FHintToolAdded = true;
+    }
+    if (FHintRectsValid) return;
+    for (UINT_PTR id : FHintRects) Application->RemoveHintRect(FHandle, id);
+    FHintRects.clear();
+    for (TControl* child : FControls) {
+        if (child->Windowed() || !child->FVisible) continue;
+        const UINT_PTR id = reinterpret_cast<UINT_PTR>(child);
+        Application->AddHintRect(FHandle, id, child->RectInParentWindow());
+        FHintRects.push_back(id);
+    }
+    FHintRectsValid = true;
+}
+
+void TControl::DropHintTools() {
+    if (Application && FHandle) {
+        if (FHintToolAdded) Application->RemoveHintTool(FHandle);
+        for (UINT_PTR id : FHintRects) Application->RemoveHintRect(FHandle, id);
+    }
+    FHintToolAdded = false;
+    FHintRects.clear();
+    FHintRectsValid = false;
+}
+
+const TControl* TControl::HintSource(UINT_PTR toolId) const {
+    if (toolId == reinterpret_cast<UINT_PTR>(FHandle)) return this;
+    for (const TControl* child : FControls)
+        if (!child->Windowed() && reinterpret_cast<UINT_PTR>(child) == toolId) return child;
+    return nullptr;
+}

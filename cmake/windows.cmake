@@ -1,6 +1,7 @@
 # The Windows tree: velkari.exe, the toolkit and the Windows tests that CTest runs under Wine.
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
-set(VELKARI_WIN_LIBS msimg32 comctl32 comdlg32 gdi32 user32 version winmm shell32 ole32 uuid)
+set(VELKARI_WIN_LIBS msimg32 comctl32 comdlg32 gdi32 user32 version winmm shell32 oleacc oleaut32
+    ole32 uuid)
 add_link_options(-static -static-libgcc -static-libstdc++)
 
 file(GLOB VELKARI_TOOLKIT_SOURCES CONFIGURE_DEPENDS src/toolkit/*.cpp src/controls/*.cpp
@@ -73,7 +74,7 @@ set_tests_properties(wine_prefix_stop PROPERTIES FIXTURES_CLEANUP wine ENVIRONME
                      VELKARI_BUILD_DIR=${CMAKE_BINARY_DIR})
 
 file(GLOB VELKARI_UI_TESTS CONFIGURE_DEPENDS tests/ui/*.cpp)
-add_executable(ui_tests ${VELKARI_UI_TESTS} ${VELKARI_RC})
+add_executable(ui_tests ${VELKARI_UI_TESTS} tests/support/accessible_client.cpp ${VELKARI_RC})
 target_link_libraries(ui_tests PRIVATE velkari_app velkari_doctest)
 target_include_directories(ui_tests PRIVATE tests)
 add_dependencies(ui_tests velkari_resources)
@@ -112,7 +113,9 @@ foreach(bench_source ${VELKARI_WIN_BENCH})
 endforeach()
 
 # End-to-end scenarios: the real program and Wine's own programs, driven with xdotool.
-add_executable(e2e_probe tests/e2e/probe.cpp)
+add_executable(e2e_probe tests/e2e/probe.cpp tests/support/accessible_client.cpp)
+target_include_directories(e2e_probe PRIVATE tests)
+target_link_libraries(e2e_probe PRIVATE oleacc oleaut32 ole32 uuid)
 target_link_options(e2e_probe PRIVATE -municode)
 file(GLOB VELKARI_E2E_SCRIPTS CONFIGURE_DEPENDS tests/e2e/*.sh)
 list(FILTER VELKARI_E2E_SCRIPTS EXCLUDE REGEX "/lib\\.sh$")

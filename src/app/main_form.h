@@ -73,6 +73,8 @@ class TForm1 : public TForm {
     void SetLetterKeyHints();
     // Presses a control as a left click at (1, 1) would, letting it be seen going down.
     void PressButton(TControl* control);
+    // A screen reader's default action presses the key as a click does.
+    void AccessibleAction(TControl* control) override { PressButton(control); }
 
     // Stay on top and the About box; F1 and the title bar's help button arrive as the
     // system command SC_CONTEXTHELP, which opens the box instead of context help.

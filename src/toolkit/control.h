@@ -47,6 +47,9 @@ constexpr UINT CN_CTLCOLOREDIT = CN_BASE + WM_CTLCOLOREDIT;
 constexpr UINT CN_CTLCOLORSTATIC = CN_BASE + WM_CTLCOLORSTATIC;
 constexpr UINT CN_CTLCOLORLISTBOX = CN_BASE + WM_CTLCOLORLISTBOX;
 
+// Posted to a form: a screen reader asked for the default action of the control in lParam.
+constexpr UINT CM_ACCESSIBLEACTION = CN_BASE + 0x1000;
+
 using TCursor = int;
 constexpr TCursor crDefault = 0;
 
@@ -61,6 +64,11 @@ std::wstring WindowText(HWND window);
 
 // The shift state of the keyboard and mouse buttons as the thread sees them now.
 TShiftState KeyboardShiftState();
+
+class TAccessibleObject;
+struct TAccessibleRelease {
+    void operator()(TAccessibleObject* object) const;
+};
 
 class TControl : public TComponent {
   public:
@@ -124,6 +132,20 @@ class TControl : public TComponent {
     POINT ClientOrigin();
     // Whether the mouse is held for this control (by its window, or its parent's for it).
     bool MouseCaptured() const;
+
+    // The face a screen reader sees. The name is the caption with its lines joined unless
+    // one is given; the description is the hint while it shows.
+    std::wstring AccessibleName() const;
+    void SetAccessibleName(const std::wstring& name) { FAccessibleName = name; }
+    virtual long AccessibleRole() const;
+    virtual long AccessibleState() const;
+    virtual std::wstring AccessibleValue() const { return {}; }
+    virtual std::wstring AccessibleDescription() const;
+    virtual std::wstring AccessibleDefaultAction() const { return {}; }
+    const std::wstring& AccessibleShortcut() const { return FAccessibleShortcut; }
+    void SetAccessibleShortcut(const std::wstring& keys) { FAccessibleShortcut = keys; }
+    // Asks the form for the control's default action, in turn with the input before it.
+    void DoAccessibleAction();
 
     // Synchronous delivery of a message through WindowProc, not through the queue.
     LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
@@ -193,6 +215,8 @@ class TControl : public TComponent {
     bool FMouseInControl = false;
 
   private:
+    // WM_GETOBJECT for the window's client: its accessible object, made at the first ask.
+    bool AccessibleRequest(TMessage& message);
     // Graphic children, seen from the windowed parent: painted after the parent in z-order,
     // found under a point (topmost first), handed their mouse messages, the mouse held for
     // one of them, and their hints as rectangles of the parent's tooltip tools.
@@ -254,6 +278,9 @@ class TControl : public TComponent {
     bool FHintToolAdded = false;          // the window's own tooltip tool, made at first need
     bool FHintRectsValid = false;         // the children's tool rectangles match their places
     std::vector<UINT_PTR> FHintRects;     // the children's tools, by id
+    std::wstring FAccessibleName;
+    std::wstring FAccessibleShortcut;
+    std::unique_ptr<TAccessibleObject, TAccessibleRelease> FAccessible;
 };
 
 // A control without a window of its own: it is drawn in its parent's window and takes no

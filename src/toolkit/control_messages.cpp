@@ -242,6 +242,9 @@ void TControl::WndProc(TMessage& message) {
         case WM_CAPTURECHANGED:
             if (FHandle) CaptureChanged(message);
             break;
+        case WM_GETOBJECT:
+            if (OwnWindowClass() && AccessibleRequest(message)) return;
+            break;
         case WM_SETFOCUS:
             if (TForm* form = ParentForm(); form && form != this) form->FocusMovedTo(this);
             break;

@@ -113,6 +113,7 @@ void TControl::DestroyHandle() {
     DropHintTools();
     FCaptureControl = nullptr;
     FMouseControl = nullptr;
+    FAccessible.reset();
     Unbind(window);
     FHandle = nullptr;
     DestroyWindow(window);
@@ -165,6 +166,7 @@ void TControl::WindowGone(HWND window) {
     DropHintTools();
     FCaptureControl = nullptr;
     FMouseControl = nullptr;
+    FAccessible.reset();
     FHandle = nullptr;
 }
 

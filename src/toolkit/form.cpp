@@ -331,6 +331,11 @@ bool TForm::PreviewKeyMessage(TMessage& message) {
     return false;
 }
 
+void TForm::AccessibleAction(TControl* control) {
+    control->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
+    control->Perform(WM_LBUTTONUP, 0, MAKELPARAM(1, 1));
+}
+
 void TForm::Activated(HWND previous) {
     // "Became the program's active form": the first showing, or the focus coming back from
     // another window of this program; not a switch back from another program.
@@ -360,6 +365,14 @@ void TForm::WndProc(TMessage& message) {
         case WM_CLOSE:
             Close();
             return;
+        case CM_ACCESSIBLEACTION: {
+            // The control may have gone since the request was posted.
+            std::vector<TControl*> all;
+            CollectControls(this, all);
+            auto* control = reinterpret_cast<TControl*>(message.LParam);
+            if (std::find(all.begin(), all.end(), control) != all.end()) AccessibleAction(control);
+            return;
+        }
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
         case WM_KEYUP:

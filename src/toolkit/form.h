@@ -72,6 +72,9 @@ class TForm : public TControl {
     virtual bool DialogKey(const MSG& msg);
     // A control of the form received the focus.
     void FocusMovedTo(TControl* control);
+    // A screen reader's default action on a control of the form: by default a left click
+    // at (1, 1), performed.
+    virtual void AccessibleAction(TControl* control);
 
     TNotifyEvent OnCreate;
     TNotifyEvent OnShow;

@@ -1,6 +1,8 @@
 // Speed buttons: mouse tracking, latching and painting.
 #include "speed_button.h"
 
+#include <oleacc.h>
+
 #include "application.h"
 #include "core/pixel_art.h"
 #include "form.h"
@@ -123,6 +125,22 @@ void TSpeedButton::WndProc(TMessage& message) {
         Invalidate();
     }
     TControl::WndProc(message);
+}
+
+long TSpeedButton::AccessibleRole() const {
+    return FGroupIndex != 0 ? ROLE_SYSTEM_CHECKBUTTON : ROLE_SYSTEM_PUSHBUTTON;
+}
+
+long TSpeedButton::AccessibleState() const {
+    long state = TGraphicControl::AccessibleState();
+    if (FDown) state |= STATE_SYSTEM_CHECKED;
+    if (FState == bsDown) state |= STATE_SYSTEM_PRESSED;
+    return state;
+}
+
+std::wstring TSpeedButton::AccessibleDefaultAction() const {
+    if (FGroupIndex == 0) return L"Press";
+    return FDown ? L"Uncheck" : L"Check";
 }
 
 int TSpeedButton::GlyphIndex() const {

@@ -20,6 +20,11 @@ class TSpeedButton : public TGraphicControl {
     void SetDown(bool down);
     TButtonState State() const { return FState; }
 
+    // A latching button reads as a check button, checked while down.
+    long AccessibleRole() const override;
+    long AccessibleState() const override;
+    std::wstring AccessibleDefaultAction() const override;
+
     // The glyph: a bitmap resource holding 1 or 4 images side by side (up, disabled,
     // pressed, down); the colour of its bottom-left pixel is transparent.
     void LoadGlyph(const wchar_t* resourceName, int numGlyphs);

@@ -1,6 +1,8 @@
 // Edit fields and labels.
 #include "std_controls.h"
 
+#include <oleacc.h>
+
 TEdit::TEdit(TComponent* owner) : TControl(owner) {
     SetColor(clWindow);
 }
@@ -84,6 +86,14 @@ void TEdit::WndProc(TMessage& message) {
 }
 
 TLabel::TLabel(TComponent* owner) : TGraphicControl(owner) {}
+
+long TLabel::AccessibleRole() const {
+    return ROLE_SYSTEM_STATICTEXT;
+}
+
+long TLabel::AccessibleState() const {
+    return TGraphicControl::AccessibleState() | STATE_SYSTEM_READONLY;
+}
 
 void TLabel::SetAutoSize(bool autoSize) {
     FAutoSize = autoSize;

@@ -68,6 +68,9 @@ class TLabel : public TGraphicControl {
     bool WordWrap() const { return FWordWrap; }
     void SetWordWrap(bool wordWrap);
 
+    long AccessibleRole() const override;
+    long AccessibleState() const override;
+
   protected:
     void Paint(HDC dc) override;
     void CaptionChanged() override;

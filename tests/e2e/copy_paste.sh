@@ -85,7 +85,7 @@ echo "status line cleared ${elapsed} ms after the first of two copies"
   fail "status line cleared ${elapsed} ms after the first copy, not about 2500 ms"
 
 # Copying an empty field changes neither the clipboard nor the status line.
-click_key 'Clear\r\n'
+click_key Clear
 click_key copy
 expect_eq "status line after copying an empty field" "" "$(status_text)"
 paste_in_notepad

@@ -13,6 +13,8 @@ fail() {
   shot "failure-$(basename "$0" .sh)"
   echo "the main window's controls: class x y w h enabled visible text" >&2
   probe list "$MAIN" >&2
+  echo "and as a screen reader reads them: depth role name state ... x y w h" >&2
+  probe tree "$MAIN" >&2
   exit 1
 }
 
@@ -80,14 +82,15 @@ type_text() {  # delay_ms text
 }
 
 # The main window, its client area's 8-pixel border, and its controls as a person finds
-# them: keys by the caption they show, the small flat buttons by their place.
+# them: keys by the name a screen reader reads for them (a caption's lines joined: "2 ABC"),
+# the small flat buttons by their place.
 MAIN="Velkari 2.9"
 BORDER=8
 
-click_key() {  # caption (line breaks written \r\n) [button]
+click_key() {  # name [button]
   local x y
   read -r x y < <(probe child "$MAIN" "$1") || true
-  [ -n "${y:-}" ] || fail "no key captioned '$1'"
+  [ -n "${y:-}" ] || fail "no key named '$1'"
   click_at "$x" "$y" "${2:-1}"
 }
 

@@ -4,12 +4,19 @@
 //   probe gone CAPTION [SECONDS]        wait until no such window exists
 //   probe rect CAPTION                  its window rectangle on the desktop: x y width height
 //   probe client CAPTION                its client area on the desktop: x y width height
-//   probe child CAPTION TEXT            centre of the child window showing TEXT: x y
+//   probe child CAPTION TEXT            centre of the child window showing TEXT, or else of
+//                                       the accessible element named TEXT: x y
 //                                       (TEXT may spell line breaks as \r and \n)
-//   probe childat CAPTION X Y           centre of the child under the client point (X, Y),
-//                                       and 1 if it is enabled, else 0: x y enabled
-//   probe textat CAPTION X Y            text of the child whose top-left corner is at the
-//                                       client point (X, Y), even when it is empty or narrow
+//   probe childat CAPTION X Y           centre of the child (window or accessible element)
+//                                       under the client point (X, Y), and 1 if it is
+//                                       enabled, else 0: x y enabled
+//   probe textat CAPTION X Y            text (an element's name) of the child whose top-left
+//                                       corner is at the client point (X, Y), even when it is
+//                                       empty or narrow
+//   probe tree CAPTION                  the accessible objects of the window, as a screen
+//                                       reader walks them: depth, role, name, state, value,
+//                                       description, default action, shortcut, client x y w h
+//   probe press CAPTION NAME            the default action of the element named NAME
 //   probe sel CAPTION CLASS [INDEX]     selection of that edit control: start end
 //   probe focus CAPTION                 class and index among its class of the child that
 //                                       has the keyboard focus: CLASS INDEX
@@ -18,7 +25,8 @@
 //   probe at CAPTION CLASS [INDEX]      centre of the INDEX-th child of that class: x y
 //   probe text CAPTION CLASS [INDEX]    text of the INDEX-th child of that class (0 first)
 //   probe visible CAPTION TEXT          for each window with the caption, oldest first: 1 if
-//                                       its child showing TEXT is visible, else 0
+//                                       its child (window or element) showing TEXT is
+//                                       visible, else 0
 //   probe count CAPTION                 number of visible top-level windows with that caption
 //   probe close CAPTION                 asks every window with that caption to close
 //   probe move CAPTION X Y W H          moves and sizes the window
@@ -32,6 +40,10 @@
 #include <cwchar>
 #include <string>
 #include <vector>
+
+#include <oleacc.h>
+
+#include "support/accessible_client.h"
 
 namespace {
 
@@ -105,12 +117,6 @@ std::wstring Escape(const std::wstring& text) {
     return out;
 }
 
-HWND ChildWithText(HWND parent, const std::wstring& text) {
-    for (HWND child : Children(parent))
-        if (TextOf(child) == text) return child;
-    return nullptr;
-}
-
 void PrintUtf8(const std::wstring& text) {
     const int size =
         WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
@@ -152,10 +158,10 @@ int IndexInClass(HWND window, HWND target) {
     return -1;
 }
 
-void PrintCentre(HWND child, const char* suffix = "") {
+void PrintCentre(HWND child) {
     RECT r;
     GetWindowRect(child, &r);
-    std::printf("%ld %ld%s\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2, suffix);
+    std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
 }
 
 // The first visible tooltip window on the desktop, of any program.
@@ -185,6 +191,55 @@ bool WaitForTooltip(bool wantShown, double seconds) {
         }
         if (GetTickCount64() >= end) return false;
         Sleep(50);
+    }
+}
+
+// The client object's own elements (its children), in client coordinates of the window.
+struct TChild {
+    RECT Place;
+    bool Enabled, Visible;
+    std::wstring Text;
+};
+
+std::vector<TChild> ChildrenAndElements(HWND window) {
+    std::vector<TChild> all;
+    for (HWND child : Children(window))
+        all.push_back({ClientRect(window, child), IsWindowEnabled(child) != FALSE,
+                       IsWindowVisible(child) != FALSE, TextOf(child)});
+    for (const TElement& e : AccessibleTree(window)) {
+        if (e.Depth != 1) continue;
+        RECT r = e.Place;
+        MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&r), 2);
+        all.push_back({r, (e.State & STATE_SYSTEM_UNAVAILABLE) == 0,
+                       (e.State & STATE_SYSTEM_INVISIBLE) == 0, e.Name});
+    }
+    return all;
+}
+
+const TChild* ChildShowing(const std::vector<TChild>& all, const std::wstring& text) {
+    for (const TChild& c : all)
+        if (c.Text == text) return &c;
+    return nullptr;
+}
+
+void PrintCentre(HWND window, const RECT& inClient, const char* suffix = "") {
+    POINT centre{(inClient.left + inClient.right) / 2, (inClient.top + inClient.bottom) / 2};
+    ClientToScreen(window, &centre);
+    std::printf("%ld %ld%s\n", centre.x, centre.y, suffix);
+}
+
+void PrintTree(HWND window) {
+    for (const TElement& e : AccessibleTree(window)) {
+        RECT r = e.Place;
+        MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&r), 2);
+        wchar_t state[16];
+        swprintf(state, 16, L"%08lx", static_cast<unsigned long>(e.State));
+        PrintUtf8(std::to_wstring(e.Depth) + L" [" + RoleText(e.Role) + L"] \"" + Escape(e.Name) +
+                  L"\" state=" + state + L" value=\"" + Escape(e.Value) + L"\" description=\"" +
+                  Escape(e.Description) + L"\" action=\"" + e.DefaultAction + L"\" keys=\"" +
+                  e.Shortcut + L"\" " + std::to_wstring(r.left) + L" " + std::to_wstring(r.top) +
+                  L" " + std::to_wstring(r.right - r.left) + L" " +
+                  std::to_wstring(r.bottom - r.top));
     }
 }
 
@@ -219,8 +274,9 @@ int wmain(int argc, wchar_t** argv) {
         auto windows = TopWindows(caption);
         // EnumWindows lists the top of the stack first; report the oldest window first.
         for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
-            HWND child = ChildWithText(*it, argv[3]);
-            std::printf("%d ", child && IsWindowVisible(child) ? 1 : 0);
+            const auto all = ChildrenAndElements(*it);
+            const TChild* child = ChildShowing(all, argv[3]);
+            std::printf("%d ", child && child->Visible ? 1 : 0);
         }
         std::printf("\n");
         return windows.empty() ? 1 : 0;
@@ -265,34 +321,41 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
         return 0;
     }
+    if (command == L"tree") {
+        PrintTree(window);
+        return 0;
+    }
     if (argc < 4) return 2;
+    if (command == L"press") return DoDefaultAction(window, argv[3]) ? 0 : 1;
     if (command == L"child") {
-        HWND child = ChildWithText(window, Unescape(argv[3]));
+        const auto all = ChildrenAndElements(window);
+        const TChild* child = ChildShowing(all, Unescape(argv[3]));
         if (!child) return 1;
-        PrintCentre(child);
+        PrintCentre(window, child->Place);
         return 0;
     }
     if ((command == L"childat" || command == L"textat") && argc >= 5) {
         const POINT point{_wtoi(argv[3]), _wtoi(argv[4])};
         // The smallest visible child that holds the point: a key, not the panel under it.
-        HWND best = nullptr;
+        const TChild* best = nullptr;
         long bestArea = 0;
-        for (HWND child : Children(window)) {
-            if (!IsWindowVisible(child)) continue;
-            const RECT r = ClientRect(window, child);
+        const auto all = ChildrenAndElements(window);
+        for (const TChild& child : all) {
+            if (!child.Visible) continue;
+            const RECT& r = child.Place;
             const long area = (r.right - r.left) * (r.bottom - r.top);
             const bool hit = command == L"textat" ? r.left == point.x && r.top == point.y
                                                   : PtInRect(&r, point) != FALSE;
             if (hit && (!best || area < bestArea)) {
-                best = child;
+                best = &child;
                 bestArea = area;
             }
         }
         if (!best) return 1;
         if (command == L"textat")
-            PrintUtf8(TextOf(best));
+            PrintUtf8(best->Text);
         else
-            PrintCentre(best, IsWindowEnabled(best) ? " 1" : " 0");
+            PrintCentre(window, best->Place, best->Enabled ? " 1" : " 0");
         return 0;
     }
     if (command == L"sel") {

@@ -19,7 +19,7 @@ NUMBER=18005551234
 # Each key takes its press (20 ms), its tone and its pause (about 200 ms under Wine), so
 # every speed but the slowest types ahead of the window, which must catch up in order.
 for delay in 250 150 100 60; do
-  click_key 'Clear\r\n'
+  click_key Clear
   expect_soon "upper field cleared" "" 5 upper
   record_start "tones_$delay"
   xdotool type --delay "$delay" "$NUMBER"
@@ -38,11 +38,11 @@ record_stop
 expect_eq "digits heard from the play key, then the key" "${NUMBER}7" "$(heard_digits tones_play)"
 
 # Keys clicked with the mouse while a key's tone sounds go in after it, in their order.
-click_key 'Clear\r\n'
+click_key Clear
 expect_soon "upper field cleared" "" 5 upper
 points=()
-for caption in '2\r\nABC' '3\r\nDEF' '4\r\nGHI' '5\r\nJKL'; do
-  read -r cx cy < <(probe child "$MAIN" "$caption") || fail "no key captioned '$caption'"
+for caption in '2 ABC' '3 DEF' '4 GHI' '5 JKL'; do
+  read -r cx cy < <(probe child "$MAIN" "$caption") || fail "no key named '$caption'"
   points+=("$cx" "$cy")
 done
 read -r ox oy < <(desktop_origin)

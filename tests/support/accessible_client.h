@@ -1,0 +1,25 @@
+// A screen reader's view of a window, from any process: its accessible objects walked
+// through MSAA, each element with its name, role, state and place.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+struct TElement {
+    int Depth = 0;  // 0 for the window's client object, 1 for its children, ...
+    std::wstring Name, Value, Description, DefaultAction, Shortcut;
+    long Role = 0;
+    long State = 0;
+    RECT Place{};  // on the screen
+};
+
+// The window's client object and everything below it, depth first.
+std::vector<TElement> AccessibleTree(HWND window);
+// The first element with that name, or null.
+const TElement* FindElement(const std::vector<TElement>& tree, const std::wstring& name);
+// Asks the element with that name for its default action; false if there is none.
+bool DoDefaultAction(HWND window, const std::wstring& name);
+// The role as the system names it ("push button").
+std::wstring RoleText(long role);

@@ -275,19 +275,7 @@ bool TControl::AccessibleRequest(TMessage& message) {
 }
 
 std::wstring TControl::AccessibleName() const {
-    if (!FAccessibleName.empty()) return FAccessibleName;
-    // A caption of several lines reads as one: "2\r\nABC" is "2 ABC".
-    std::wstring name;
-    for (wchar_t c : FCaption) {
-        if (c == L'\r') continue;
-        if (c == L'\n' || c == L' ') {
-            if (!name.empty() && name.back() != L' ') name += L' ';
-            continue;
-        }
-        name += c;
-    }
-    while (!name.empty() && name.back() == L' ') name.pop_back();
-    return name;
+    return FAccessibleName.empty() ? FCaption : FAccessibleName;
 }
 
 long TControl::AccessibleRole() const {

@@ -133,9 +133,9 @@ class TControl : public TComponent {
     // Whether the mouse is held for this control (by its window, or its parent's for it).
     bool MouseCaptured() const;
 
-    // The face a screen reader sees. The name is the caption with its lines joined unless
-    // one is given; the description is the hint while it shows.
-    std::wstring AccessibleName() const;
+    // The face a screen reader sees. The name is the caption unless one is given; the
+    // description is the hint while it shows.
+    virtual std::wstring AccessibleName() const;
     void SetAccessibleName(const std::wstring& name) { FAccessibleName = name; }
     virtual long AccessibleRole() const;
     virtual long AccessibleState() const;
@@ -202,6 +202,7 @@ class TControl : public TComponent {
     // The controls inside and then the own font, scaled by m/d; a font taken from the
     // parent follows it.
     void ScaleControlsAndFont(int m, int d);
+    const std::wstring& GivenAccessibleName() const { return FAccessibleName; }
     // The border inside a parent's client area around its controls.
     virtual int BorderWidth() const { return 0; }
     // Key preview: the form sees the key first and may swallow it (returns true).

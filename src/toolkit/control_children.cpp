@@ -131,7 +131,10 @@ void TControl::DropHintTools() {
 }
 
 const TControl* TControl::HintSource(UINT_PTR toolId) const {
-    if (toolId == reinterpret_cast<UINT_PTR>(FHandle)) return this;
+    // The window's own tool, or an inner window's of a standard control (a combo box's edit).
+    if (toolId == reinterpret_cast<UINT_PTR>(FHandle) ||
+        FromHandle(reinterpret_cast<HWND>(toolId)) == this)
+        return this;
     for (const TControl* child : FControls)
         if (!child->Windowed() && reinterpret_cast<UINT_PTR>(child) == toolId) return child;
     return nullptr;

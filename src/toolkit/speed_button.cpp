@@ -127,6 +127,19 @@ void TSpeedButton::WndProc(TMessage& message) {
     TControl::WndProc(message);
 }
 
+std::wstring TSpeedButton::AccessibleName() const {
+    if (!GivenAccessibleName().empty()) return GivenAccessibleName();
+    std::wstring name;
+    for (wchar_t c : Caption()) {
+        if (c == L'\r') continue;
+        const bool blank = c == L'\n' || c == L' ';
+        if (blank && (name.empty() || name.back() == L' ')) continue;
+        name += blank ? L' ' : c;
+    }
+    while (!name.empty() && name.back() == L' ') name.pop_back();
+    return name;
+}
+
 long TSpeedButton::AccessibleRole() const {
     return FGroupIndex != 0 ? ROLE_SYSTEM_CHECKBUTTON : ROLE_SYSTEM_PUSHBUTTON;
 }

@@ -20,7 +20,9 @@ class TSpeedButton : public TGraphicControl {
     void SetDown(bool down);
     TButtonState State() const { return FState; }
 
-    // A latching button reads as a check button, checked while down.
+    // A caption of several lines reads as one: "2\r\nABC" is "2 ABC". A latching button
+    // reads as a check button, checked while down.
+    std::wstring AccessibleName() const override;
     long AccessibleRole() const override;
     long AccessibleState() const override;
     std::wstring AccessibleDefaultAction() const override;

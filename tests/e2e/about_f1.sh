@@ -13,9 +13,9 @@ open_and_close_about() {  # which time
   xdotool key F1
   probe wait "$ABOUT" 10 || fail "F1 did not open the About box ($1)"
   [ "$1" = first ] && shot about_f1
-  # probe list: class, x, y, width, height, enabled, visible, then the text.
+  # probe tree: depth, [role], "name" (line breaks as \r \n), state, ...
   local text
-  text=$(probe list "$ABOUT" | sed -nE 's/^([^ ]+ ){7}(Velkari 2\.9\\r\\n.*)$/\2/p' | head -1)
+  text=$(probe tree "$ABOUT" | sed -nE 's/^[0-9]+ \[static text\] "(Velkari 2\.9\\r\\n.*)" state=.*$/\1/p' | head -1)
   [ -n "$text" ] || fail "the About box has no text whose first line is the caption ($1)"
   # Three lines: the caption, the author line, the rights line.
   [ "$(grep -o '\\r\\n' <<<"$text" | wc -l)" = 2 ] || fail "About text is not three lines: $text"

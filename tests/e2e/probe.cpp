@@ -194,32 +194,48 @@ bool WaitForTooltip(bool wantShown, double seconds) {
     }
 }
 
-// The client object's own elements (its children), in client coordinates of the window.
+// A child window or an accessible element, in client coordinates of the window.
 struct TChild {
     RECT Place;
     bool Enabled, Visible;
     std::wstring Text;
 };
 
-std::vector<TChild> ChildrenAndElements(HWND window) {
-    std::vector<TChild> all;
-    for (HWND child : Children(window))
-        all.push_back({ClientRect(window, child), IsWindowEnabled(child) != FALSE,
-                       IsWindowVisible(child) != FALSE, TextOf(child)});
-    for (const TElement& e : AccessibleTree(window)) {
-        if (e.Depth != 1) continue;
-        RECT r = e.Place;
-        MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&r), 2);
-        all.push_back({r, (e.State & STATE_SYSTEM_UNAVAILABLE) == 0,
-                       (e.State & STATE_SYSTEM_INVISIBLE) == 0, e.Name});
-    }
-    return all;
+TChild FromElement(HWND window, const TElement& e) {
+    RECT r = e.Place;
+    MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&r), 2);
+    return {r, (e.State & STATE_SYSTEM_UNAVAILABLE) == 0, (e.State & STATE_SYSTEM_INVISIBLE) == 0,
+            e.Name};
 }
 
-const TChild* ChildShowing(const std::vector<TChild>& all, const std::wstring& text) {
-    for (const TChild& c : all)
-        if (c.Text == text) return &c;
-    return nullptr;
+// The child window showing the text, or else the element of that name.
+bool ChildShowing(HWND window, const std::wstring& text, TChild& found) {
+    for (HWND child : Children(window)) {
+        if (TextOf(child) != text) continue;
+        found = {ClientRect(window, child), IsWindowEnabled(child) != FALSE,
+                 IsWindowVisible(child) != FALSE, text};
+        return true;
+    }
+    TElement element;
+    if (!FindElement(window, text, element)) return false;
+    found = FromElement(window, element);
+    return true;
+}
+
+// The visible child windows, and the element under the point if it is one of the window's
+// own (a control without a window).
+std::vector<TChild> ChildrenAt(HWND window, POINT point) {
+    std::vector<TChild> all;
+    for (HWND child : Children(window))
+        if (IsWindowVisible(child))
+            all.push_back({ClientRect(window, child), IsWindowEnabled(child) != FALSE, true,
+                           TextOf(child)});
+    POINT screen = point;
+    ClientToScreen(window, &screen);
+    TElement element;
+    if (ElementAtPoint(screen, element) && element.Depth == 1)
+        all.push_back(FromElement(window, element));
+    return all;
 }
 
 void PrintCentre(HWND window, const RECT& inClient, const char* suffix = "") {
@@ -274,9 +290,8 @@ int wmain(int argc, wchar_t** argv) {
         auto windows = TopWindows(caption);
         // EnumWindows lists the top of the stack first; report the oldest window first.
         for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
-            const auto all = ChildrenAndElements(*it);
-            const TChild* child = ChildShowing(all, argv[3]);
-            std::printf("%d ", child && child->Visible ? 1 : 0);
+            TChild child;
+            std::printf("%d ", ChildShowing(*it, argv[3], child) && child.Visible ? 1 : 0);
         }
         std::printf("\n");
         return windows.empty() ? 1 : 0;
@@ -328,10 +343,9 @@ int wmain(int argc, wchar_t** argv) {
     if (argc < 4) return 2;
     if (command == L"press") return DoDefaultAction(window, argv[3]) ? 0 : 1;
     if (command == L"child") {
-        const auto all = ChildrenAndElements(window);
-        const TChild* child = ChildShowing(all, Unescape(argv[3]));
-        if (!child) return 1;
-        PrintCentre(window, child->Place);
+        TChild child;
+        if (!ChildShowing(window, Unescape(argv[3]), child)) return 1;
+        PrintCentre(window, child.Place);
         return 0;
     }
     if ((command == L"childat" || command == L"textat") && argc >= 5) {
@@ -339,7 +353,7 @@ int wmain(int argc, wchar_t** argv) {
         // The smallest visible child that holds the point: a key, not the panel under it.
         const TChild* best = nullptr;
         long bestArea = 0;
-        const auto all = ChildrenAndElements(window);
+        const auto all = ChildrenAt(window, point);
         for (const TChild& child : all) {
             if (!child.Visible) continue;
             const RECT& r = child.Place;

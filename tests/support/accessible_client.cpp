@@ -116,14 +116,41 @@ const TElement* FindElement(const std::vector<TElement>& tree, const std::wstrin
     return nullptr;
 }
 
-bool DoDefaultAction(HWND window, const std::wstring& name) {
-    bool done = false;
-    WalkWindow(window, [&](IAccessible* object, long id, int) {
+// Visits the first element with that name.
+bool VisitNamed(HWND window, const std::wstring& name,
+                const std::function<void(IAccessible*, long, int)>& visit) {
+    return WalkWindow(window, [&](IAccessible* object, long id, int depth) {
         BSTR text = nullptr;
         if (object->get_accName(ChildId(id), &text) != S_OK || TakeText(text) != name)
             return false;
-        done = SUCCEEDED(object->accDoDefaultAction(ChildId(id)));
+        visit(object, id, depth);
         return true;
+    });
+}
+
+bool FindElement(HWND window, const std::wstring& name, TElement& found) {
+    return VisitNamed(window, name, [&](IAccessible* object, long id, int depth) {
+        found = Read(object, id, depth);
+    });
+}
+
+bool ElementAtPoint(POINT screen, TElement& found) {
+    static const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    (void)com;
+    TComRef<IAccessible> object;
+    VARIANT child;
+    VariantInit(&child);
+    if (FAILED(AccessibleObjectFromPoint(screen, &object.Ptr, &child)) || !object.Ptr) return false;
+    const bool simple = child.vt == VT_I4;
+    if (simple) found = Read(object.Ptr, child.lVal, child.lVal == CHILDID_SELF ? 0 : 1);
+    VariantClear(&child);
+    return simple;
+}
+
+bool DoDefaultAction(HWND window, const std::wstring& name) {
+    bool done = false;
+    VisitNamed(window, name, [&](IAccessible* object, long id, int) {
+        done = SUCCEEDED(object->accDoDefaultAction(ChildId(id)));
     });
     return done;
 }

@@ -19,6 +19,10 @@ struct TElement {
 std::vector<TElement> AccessibleTree(HWND window);
 // The first element with that name, or null.
 const TElement* FindElement(const std::vector<TElement>& tree, const std::wstring& name);
+// The same, asking each element only its name until one matches (far fewer calls).
+bool FindElement(HWND window, const std::wstring& name, TElement& found);
+// The element under a point of the screen, as the system finds it for a screen reader.
+bool ElementAtPoint(POINT screen, TElement& found);
 // Asks the element with that name for its default action; false if there is none.
 bool DoDefaultAction(HWND window, const std::wstring& name);
 // The role as the system names it ("push button").

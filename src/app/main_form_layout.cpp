@@ -252,13 +252,11 @@ void TForm1::BuildControls() {
     ProgressWheel1 = Find<TProgressWheel>(L"ProgressWheel1");
     Edit1->OnChange = [this](TObject* sender) { Edit1Change(sender); };
 
-    Timer1 = Create<TTimer>();
+    Timer1 = Create<TTimer>(false);
     Timer1->SetName(L"Timer1");
-    Timer1->SetEnabled(false);
     Timer1->SetInterval(2500);
-    TimerClose = Create<TTimer>();
+    TimerClose = Create<TTimer>(false);
     TimerClose->SetName(L"TimerClose");
-    TimerClose->SetEnabled(false);
     TimerClose->SetInterval(25);
     ImageList1 = Create<TImageList>();
     ImageList1->SetName(L"ImageList1");

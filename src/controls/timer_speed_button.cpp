@@ -5,8 +5,7 @@ void TTimerSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x,
     TSpeedButton::MouseDown(button, shift, x, y);
     if (!(FTimeBtnState & tbAllowTimer)) return;
     if (!FRepeatTimer) {
-        FRepeatTimer = Create<TTimer>();
-        FRepeatTimer->SetEnabled(false);
+        FRepeatTimer = Create<TTimer>(false);
         FRepeatTimer->OnTimer = [this](TObject* sender) { TimerExpired(sender); };
     }
     // Every press starts the count again, whichever mouse button it was.

@@ -1,6 +1,6 @@
 // Controls: a windowed control owns a window and routes its messages into its WindowProc.
-// Standard controls (EDIT, BUTTON, COMBOBOX) are subclassed with SetWindowSubclass; the
-// program's own controls use one window class of ours. A graphic control has no window: it
+// Standard controls (EDIT, BUTTON, COMBOBOX) are superclassed: made from a class of ours with
+// our procedure in front; the program's own controls use one window class of ours. A graphic control has no window: it
 // lives in its parent's, which paints it, hit-tests it and hands it its mouse messages and
 // hint. The program hooks a control by joining its WindowProc chain with a TWindowProcHook.
 #pragma once
@@ -238,8 +238,9 @@ class TControl : public TComponent {
     void InvalidateInParent();
 
     static LRESULT CALLBACK StdWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR id, DWORD_PTR data);
+    // The class to make the window of: ours, or a standard class made ours; and the
+    // procedure behind ours.
+    static const wchar_t* WindowClass(const wchar_t* standardClass, WNDPROC& procedure);
     // Ties a window of ours or a subclassed one to its control, so that FromHandle finds
     // it, and unties it.
     static void Bind(HWND window, TControl* control);
@@ -271,7 +272,6 @@ class TControl : public TComponent {
     TCursor FCursor = crDefault;
     bool FClicked = false;
     WNDPROC FDefWndProc = nullptr;
-    int FSubclassDepth = 0;  // messages of the window inside our subclass just now
     TBrushHandle FBrush;     // the background brush handed to standard controls
     TControl* FCaptureControl = nullptr;  // the graphic child the window holds the mouse for
     TControl* FMouseControl = nullptr;    // the graphic child under the mouse

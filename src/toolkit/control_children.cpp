@@ -13,7 +13,8 @@ RECT TControl::RectInParentWindow() const {
 }
 
 void TControl::InvalidateInParent() {
-    if (!FParent || !FParent->FHandle || !FVisible) return;
+    // A parent not shown yet paints everything when it is.
+    if (!FParent || !FParent->FHandle || !FParent->FVisible || !FVisible) return;
     const RECT r = RectInParentWindow();
     InvalidateRect(FParent->FHandle, &r, TRUE);
 }

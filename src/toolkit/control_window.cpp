@@ -1,9 +1,7 @@
 // The windows of controls: making and destroying them, the thunk of our own window class and
-// the subclass of standard controls, finding a control from its window, and the hooks of
-// the WindowProc chain.
+// of the standard classes made ours, finding a control from its window, and the hooks of the
+// WindowProc chain.
 #include "control.h"
-
-#include <commctrl.h>
 
 #include <unordered_map>
 
@@ -15,7 +13,23 @@ namespace {
 
 constexpr wchar_t kControlClass[] = L"VelkariControl";
 constexpr wchar_t kObjectProp[] = L"Velkari.Object";
-constexpr UINT_PTR kControlSubclass = 0x56435443;  // one subclass of ours per standard control
+
+// A standard class made ours (superclassed): the same class under a name of ours with our
+// procedure in front, the class's own behind it. Unlike a subclass, no message has to look
+// up its control in a window property, a trip to the window server under Wine.
+struct TSuperclass {
+    std::wstring Name;
+    WNDPROC Procedure;
+};
+
+std::unordered_map<std::wstring, TSuperclass>& Superclasses() {
+    static std::unordered_map<std::wstring, TSuperclass> classes;
+    return classes;
+}
+
+// The control whose window is being made: its first messages come before CreateWindowEx
+// returns, and lead to it from there.
+TControl* CreatingControl = nullptr;
 
 // The windows that lead to their controls: ours and the standard controls we subclass. A
 // table in the process, read without the trip to the window server that a window property
@@ -63,39 +77,50 @@ void TControl::CreateParams(TCreateParams& params) {
     params.ExStyle = 0;
 }
 
+const wchar_t* TControl::WindowClass(const wchar_t* standardClass, WNDPROC& procedure) {
+    if (!standardClass) {
+        RegisterControlClass();
+        procedure = DefWindowProcW;
+        return kControlClass;
+    }
+    auto& classes = Superclasses();
+    auto found = classes.find(standardClass);
+    if (found == classes.end()) {
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof(wc);
+        if (!GetClassInfoExW(nullptr, standardClass, &wc)) throw EWin32Error(L"GetClassInfoEx");
+        TSuperclass superclass{std::wstring(L"Velkari") + standardClass, wc.lpfnWndProc};
+        wc.lpfnWndProc = StdWndProc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = superclass.Name.c_str();
+        wc.style &= ~CS_GLOBALCLASS;
+        if (!RegisterClassExW(&wc)) throw EWin32Error(L"RegisterClassEx");
+        found = classes.emplace(standardClass, std::move(superclass)).first;
+    }
+    procedure = found->second.Procedure;
+    return found->second.Name.c_str();
+}
+
 void TControl::CreateHandle() {
     if (FHandle || !Windowed()) return;
     TCreateParams params;
     CreateParams(params);
     HWND parentWindow = FParent ? FParent->Handle() : nullptr;
     if (FHandle) return;  // making the parent's window made ours too
-    const bool own = params.ClassName == nullptr;
-    if (own) RegisterControlClass();
+    WNDPROC procedure = nullptr;
+    const wchar_t* windowClass = WindowClass(params.ClassName, procedure);
     DWORD style = params.Style;
     if (FVisible && (style & WS_CHILD)) style |= WS_VISIBLE;
     if (!FEnabled) style |= WS_DISABLED;
     const int border = FParent ? FParent->BorderWidth() : 0;
-    HWND window =
-        CreateWindowExW(params.ExStyle, own ? kControlClass : params.ClassName, FCaption.c_str(),
-                        style, FLeft + border, FTop + border, FWidth, FHeight, parentWindow,
-                        nullptr, GetModuleHandleW(nullptr), own ? this : nullptr);
+    FDefWndProc = procedure;
+    TControl* const outer = CreatingControl;
+    CreatingControl = this;
+    HWND window = CreateWindowExW(params.ExStyle, windowClass, FCaption.c_str(), style,
+                                  FLeft + border, FTop + border, FWidth, FHeight, parentWindow,
+                                  nullptr, GetModuleHandleW(nullptr), nullptr);
+    CreatingControl = outer;
     if (!window) throw EWin32Error(L"CreateWindowEx");
-    if (own) {
-        FDefWndProc = DefWindowProcW;
-    } else {
-        FHandle = window;
-        Bind(window, this);
-        // The class's procedure answers what we pass on while no message of this window is
-        // in our subclass (a Perform from outside).
-        FDefWndProc = reinterpret_cast<WNDPROC>(GetClassLongPtrW(window, GCLP_WNDPROC));
-        if (!SetWindowSubclass(window, SubclassProc, kControlSubclass,
-                               reinterpret_cast<DWORD_PTR>(this))) {
-            Unbind(window);
-            FHandle = nullptr;
-            DestroyWindow(window);
-            throw EWin32Error(L"SetWindowSubclass");
-        }
-    }
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(FFont.Handle()), FALSE);
     HandleCreated();
     CreateChildHandles();
@@ -109,7 +134,6 @@ void TControl::DestroyHandle() {
     if (!FHandle) return;
     HWND window = FHandle;
     // From here on the window no longer reaches this object, which may be half destroyed.
-    if (!OwnWindowClass()) RemoveWindowSubclass(window, SubclassProc, kControlSubclass);
     DropHintTools();
     FCaptureControl = nullptr;
     FMouseControl = nullptr;
@@ -128,35 +152,17 @@ void TControl::Dispatch(TMessage& message) {
 }
 
 LRESULT CALLBACK TControl::StdWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-    // Only windows of our class come here, each bound to its control when it is made.
+    // Only windows of our classes come here, each bound to its control at its first message.
     TControl* self = FromHandle(window);
-    if (!self && msg == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        self = static_cast<TControl*>(create->lpCreateParams);
-        if (self) {
-            self->FHandle = window;
-            Bind(window, self);
-        }
+    if (!self && CreatingControl && !CreatingControl->FHandle) {
+        self = CreatingControl;
+        self->FHandle = window;
+        Bind(window, self);
     }
     if (!self) return DefWindowProcW(window, msg, wParam, lParam);
     TMessage message{msg, wParam, lParam, 0};
     self->Dispatch(message);
     if (msg == WM_NCDESTROY) self->WindowGone(window);
-    return message.Result;
-}
-
-LRESULT CALLBACK TControl::SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam,
-                                        UINT_PTR, DWORD_PTR data) {
-    auto* self = reinterpret_cast<TControl*>(data);
-    TMessage message{msg, wParam, lParam, 0};
-    ++self->FSubclassDepth;
-    self->Dispatch(message);
-    --self->FSubclassDepth;
-    if (msg == WM_NCDESTROY) {
-        // The window goes without DestroyHandle (its parent went first): let go of it.
-        RemoveWindowSubclass(window, SubclassProc, kControlSubclass);
-        self->WindowGone(window);
-    }
     return message.Result;
 }
 
@@ -172,12 +178,6 @@ void TControl::WindowGone(HWND window) {
 
 void TControl::DefaultHandler(TMessage& message) {
     if (!FHandle) return;
-    // Inside our subclass the rest of the window's chain comes next; a message performed
-    // from outside goes to the class's procedure, as it would behind us.
-    if (!OwnWindowClass() && FSubclassDepth > 0) {
-        message.Result = DefSubclassProc(FHandle, message.Msg, message.WParam, message.LParam);
-        return;
-    }
     message.Result = CallWindowProcW(FDefWndProc ? FDefWndProc : DefWindowProcW, FHandle,
                                      message.Msg, message.WParam, message.LParam);
 }

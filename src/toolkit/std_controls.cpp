@@ -152,8 +152,9 @@ void TLabel::SetRightToLeft(bool rightToLeft) {
 
 void TLabel::AdjustBounds() {
     if (!FAutoSize) return;
-    // Measured on the screen, as the parent's window draws it.
-    TWindowDC screen(nullptr);
+    // Measured in a DC like the screen's, as the parent's window draws it; a memory DC
+    // costs no trip to the window system.
+    TMemoryDC screen(CreateCompatibleDC(nullptr));
     TSelectObject font(screen.Get(), Font().Handle());
     RECT r{0, 0, FWordWrap ? Width() : 0, 0};
     // An empty caption still has the height of a line of text.

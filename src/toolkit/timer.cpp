@@ -15,7 +15,7 @@ std::unordered_map<UINT_PTR, TTimer*>& RunningTimers() {
 
 }  // namespace
 
-TTimer::TTimer(TComponent* owner) : TComponent(owner) {
+TTimer::TTimer(TComponent* owner, bool enabled) : TComponent(owner), FEnabled(enabled) {
     UpdateTimer();
 }
 

@@ -9,7 +9,8 @@
 
 class TTimer : public TComponent {
   public:
-    explicit TTimer(TComponent* owner);
+    // A timer made disabled starts nothing until it is enabled.
+    explicit TTimer(TComponent* owner, bool enabled = true);
     ~TTimer() override;
 
     bool Enabled() const { return FEnabled; }

@@ -57,6 +57,7 @@ struct TCreateParams {
     const wchar_t* ClassName = nullptr;  // null: the toolkit's own control class
     DWORD Style = WS_CHILD | WS_CLIPSIBLINGS;
     DWORD ExStyle = 0;
+    RECT Place{};  // in the parent's client area
 };
 
 // The whole text of a window (a control's contents, a form's caption).
@@ -276,6 +277,7 @@ class TControl : public TComponent {
     TControl* FCaptureControl = nullptr;  // the graphic child the window holds the mouse for
     TControl* FMouseControl = nullptr;    // the graphic child under the mouse
     bool FLeaveTracked = false;           // the window is told when the mouse leaves it
+    TControl* FRoutingTo = nullptr;       // the graphic child handed a mouse message just now
     bool FHintToolAdded = false;          // the window's own tooltip tool, made at first need
     bool FHintRectsValid = false;         // the children's tool rectangles match their places
     std::vector<UINT_PTR> FHintRects;     // the children's tools, by id

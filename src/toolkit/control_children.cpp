@@ -87,6 +87,9 @@ bool TControl::ChildMouseMessage(TMessage& message) {
     if (message.Msg == WM_MOUSEMOVE) SetMouseControl(target);
     if (!target) return false;
     const RECT r = target->RectInParentWindow();
+    TControl* const outer = FRoutingTo;
+    FRoutingTo = target;
+    const TScopeGuard restore([this, outer] { FRoutingTo = outer; });
     target->Perform(message.Msg, message.WParam,
                     MAKELPARAM(static_cast<WORD>(point.x - r.left), static_cast<WORD>(point.y - r.top)));
     return true;

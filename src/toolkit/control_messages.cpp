@@ -108,9 +108,11 @@ bool TControl::MouseMessage(TMessage& message) {
     const int y = GET_Y_LPARAM(message.LParam);
     const TShiftState shift = MouseShiftState(message.WParam);
     // A control of ours keeps the mouse while the left button is held, also off it: its
-    // window holds it, or for a graphic control its parent's window.
+    // window holds it, or for a graphic control its parent's window, when the press came
+    // from the mouse through it (a press the program performs holds no mouse).
     HWND window = Windowed() ? FHandle : (FParent ? FParent->FHandle : nullptr);
-    const bool capture = button == mbLeft && OwnWindowClass() && window;
+    const bool fromMouse = Windowed() || (FParent && FParent->FRoutingTo == this);
+    const bool capture = button == mbLeft && OwnWindowClass() && window && fromMouse;
     if (message.Msg == WM_MOUSEMOVE) {
         if (!FMouseInControl) {
             FMouseInControl = true;

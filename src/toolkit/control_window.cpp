@@ -75,6 +75,8 @@ void TControl::CreateParams(TCreateParams& params) {
     params.ClassName = nullptr;
     params.Style = WS_CHILD | WS_CLIPSIBLINGS;
     params.ExStyle = 0;
+    const int border = FParent ? FParent->BorderWidth() : 0;
+    params.Place = {FLeft + border, FTop + border, FLeft + border + FWidth, FTop + border + FHeight};
 }
 
 const wchar_t* TControl::WindowClass(const wchar_t* standardClass, WNDPROC& procedure) {
@@ -112,13 +114,13 @@ void TControl::CreateHandle() {
     DWORD style = params.Style;
     if (FVisible && (style & WS_CHILD)) style |= WS_VISIBLE;
     if (!FEnabled) style |= WS_DISABLED;
-    const int border = FParent ? FParent->BorderWidth() : 0;
     FDefWndProc = procedure;
     TControl* const outer = CreatingControl;
     CreatingControl = this;
-    HWND window = CreateWindowExW(params.ExStyle, windowClass, FCaption.c_str(), style,
-                                  FLeft + border, FTop + border, FWidth, FHeight, parentWindow,
-                                  nullptr, GetModuleHandleW(nullptr), nullptr);
+    const RECT& place = params.Place;
+    HWND window = CreateWindowExW(params.ExStyle, windowClass, FCaption.c_str(), style, place.left,
+                                  place.top, place.right - place.left, place.bottom - place.top,
+                                  parentWindow, nullptr, GetModuleHandleW(nullptr), nullptr);
     CreatingControl = outer;
     if (!window) throw EWin32Error(L"CreateWindowEx");
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(FFont.Handle()), FALSE);
@@ -153,7 +155,9 @@ void TControl::Dispatch(TMessage& message) {
 
 LRESULT CALLBACK TControl::StdWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     // Only windows of our classes come here, each bound to its control at its first message.
-    TControl* self = FromHandle(window);
+    const auto& windows = BoundWindows();
+    const auto bound = windows.find(window);
+    TControl* self = bound != windows.end() ? bound->second : nullptr;
     if (!self && CreatingControl && !CreatingControl->FHandle) {
         self = CreatingControl;
         self->FHandle = window;

@@ -60,6 +60,17 @@ void TForm::CreateParams(TCreateParams& params) {
         case bsNone:
             break;
     }
+    // Made at its size, and in the middle of the screen if it goes there, for the screen's
+    // scale: the window's own unless it opens on another monitor (then it is sized again).
+    if (FClientWidth <= 0 && FClientHeight <= 0) return;
+    const int dpi = ScreenDpi();
+    RECT r{0, 0, MulDiv(FClientWidth, dpi, FPixelsPerInch), MulDiv(FClientHeight, dpi, FPixelsPerInch)};
+    AdjustWindowRectForDpi(r, params.Style, params.ExStyle, dpi);
+    OffsetRect(&r, -r.left, -r.top);
+    if (FPosition == poScreenCenter && !FShownOnce)
+        OffsetRect(&r, (GetSystemMetrics(SM_CXSCREEN) - r.right) / 2,
+                   (GetSystemMetrics(SM_CYSCREEN) - r.bottom) / 2);
+    params.Place = r;
 }
 
 void TForm::HandleCreated() {
@@ -68,7 +79,6 @@ void TForm::HandleCreated() {
     ScaleTo(WindowDpi(FHandle));
     FWindowReady = true;
     if (FClientWidth > 0 || FClientHeight > 0) SetClientSize(FClientWidth, FClientHeight);
-    if (Application) SetWindowTextW(FHandle, Caption().c_str());
 }
 
 void TForm::ScaleTo(int dpi) {
@@ -112,7 +122,7 @@ void TForm::AdjustSize() {
 void TForm::SetClientSize(int width, int height) {
     FClientWidth = width;
     FClientHeight = height;
-    if (!FHandle) return;
+    if (!FHandle || (width == FWindowClient.cx && height == FWindowClient.cy)) return;
     // The frame is the system's, drawn at the dpi of the window's monitor.
     RECT r{0, 0, width, height};
     AdjustWindowRectForDpi(r, static_cast<DWORD>(GetWindowLongPtrW(FHandle, GWL_STYLE)),
@@ -136,7 +146,8 @@ void TForm::PlaceAtFirstShow() {
     if (FPosition == poDesigned) return;
     const int x = area.left + (area.right - area.left - width) / 2;
     const int y = area.top + (area.bottom - area.top - height) / 2;
-    SetWindowPos(FHandle, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (x != window.left || y != window.top)
+        SetWindowPos(FHandle, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TForm::ShowForm() {
@@ -394,6 +405,7 @@ void TForm::WndProc(TMessage& message) {
             return;
         }
         case WM_SIZE:
+            FWindowClient = {LOWORD(message.LParam), HIWORD(message.LParam)};
             // The sizes of a window still being made are not the ones the form asked for.
             if (FHandle && FWindowReady) {
                 RECT r;

@@ -110,6 +110,7 @@ class TForm : public TControl {
     bool FKeyPreview = false;
     int FClientWidth = 0;
     int FClientHeight = 0;
+    SIZE FWindowClient{-1, -1};  // the client area the window has, as its last WM_SIZE said
     int FPixelsPerInch = kDesignDpi;
     TControl* FActiveControl = nullptr;
     bool FShownOnce = false;

@@ -43,7 +43,8 @@ HFONT TFont::Handle() const {
 }
 
 std::wstring TFont::ResolvedFaceName() const {
-    TWindowDC screen(nullptr);
+    // A memory DC answers like the screen's without a trip to the window system.
+    TMemoryDC screen(CreateCompatibleDC(nullptr));
     if (!screen) return {};
     TSelectObject select(screen.Get(), Handle());
     wchar_t face[LF_FACESIZE] = {};

@@ -55,7 +55,7 @@ velkari::TPixelImage BitmapPixels(HBITMAP bitmap) {
     const int height = header.bmHeight < 0 ? -header.bmHeight : header.bmHeight;
     BITMAPINFO info = TopDown24(width, height);
     std::vector<std::uint8_t> rows(Stride24(width) * height);
-    TWindowDC screen(nullptr);
+    TMemoryDC screen(CreateCompatibleDC(nullptr));
     if (GetDIBits(screen.Get(), bitmap, 0, static_cast<UINT>(height), rows.data(), &info,
                   DIB_RGB_COLORS) != height)
         throw EWin32Error(L"GetDIBits");
@@ -82,7 +82,7 @@ TBitmapHandle BitmapOfPixels(const velkari::TPixelImage& image) {
         }
     }
     BITMAPINFO info = TopDown24(image.Width, image.Height);
-    TWindowDC screen(nullptr);
+    TMemoryDC screen(CreateCompatibleDC(nullptr));
     if (SetDIBits(screen.Get(), bitmap.Get(), 0, static_cast<UINT>(image.Height), rows.data(),
                   &info, DIB_RGB_COLORS) != image.Height)
         throw EWin32Error(L"SetDIBits");

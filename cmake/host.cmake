@@ -29,7 +29,9 @@ endforeach()
 # Tests of the art sources read them from the source tree.
 target_compile_definitions(core_tests PRIVATE
                            VELKARI_ART_DIR="${CMAKE_SOURCE_DIR}/resources/art"
-                           VELKARI_KEYS_DIR="${CMAKE_SOURCE_DIR}/resources/keys")
+                           VELKARI_KEYS_DIR="${CMAKE_SOURCE_DIR}/resources/keys"
+                           VELKARI_COMMON_WORDS="${VELKARI_COMMON_WORDS}"
+                           VELKARI_ALL_WORDS="${VELKARI_ALL_WORDS}")
 
 # The Wine tools keep to the prefix they made (no Wine process is started).
 add_test(NAME tools_prefix_safety COMMAND bash ${CMAKE_SOURCE_DIR}/tests/tools/prefix_safety.sh)

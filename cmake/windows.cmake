@@ -50,6 +50,12 @@ add_custom_command(OUTPUT ${VELKARI_GENERATED}/qzkeys.bmp
                    DEPENDS ${VELKARI_RESGEN} ${VELKARI_KEYS}/digits.txt ${VELKARI_KEYS}/letters.txt
                    COMMENT "Drawing qzkeys.bmp" VERBATIM)
 list(APPEND VELKARI_GENERATED_RESOURCES ${VELKARI_GENERATED}/qzkeys.bmp)
+add_custom_command(OUTPUT ${VELKARI_GENERATED}/words.bin
+                   COMMAND ${VELKARI_RESGEN} words ${VELKARI_COMMON_WORDS} ${VELKARI_ALL_WORDS}
+                           ${VELKARI_GENERATED}/words.bin
+                   DEPENDS ${VELKARI_RESGEN} ${VELKARI_COMMON_WORDS} ${VELKARI_ALL_WORDS}
+                   COMMENT "Packing words.bin" VERBATIM)
+list(APPEND VELKARI_GENERATED_RESOURCES ${VELKARI_GENERATED}/words.bin)
 
 # One target owns the generating commands, so targets that build in parallel never run them
 # twice; windres finds the files through the include path and recompiles when they change.

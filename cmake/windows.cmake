@@ -1,6 +1,6 @@
 # The Windows tree: velkari.exe, the toolkit and the Windows tests that CTest runs under Wine.
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
-set(VELKARI_WIN_LIBS msimg32 comctl32 comdlg32 gdi32 user32 version winmm shell32 ole32 uuid)
+set(VELKARI_WIN_LIBS msimg32 comctl32 comdlg32 gdi32 user32 version winmm shell32 shlwapi ole32 uuid)
 add_link_options(-static -static-libgcc -static-libstdc++)
 
 file(GLOB VELKARI_TOOLKIT_SOURCES CONFIGURE_DEPENDS src/toolkit/*.cpp src/controls/*.cpp
@@ -120,6 +120,8 @@ endforeach()
 # End-to-end scenarios: the real program and Wine's own programs, driven with xdotool.
 add_executable(e2e_probe tests/e2e/probe.cpp)
 target_link_options(e2e_probe PRIVATE -municode)
+add_executable(e2e_tel_recorder WIN32 tests/e2e/tel_recorder.cpp)
+target_link_options(e2e_tel_recorder PRIVATE -municode)
 file(GLOB VELKARI_E2E_SCRIPTS CONFIGURE_DEPENDS tests/e2e/*.sh)
 list(FILTER VELKARI_E2E_SCRIPTS EXCLUDE REGEX "/lib\\.sh$")
 foreach(script ${VELKARI_E2E_SCRIPTS})

@@ -24,6 +24,8 @@ foreach(bench_source ${VELKARI_CORE_BENCH})
   get_filename_component(bench_name ${bench_source} NAME_WE)
   add_executable(${bench_name} ${bench_source})
   target_link_libraries(${bench_name} PRIVATE velkari_core)
+  target_compile_definitions(${bench_name} PRIVATE VELKARI_COMMON_WORDS="${VELKARI_COMMON_WORDS}"
+                                                   VELKARI_ALL_WORDS="${VELKARI_ALL_WORDS}")
 endforeach()
 
 # Tests of the art sources read them from the source tree.

@@ -38,6 +38,10 @@ target_compile_definitions(core_tests PRIVATE
 # The Wine tools keep to the prefix they made (no Wine process is started).
 add_test(NAME tools_prefix_safety COMMAND bash ${CMAKE_SOURCE_DIR}/tests/tools/prefix_safety.sh)
 
+# The word lists' notice travels in the README, and so in the release zip.
+add_test(NAME word_list_notice COMMAND bash ${CMAKE_SOURCE_DIR}/tests/tools/word_list_notice.sh
+                                       ${CMAKE_SOURCE_DIR}/README.md)
+
 # The resource generator that the Windows tree runs at build time (see cmake/windows.cmake).
 add_executable(resgen tools/resgen/resgen.cpp)
 target_link_libraries(resgen PRIVATE velkari_core)

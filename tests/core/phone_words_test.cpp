@@ -31,7 +31,6 @@ const TWordList& Dictionary() {
 std::u16string U16(std::string_view text) {
     return {text.begin(), text.end()};
 }
-
 bool IsLetter(char16_t c) {
     return c >= u'A' && c <= u'Z';
 }
@@ -66,29 +65,22 @@ void CheckSpellings(const std::u16string& text, const std::vector<std::u16string
               WithoutHyphens(ConvertVanityText(text).Text));
         CHECK(std::count(spellings.begin(), spellings.end(), spelling) == 1);
         if (i > 0) CHECK(SpelledTail(spellings[i - 1]) >= SpelledTail(spelling));
-        for (std::size_t start = 0; start < spelling.size();) {
-            std::size_t end = start;
-            while (end < spelling.size() && IsLetter(spelling[end])) ++end;
-            if (end == start) {
-                ++start;
-                continue;
-            }
+        // Each word is in the dictionary; one of two letters has a word beside it.
+        std::vector<std::u16string> groups(1);
+        for (char16_t c : spelling) {
+            if (c == u'-' ? !groups.back().empty() : !IsLetter(c)) groups.emplace_back();
+            if (IsLetter(c)) groups.back().push_back(c);
+        }
+        for (std::size_t g = 0; g < groups.size(); ++g) {
+            if (groups[g].empty()) continue;
             std::string word;
-            for (std::size_t k = start; k < end; ++k)
-                word.push_back(static_cast<char>(LowerChar(spelling[k])));
-            const auto found = Dictionary().WordsFor(ConvertVanityText(U16(word)).Text);
+            for (char16_t c : groups[g]) word.push_back(static_cast<char>(LowerChar(c)));
+            const auto found = Dictionary().WordsFor(ConvertVanityText(groups[g]).Text);
             CHECK(std::any_of(found.begin(), found.end(),
                               [&](const TWordEntry& e) { return Dictionary().Text(e) == word; }));
-            if (word.size() == 2) {
-                std::size_t left = start, right = end;
-                while (left > 0 && spelling[left - 1] == u'-') --left;
-                while (right < spelling.size() && spelling[right] == u'-') ++right;
-                const bool before = left < start && left > 0 && IsLetter(spelling[left - 1]);
-                const bool after =
-                    right > end && right < spelling.size() && IsLetter(spelling[right]);
-                CHECK((before || after));
-            }
-            start = end;
+            if (word.size() == 2)
+                CHECK(((g > 0 && !groups[g - 1].empty()) ||
+                       (g + 1 < groups.size() && !groups[g + 1].empty())));
         }
     }
 }
@@ -171,9 +163,7 @@ TEST_CASE("the word list keeps lower-case words of letters a-z and packs the com
     auto damaged = blob;
     damaged[8] = 0x0F;  // the first word cannot share letters with a word before it
     CHECK_THROWS_AS(TWordList::FromBlob(damaged), std::invalid_argument);
-    const std::vector<std::uint8_t> cut(blob.begin(), blob.end() - 3);
-    CHECK_THROWS_AS(TWordList::FromBlob(cut), std::invalid_argument);
-    CHECK_THROWS_AS(TWordList::FromBlob({}), std::invalid_argument);
+    CHECK_THROWS_AS(TWordList::FromBlob({blob.data(), blob.size() - 3}), std::invalid_argument);
 }
 
 TEST_CASE("a call goes to tel: with the digits and a leading plus") {

@@ -24,15 +24,23 @@ foreach(bench_source ${VELKARI_CORE_BENCH})
   get_filename_component(bench_name ${bench_source} NAME_WE)
   add_executable(${bench_name} ${bench_source})
   target_link_libraries(${bench_name} PRIVATE velkari_core)
+  target_compile_definitions(${bench_name} PRIVATE VELKARI_COMMON_WORDS="${VELKARI_COMMON_WORDS}"
+                                                   VELKARI_ALL_WORDS="${VELKARI_ALL_WORDS}")
 endforeach()
 
 # Tests of the art sources read them from the source tree.
 target_compile_definitions(core_tests PRIVATE
                            VELKARI_ART_DIR="${CMAKE_SOURCE_DIR}/resources/art"
-                           VELKARI_KEYS_DIR="${CMAKE_SOURCE_DIR}/resources/keys")
+                           VELKARI_KEYS_DIR="${CMAKE_SOURCE_DIR}/resources/keys"
+                           VELKARI_COMMON_WORDS="${VELKARI_COMMON_WORDS}"
+                           VELKARI_ALL_WORDS="${VELKARI_ALL_WORDS}")
 
 # The Wine tools keep to the prefix they made (no Wine process is started).
 add_test(NAME tools_prefix_safety COMMAND bash ${CMAKE_SOURCE_DIR}/tests/tools/prefix_safety.sh)
+
+# The word lists' notice travels in the README, and so in the release zip.
+add_test(NAME word_list_notice COMMAND bash ${CMAKE_SOURCE_DIR}/tests/tools/word_list_notice.sh
+                                       ${CMAKE_SOURCE_DIR}/README.md)
 
 # The resource generator that the Windows tree runs at build time (see cmake/windows.cmake).
 add_executable(resgen tools/resgen/resgen.cpp)

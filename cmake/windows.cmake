@@ -1,7 +1,7 @@
 # The Windows tree: velkari.exe, the toolkit and the Windows tests that CTest runs under Wine.
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
-set(VELKARI_WIN_LIBS msimg32 comctl32 comdlg32 gdi32 user32 version winmm shell32 oleacc oleaut32
-    ole32 uuid)
+set(VELKARI_WIN_LIBS msimg32 comctl32 comdlg32 gdi32 user32 version winmm shell32 shlwapi oleacc
+    oleaut32 ole32 uuid)
 add_link_options(-static -static-libgcc -static-libstdc++)
 
 file(GLOB VELKARI_TOOLKIT_SOURCES CONFIGURE_DEPENDS src/toolkit/*.cpp src/controls/*.cpp
@@ -51,6 +51,12 @@ add_custom_command(OUTPUT ${VELKARI_GENERATED}/qzkeys.bmp
                    DEPENDS ${VELKARI_RESGEN} ${VELKARI_KEYS}/digits.txt ${VELKARI_KEYS}/letters.txt
                    COMMENT "Drawing qzkeys.bmp" VERBATIM)
 list(APPEND VELKARI_GENERATED_RESOURCES ${VELKARI_GENERATED}/qzkeys.bmp)
+add_custom_command(OUTPUT ${VELKARI_GENERATED}/words.bin
+                   COMMAND ${VELKARI_RESGEN} words ${VELKARI_COMMON_WORDS} ${VELKARI_ALL_WORDS}
+                           ${VELKARI_GENERATED}/words.bin
+                   DEPENDS ${VELKARI_RESGEN} ${VELKARI_COMMON_WORDS} ${VELKARI_ALL_WORDS}
+                   COMMENT "Packing words.bin" VERBATIM)
+list(APPEND VELKARI_GENERATED_RESOURCES ${VELKARI_GENERATED}/words.bin)
 
 # One target owns the generating commands, so targets that build in parallel never run them
 # twice; windres finds the files through the include path and recompiles when they change.
@@ -117,6 +123,8 @@ add_executable(e2e_probe tests/e2e/probe.cpp tests/support/accessible_client.cpp
 target_include_directories(e2e_probe PRIVATE tests)
 target_link_libraries(e2e_probe PRIVATE oleacc oleaut32 ole32 uuid)
 target_link_options(e2e_probe PRIVATE -municode)
+add_executable(e2e_tel_recorder WIN32 tests/e2e/tel_recorder.cpp)
+target_link_options(e2e_tel_recorder PRIVATE -municode)
 file(GLOB VELKARI_E2E_SCRIPTS CONFIGURE_DEPENDS tests/e2e/*.sh)
 list(FILTER VELKARI_E2E_SCRIPTS EXCLUDE REGEX "/lib\\.sh$")
 foreach(script ${VELKARI_E2E_SCRIPTS})

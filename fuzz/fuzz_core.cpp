@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,7 @@
 #include "core/key_cells.h"
 #include "core/keypad.h"
 #include "core/message_layout.h"
+#include "core/phone_words.h"
 #include "core/pixel_art.h"
 #include "core/wheel_geometry.h"
 #include "core/wheel_model.h"
@@ -166,12 +168,49 @@ void PixelArt(TReader& in) {
     }
 }
 
+// A small dictionary with words of every length, two-letter ones among them, so that the
+// search has many ways to spell a number.
+const velkari::TWordList& FuzzWords() {
+    static const velkari::TWordList words = velkari::TWordList::FromBlob(
+        velkari::MakeWordListBlob("go\nat\nhot\ngot\njunk\nflow\nflowers\ncall\nball\nabc\n",
+                                  "cab\nbaa\nad\nerr\nlowers\nflower\nacceptably\nadministrate\n"));
+    return words;
+}
+
+std::u16string WithoutHyphens(std::u16string text) {
+    std::erase(text, u'-');
+    return text;
+}
+
+void Spellings(TReader& in) {
+    const std::u16string text = in.Text();
+    const auto spellings = velkari::FindSpellings(FuzzWords(), text);
+    Require(spellings.size() <= velkari::kMostSpellings);
+    if (!velkari::HasSpellableDigit(text)) Require(spellings.empty());
+    const std::u16string digits = WithoutHyphens(velkari::ConvertVanityText(text).Text);
+    for (const auto& spelling : spellings)
+        Require(WithoutHyphens(velkari::ConvertVanityText(spelling).Text) == digits);
+    const std::u16string uri = velkari::TelUri(text);
+    Require(uri.empty() || uri.starts_with(u"tel:"));
+}
+
+void WordListBlob(TReader& in) {
+    const std::string_view rest = in.Rest();
+    try {
+        const auto list = velkari::TWordList::FromBlob(
+            {reinterpret_cast<const std::uint8_t*>(rest.data()), rest.size()});
+        Require(list.Size() <= rest.size() / 2);
+        (void)list.WordsFor(u"3569377");
+    } catch (const std::invalid_argument&) {
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
     TReader in(data + 1, size - 1);
-    switch (data[0] % 7) {
+    switch (data[0] % 9) {
         case 0:
             Conversion(in);
             break;
@@ -192,6 +231,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         case 6:
             PixelArt(in);
+            break;
+        case 7:
+            Spellings(in);
+            break;
+        case 8:
+            WordListBlob(in);
             break;
     }
     return 0;

@@ -72,6 +72,9 @@ void TForm1::WndProc(TMessage& message) {
         case WM_SYSCOMMAND:
             WMSysCommand(message);
             return;
+        case WM_INITMENUPOPUP:
+            WMInitMenuPopup(message);
+            return;
     }
     TForm::WndProc(message);
 }
@@ -86,6 +89,7 @@ void TForm1::SetupMainWindow() {
     Application->SetCursors(kHelpCursor, LoadCursorW(nullptr, IDC_HELP));
     PasteLabel->SetCursor(kHelpCursor);
     SetLetterKeyHints();
+    AddNumberCommands();
 }
 
 void TForm1::SetupFieldFont() {

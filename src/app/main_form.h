@@ -86,6 +86,19 @@ class TForm1 : public TForm {
     // SC_CONTEXTHELP shows the About box; every other command takes its usual way.
     void WMSysCommand(TMessage& message);
 
+    // Words for the number in the lower field, offered in a list; the chosen spelling
+    // replaces the upper field's text. And the number handed to the system's tel: handler.
+    // Both are commands of the system menu, also on Ctrl+W and Ctrl+D.
+    void WordsForNumber();
+    void CallNumber();
+    void AddNumberCommands();
+    // True when the system command was one of the two.
+    bool NumberCommand(WPARAM command);
+    // True when the key was one of the two shortcuts (then handled).
+    bool NumberShortcut(WORD key, TShiftState shift);
+    // The call is greyed in the system menu while the number has no digit.
+    void WMInitMenuPopup(TMessage& message);
+
     ATOM HotKeyAtom() const { return FHotKeyAtom.Get(); }
     bool HotKeyRegistered() const { return FHotKey.Registered(); }
 

@@ -35,5 +35,9 @@ void TForm1::WMSysCommand(TMessage& message) {
         message.Result = 0;
         return;
     }
+    if (NumberCommand(message.WParam)) {
+        message.Result = 0;
+        return;
+    }
     TForm::WndProc(message);
 }

@@ -98,7 +98,11 @@ void TForm1::SpeedButtonClearClick(TObject*) {
     Edit1->SetText(L"");
 }
 
-void TForm1::FormKeyDown(TObject*, WORD& key, TShiftState) {
+void TForm1::FormKeyDown(TObject*, WORD& key, TShiftState shift) {
+    if (NumberShortcut(key, shift)) {
+        key = 0;
+        return;
+    }
     if (key == VK_ESCAPE) EscapeKeyDown();
     if (key == VK_F1) Perform(WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
     if (key == VK_DELETE && Edit2Focused()) {

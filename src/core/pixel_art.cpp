@@ -3,9 +3,7 @@
 
 #include <algorithm>
 #include <array>
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <vector>
 
 namespace velkari {
@@ -160,15 +158,6 @@ TPixelImage ParsePixelArt(std::string_view text, std::string_view sourceView) {
         }
     }
     return image;
-}
-
-TPixelImage LoadPixelArtFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw TPixelArtError(path, 0, "cannot be read");
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad()) throw TPixelArtError(path, 0, "cannot be read");
-    return ParsePixelArt(text.str(), path);
 }
 
 int PixelArtHalfSteps(int dpi, int designDpi) {

@@ -6,6 +6,7 @@
 //   resgen ico out.ico big.txt [smaller.txt...] icon, one image per art file, magenta clear,
 //                                               and the biggest at 150 % and 200 %
 //   resgen keys digits.txt letters.txt out.bmp  the key-picture strip, 4 bits per pixel
+//   resgen words common.txt all.txt out.bin     the packed word list of the words for a number
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -15,6 +16,7 @@
 
 #include "core/bmp.h"
 #include "core/key_cells.h"
+#include "core/phone_words.h"
 #include "core/pixel_art.h"
 
 namespace {
@@ -23,7 +25,16 @@ const char kUsage[] =
     "usage: resgen bmp24 IN.txt OUT.bmp\n"
     "       resgen bmp4 IN.txt OUT.bmp\n"
     "       resgen ico OUT.ico IN.txt [IN.txt...]\n"
-    "       resgen keys DIGITS.txt LETTERS.txt OUT.bmp\n";
+    "       resgen keys DIGITS.txt LETTERS.txt OUT.bmp\n"
+    "       resgen words COMMON.txt ALL.txt OUT.bin\n";
+
+std::string ReadText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw std::runtime_error(path + ": cannot be read");
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) throw std::runtime_error(path + ": cannot be read");
+    return text;
+}
 
 // Writes beside the target and renames, so a failed run never leaves a half-written file
 // that a later build would take as up to date.
@@ -73,6 +84,15 @@ int Run(const std::vector<std::string>& args) {
         } catch (const std::invalid_argument& e) {
             throw std::runtime_error(args[1] + ", " + args[2] + ": " + e.what());
         }
+        return 0;
+    }
+    if (args.size() == 4 && args[0] == "words") {
+        const auto blob = velkari::MakeWordListBlob(ReadText(args[1]), ReadText(args[2]));
+        // Lists of another kind, or empty ones, would pack without complaint and spell
+        // nothing; FLOWERS is in every English list.
+        if (velkari::TWordList::FromBlob(blob).WordsFor(u"3569377").empty())
+            throw std::runtime_error(args[1] + ", " + args[2] + ": not English word lists");
+        WriteFile(args[3], blob);
         return 0;
     }
     std::fputs(kUsage, stderr);

@@ -1,0 +1,162 @@
+// Words for the number and a call through the system's phone program: two commands of the
+// window's system menu, also on Ctrl+W and Ctrl+D.
+#include <windows.h>
+
+#include <shellapi.h>
+#include <shlwapi.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "app/utils.h"
+#include "app/word_dictionary.h"
+#include "core/keypad.h"
+#include "core/phone_words.h"
+#include "dialogs/input_query.h"
+#include "dialogs/message_dialog.h"
+#include "main_form.h"
+#include "toolkit/application.h"
+#include "toolkit/win32_error.h"
+
+namespace {
+
+// Below the system's own commands, with the low four bits clear, which the system uses.
+constexpr UINT kWordsCommand = 0x0100;
+constexpr UINT kCallCommand = 0x0110;
+
+const wchar_t kWordsCaption[] = L"Words for this number";
+
+void Tell(const std::wstring& text) {
+    MessageDlgWithIcon(Application->Title(), text, mtInformation, MsgDlgButtons({mbOK}), mrNone,
+                       L"", nullptr);
+}
+
+std::u16string DialledDigits(const std::wstring& text) {
+    std::u16string digits = velkari::ConvertVanityText(ToU16(text)).Text;
+    std::erase(digits, u'-');
+    return digits;
+}
+
+// ASSOCF_IS_PROTOCOL, which the headers offer only to programs for Windows 8 and later.
+constexpr ASSOCF kAssocIsProtocol = 0x00001000;
+
+// Windows 8 and later know the user's choice for a protocol; older systems and Wine read
+// the class key. A handler of a store app has no command line, only a delegate.
+bool TelHandlerRegistered() {
+    for (ASSOCF flags : {kAssocIsProtocol, ASSOCF{ASSOCF_NONE}}) {
+        for (ASSOCSTR what : {ASSOCSTR_COMMAND, ASSOCSTR_DELEGATEEXECUTE}) {
+            wchar_t found[2 * MAX_PATH] = {};
+            DWORD size = ARRAYSIZE(found);
+            if (AssocQueryStringW(flags, what, L"tel", L"open", found, &size) == S_OK && found[0])
+                return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+void TForm1::AddNumberCommands() {
+    HMENU menu = GetSystemMenu(Handle(), FALSE);
+    if (!menu) return;  // without a system menu the keys still work
+    // Above Close, with a separator of their own.
+    int place = GetMenuItemCount(menu);
+    for (int i = 0; i < GetMenuItemCount(menu); ++i)
+        if (GetMenuItemID(menu, i) == SC_CLOSE) place = i;
+    const auto at = static_cast<UINT>(place);
+    InsertMenuW(menu, at, MF_BYPOSITION | MF_STRING, kWordsCommand,
+                L"&Words for this number\u2026\tCtrl+W");
+    InsertMenuW(menu, at + 1, MF_BYPOSITION | MF_STRING, kCallCommand,
+                L"&Call this number\tCtrl+D");
+    InsertMenuW(menu, at + 2, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
+}
+
+void TForm1::WMInitMenuPopup(TMessage& message) {
+    if (HIWORD(message.LParam)) {  // the system menu
+        const bool digits = !velkari::TelUri(ToU16(Edit2->Text())).empty();
+        EnableMenuItem(reinterpret_cast<HMENU>(message.WParam), kCallCommand,
+                       MF_BYCOMMAND | (digits ? MF_ENABLED : MF_GRAYED));
+    }
+    TForm::WndProc(message);
+}
+
+bool TForm1::NumberCommand(WPARAM command) {
+    switch (command & 0xFFF0) {
+        case kWordsCommand:
+            WordsForNumber();
+            return true;
+        case kCallCommand:
+            CallNumber();
+            return true;
+    }
+    return false;
+}
+
+bool TForm1::NumberShortcut(WORD key, TShiftState shift) {
+    if ((shift & (ssCtrl | ssAlt | ssShift)) != ssCtrl || (key != 'W' && key != 'D')) return false;
+    // The control character the key made must not reach the field after the command.
+    const WPARAM control = key - 'A' + 1;
+    MSG pending;
+    if (PeekMessageW(&pending, nullptr, WM_CHAR, WM_CHAR, PM_NOREMOVE) && pending.wParam == control)
+        PeekMessageW(&pending, pending.hwnd, WM_CHAR, WM_CHAR, PM_REMOVE);
+    if (key == 'W')
+        WordsForNumber();
+    else if (!velkari::TelUri(ToU16(Edit2->Text())).empty())
+        CallNumber();  // greyed in the menu otherwise
+    return true;
+}
+
+void TForm1::WordsForNumber() {
+    const std::u16string number = ToU16(Edit2->Text());
+    if (!velkari::HasSpellableDigit(number)) {
+        Tell(L"This number has no digit from 2 to 9, and only those carry letters.");
+        return;
+    }
+    std::vector<std::wstring> spellings;
+    for (const std::u16string& spelling : velkari::FindSpellings(ProgramWordList(), number)) {
+        // The separators a spelling adds must still fit into the upper field.
+        if (Edit1->MaxLength() <= 0 || spelling.size() <= static_cast<size_t>(Edit1->MaxLength()))
+            spellings.push_back(FromU16(spelling));
+    }
+    if (spellings.empty()) {
+        Tell(L"No English word fits the digits of this number.");
+        return;
+    }
+    std::wstring chosen = spellings.front();
+    if (!InputQueryList(kWordsCaption, L"Spelling", chosen, &spellings)) return;
+    // The list can be typed into: take only a text that still dials this number.
+    if (DialledDigits(chosen) != DialledDigits(Edit2->Text())) {
+        Tell(L"\u201C" + chosen + L"\u201D does not spell this number, so it was not taken.");
+        return;
+    }
+    // One replacement of the whole text: one change for the lower field and the counter,
+    // and one step for the field's undo.
+    SendMessageW(Edit1->Handle(), EM_SETSEL, 0, -1);
+    Edit1->SetSelText(chosen);
+}
+
+void TForm1::CallNumber() {
+    const std::wstring uri = FromU16(velkari::TelUri(ToU16(Edit2->Text())));
+    if (uri.empty()) return;
+    // Asked first, so that a missing phone program gets our words, not the shell's own
+    // dialog about choosing an app.
+    if (!TelHandlerRegistered()) {
+        Tell(
+            L"No program on this computer makes calls: nothing is registered for tel: "
+            L"links.\r\nInstall a phone or softphone program, or dial " +
+            uri.substr(4) + L" by hand.");
+        return;
+    }
+    SHELLEXECUTEINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
+    info.hwnd = Handle();
+    info.lpVerb = L"open";
+    info.lpFile = uri.c_str();
+    info.nShow = SW_SHOWNORMAL;
+    if (!ShellExecuteExW(&info)) {
+        const std::wstring reason = SystemMessage(GetLastError());
+        Tell(L"The call could not be handed to the phone program." +
+             (reason.empty() ? std::wstring() : L"\r\n" + reason));
+    }
+}

@@ -85,7 +85,9 @@ bench: win
 	VELKARI_BUILD_DIR=$(CURDIR)/$(WIN_DIR) tools/with-xvfb bash -c \
 	  'tools/wine-prefix start && for b in $(WIN_DIR)/bench_*.exe; do tools/wine-run "$$b"; done; \
 	   tools/wine-prefix stop && echo "the same with the program and the wineserver on one CPU:" && \
-	   taskset -c 0 tools/wine-prefix start && taskset -c 0 tools/wine-run $(WIN_DIR)/bench_startup.exe'
+	   taskset -c 0 tools/wine-prefix start && taskset -c 0 tools/wine-run $(WIN_DIR)/bench_startup.exe && \
+	   tools/wine-prefix stop && tools/count-requests $(WIN_DIR)/bench_startup.exe; \
+	   status=$$?; tools/wine-prefix stop; exit $$status'
 
 FUZZ_SECONDS ?= 60
 fuzz:

@@ -10,6 +10,7 @@
 #include "core/grip_geometry.h"
 #include "toolkit/buttons.h"
 #include "toolkit/handles.h"
+#include "toolkit/std_controls.h"
 #include "ui_support.h"
 
 namespace {
@@ -309,6 +310,11 @@ TEST_CASE("the grip and its target's lives") {
         button->SetParent(form.Get());
         auto* onButton = button->Create<TSizeGrip>();
         CHECK(onButton->TargetControl() == button);
+        // A control without a window of its own hands the grip to its parent.
+        auto* label = form->Create<TLabel>();
+        label->SetParent(form.Get());
+        auto* onLabel = label->Create<TSizeGrip>();
+        CHECK(onLabel->TargetControl() == form.Get());
         TOwned<TComponent> plain = CreateOwned<TComponent>(*Application);
         auto* unattached = plain->Create<TSizeGrip>();
         CHECK(unattached->TargetControl() == nullptr);

@@ -24,8 +24,7 @@ SIZE_T WorkingSet() {
 
 // A real right click in the middle of a control.
 void RightClick(TControl* control) {
-    RECT r;
-    GetWindowRect(control->Handle(), &r);
+    const RECT r = ScreenRect(control);
     const POINT middle{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
     INPUT inputs[2] = {MouseInputAt(middle, MOUSEEVENTF_RIGHTDOWN),
                        MouseInputAt(middle, MOUSEEVENTF_RIGHTUP)};
@@ -79,7 +78,7 @@ TEST_CASE("thousands of random user events leave the window sound and leak-free"
                     // Mostly pressed as the keyboard does; now and then clicked by the mouse.
                     TControl* key = control(std::wstring(L"SpeedButton") + keyNames[pick(36)]);
                     if (pick(4) == 0)
-                        ClickAt(key->Handle(), 5, 5);
+                        ClickAt(key, 5, 5);
                     else
                         form->PressButton(key);
                     break;

@@ -126,6 +126,14 @@ label_text() {  # left top
 counter_text() { label_text 232 49; }
 status_text() { label_text 0 160; }
 
+# The program's own message box: it comes, says the text, and Enter closes it.
+expect_message() {  # text when
+  probe wait "Velkari" 10 || fail "no message $2"
+  probe tree "Velkari" | grep -qF "$1" || fail "the message $2 does not say '$1'"
+  xdotool key Return
+  probe gone "Velkari" 10 || fail "Enter did not close the message $2"
+}
+
 # Polls a command until it prints the expected text, then checks it once more as a test.
 expect_soon() {  # what expected seconds command...
   local what=$1 expected=$2 seconds=$3 end

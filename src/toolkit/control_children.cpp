@@ -96,6 +96,7 @@ bool TControl::ChildMouseMessage(TMessage& message) {
 }
 
 bool TControl::ChildCursor() {
+    if (FControls.empty()) return false;  // no need to ask where the mouse is
     POINT point;
     if (!GetCursorPos(&point) || !ScreenToClient(FHandle, &point)) return false;
     const TControl* child =

@@ -1,5 +1,6 @@
 // The main window's controls, written once as data: name, kind, bounds, caption, hint,
-// group, glyph and handlers. Positions are inside the window's 8-pixel border.
+// group, glyph, handlers and the name a screen reader says. Positions are inside the
+// window's 8-pixel border.
 #include <iterator>
 
 #include "controls/timer_speed_button.h"
@@ -38,24 +39,33 @@ struct TLayoutRow {
     int NumGlyphs = 0;
     TClickHandler OnClick = nullptr;
     TMouseHandler OnMouseDown = nullptr;
+    const wchar_t* Spoken = L"";  // the accessible name, where the caption says too little
 };
 
 constexpr int kFieldLength = 30;
 
 constexpr TLayoutRow kLayout[] = {
-    {.Name = L"Edit1", .Kind = lkEdit, .Bounds = {0, 0, 225, 22}},
-    {.Name = L"Edit2", .Kind = lkReadOnlyEdit, .Bounds = {0, 24, 225, 22}},
+    {.Name = L"Edit1", .Kind = lkEdit, .Bounds = {0, 0, 225, 22}, .Spoken = L"Vanity number"},
+    {.Name = L"Edit2",
+     .Kind = lkReadOnlyEdit,
+     .Bounds = {0, 24, 225, 22},
+     .Spoken = L"Dialled number"},
     {.Name = L"SpeedButtonEdit1Clear",
      .Kind = lkPlainKey,
      .Bounds = {232, 0, 23, 22},
      .Caption = L"x",
-     .OnClick = &TForm1::SpeedButtonClearClick},
+     .OnClick = &TForm1::SpeedButtonClearClick,
+     .Spoken = L"Clear upper field"},
     {.Name = L"SpeedButtonEdit2Clear",
      .Kind = lkPlainKey,
      .Bounds = {232, 24, 23, 22},
      .Caption = L"x",
-     .OnClick = &TForm1::SpeedButtonClearClick},
-    {.Name = L"Label1", .Kind = lkCounter, .Bounds = {232, 49, 23, 24}},
+     .OnClick = &TForm1::SpeedButtonClearClick,
+     .Spoken = L"Clear lower field"},
+    {.Name = L"Label1",
+     .Kind = lkCounter,
+     .Bounds = {232, 49, 23, 24},
+     .Spoken = L"Letters and digits"},
     {.Name = L"SpeedButtonPin",
      .Kind = lkFlatButton,
      .Bounds = {0, 52, 23, 22},
@@ -63,38 +73,44 @@ constexpr TLayoutRow kLayout[] = {
      .GroupIndex = 1,
      .Glyph = L"GLYPHPIN",
      .NumGlyphs = 4,
-     .OnClick = &TForm1::SpeedButtonPinClick},
+     .OnClick = &TForm1::SpeedButtonPinClick,
+     .Spoken = L"Stay on top"},
     {.Name = L"SpeedButtonFont",
      .Kind = lkFlatButton,
      .Bounds = {32, 52, 23, 22},
      .Glyph = L"GLYPHFONT",
      .NumGlyphs = 1,
-     .OnClick = &TForm1::SpeedButtonFontClick},
+     .OnClick = &TForm1::SpeedButtonFontClick,
+     .Spoken = L"Font"},
     {.Name = L"SpeedButtonMute",
      .Kind = lkFlatButton,
      .Bounds = {64, 52, 23, 22},
      .GroupIndex = 2,
      .Glyph = L"GLYPHMUTE",
      .NumGlyphs = 4,
-     .OnClick = &TForm1::SpeedButtonMuteClick},
+     .OnClick = &TForm1::SpeedButtonMuteClick,
+     .Spoken = L"Mute tones"},
     {.Name = L"SpeedButtonPlay",
      .Kind = lkFlatButton,
      .Bounds = {96, 52, 23, 22},
      .Glyph = L"GLYPHPLAY",
      .NumGlyphs = 1,
-     .OnClick = &TForm1::SpeedButtonPlayClick},
+     .OnClick = &TForm1::SpeedButtonPlayClick,
+     .Spoken = L"Play the number"},
     {.Name = L"SpeedButtonNote",
      .Kind = lkFlatButton,
      .Bounds = {128, 52, 23, 22},
      .Glyph = L"GLYPHNOTE",
      .NumGlyphs = 1,
-     .OnClick = &TForm1::SpeedButtonNoteClick},
+     .OnClick = &TForm1::SpeedButtonNoteClick,
+     .Spoken = L"Keypad picture"},
     {.Name = L"SpeedButtonCL",
      .Kind = lkPlainKey,
      .Bounds = {0, 108, 23, 22},
      .Caption = L"CL",
      .Hint = L"Caps Lock",
-     .GroupIndex = 1},
+     .GroupIndex = 1,
+     .Spoken = L"Caps Lock"},
     {.Name = L"SpeedButtonExit",
      .Kind = lkButton,
      .Bounds = {0, 134, 35, 22},
@@ -106,7 +122,10 @@ constexpr TLayoutRow kLayout[] = {
      .Caption = L"copy",
      .OnClick = &TForm1::SpeedButtonCopyClick},
     {.Name = L"Label5", .Kind = lkLabel, .Bounds = {0, 160, 4, 14}},
-    {.Name = L"ProgressWheel1", .Kind = lkWheel, .Bounds = {222, 160, 35, 17}},
+    {.Name = L"ProgressWheel1",
+     .Kind = lkWheel,
+     .Bounds = {222, 160, 35, 17},
+     .Spoken = L"Closing"},
     {.Name = L"PasteLabel",
      .Kind = lkLabel,
      .Bounds = {0, 182, 234, 14},
@@ -116,7 +135,8 @@ constexpr TLayoutRow kLayout[] = {
      .Bounds = {266, 150, 47, 44},
      .Caption = L"<",
      .Hint = L"Backspace",
-     .OnClick = &TForm1::BackSpeedButtonClick},
+     .OnClick = &TForm1::BackSpeedButtonClick,
+     .Spoken = L"Backspace"},
     {.Name = L"SpeedButton0",
      .Kind = lkRepeatKey,
      .Bounds = {316, 150, 47, 44},
@@ -197,6 +217,7 @@ void PlaceControl(TForm1* form, TControl* control, const TLayoutRow& row) {
     control->SetName(row.Name);
     control->SetCaption(row.Caption);
     control->SetHint(row.Hint);
+    if (*row.Spoken) control->SetAccessibleName(row.Spoken);
     // A hint written into the layout is meant to be seen.
     if (*row.Hint) control->SetShowHint(true);
     control->SetBounds(row.Bounds.Left, row.Bounds.Top, row.Bounds.Width, row.Bounds.Height);

@@ -31,6 +31,7 @@ void TSpeedButton::SetDown(bool down) {
     FDown = down;
     FState = down ? bsExclusive : bsUp;
     Repaint();
+    NotifyAccessible(EVENT_OBJECT_STATECHANGE);
     if (down) UpdateExclusive();
 }
 
@@ -39,6 +40,7 @@ void TSpeedButton::ReleaseForGroup() {
     FDown = false;
     FState = bsUp;
     Invalidate();
+    NotifyAccessible(EVENT_OBJECT_STATECHANGE);
 }
 
 void TSpeedButton::UpdateExclusive() {

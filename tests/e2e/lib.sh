@@ -123,7 +123,7 @@ click_flat_button() {  # pin|font|mute|play|note
 label_text() {  # left top
   probe textat "$MAIN" $((BORDER + $1)) $((BORDER + $2))
 }
-counter_text() { label_text 232 49; }
+counter_text() { probe value "$MAIN" "Letters and digits"; }
 status_text() { label_text 0 160; }
 
 # Polls a command until it prints the expected text, then checks it once more as a test.

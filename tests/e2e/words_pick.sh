@@ -32,7 +32,7 @@ type_text 60 "1001"
 expect_soon "lower field" "1001" 5 probe text "$MAIN" Edit 1
 xdotool key ctrl+w
 probe wait "Velkari" 10 || fail "no message for a number without digits 2-9"
-probe list "Velkari" | grep -q "no digit from 2 to 9" || fail "the message does not say why"
+probe tree "Velkari" | grep -q "no digit from 2 to 9" || fail "the message does not say why"
 xdotool key Return
 probe gone "Velkari" 10 || fail "Enter did not close the message"
 expect_eq "upper field after the message" "1001" "$(probe text "$MAIN" Edit 0)"

@@ -18,8 +18,9 @@
 //                                       reader walks them: depth, role, name, state, value,
 //                                       description, default action, shortcut, client x y w h
 //   probe press CAPTION NAME            the default action of the element named NAME
-//   probe events CAPTION SECONDS        for that long, every state, name and value change of
-//                                       the window's elements, one a line as it comes:
+//   probe events CAPTION SECONDS        for that long or until the window goes, every state,
+//                                       name and value change of the window's elements
+//                                       after a line "listening", one a line as it comes:
 //                                       event "name" value="..." state=...
 //   probe sel CAPTION CLASS [INDEX]     selection of that edit control: start end
 //   probe focus CAPTION                 class and index among its class of the child that
@@ -300,7 +301,7 @@ bool PrintEvents(HWND window, double seconds) {
     std::printf("listening\n");
     std::fflush(stdout);
     const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
-    while (GetTickCount64() < end) {
+    while (GetTickCount64() < end && IsWindow(window)) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
         MSG msg;
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);

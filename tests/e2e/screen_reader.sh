@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # What a screen reader in another process meets: every key, field and line named in the
 # program's own words, with its role and state, walked through the window's accessible
-# objects as probe.exe reads them.
+# objects as probe.exe reads them; keys pressed through their default action as a click
+# presses them, tones and all; and the changes told to a listener as they happen.
 source "$(dirname "$0")/lib.sh"
 set -u
+[ -n "${VELKARI_PULSE_SINK:-}" ] || fail "needs the sound output of tools/with-pulse"
 
 start "$WIN_DIR/velkari.exe"
 probe wait "$MAIN" 20 || fail "Velkari did not show its window"
@@ -60,5 +62,47 @@ done <<<"$EXPECTED"
 # Nothing that can be pressed goes without a name.
 expect_eq "unnamed buttons" "" "$(grep -E '^1 \[(push|check) button\] ""' <<<"$TREE")"
 expect_eq "elements below the window" 54 "$(grep -c '^1 ' <<<"$TREE")"
+
+# The listener hears of every change from here on, in another process, until the window
+# closes (what it heard comes out then).
+EVENTS="$SOUNDS/screen_reader_events.txt"
+probe events "$MAIN" 60 >"$EVENTS" &
+LISTENER=$!
+sleep 3
+
+upper() { probe text "$MAIN" Edit 0; }
+state_of() { TREE=$(probe tree "$MAIN"); element "$1" | cut -d'|' -f2; }
+probe press "$MAIN" "Mute tones" || fail "mute has no default action"
+expect_soon "mute raised by its default action" "" 5 state_of "Mute tones"
+expect_eq "play key once mute is up" "" "$(state_of "Play the number")"
+
+# Pressed one after another without waiting: each goes in and sounds once, in order.
+record_start screen_reader_keys
+for key in "2 ABC" Q 0; do probe press "$MAIN" "$key" || fail "no default action of '$key'"; done
+expect_soon "upper field after the presses" "2q0" 10 upper
+record_stop
+expect_eq "digits heard from the presses" 270 "$(heard_digits screen_reader_keys)"
+
+# The focused upper field is what copy takes.
+probe press "$MAIN" copy || fail "copy has no default action"
+expect_soon "status line after copy" '"2q0" copied to clipboard.' 5 status_text
+probe press "$MAIN" "Mute tones"
+expect_soon "mute down again" checked 5 state_of "Mute tones"
+sleep 1
+probe close "$MAIN"
+wait "$LISTENER" || fail "the event listener did not run"
+echo "events heard:"
+cat "$EVENTS"
+expect_eq "first line of the listener" listening "$(head -1 "$EVENTS")"
+heard() {  # what line
+  grep -qxF "$2" "$EVENTS" || fail "no event: $1 ('$2')"
+  echo "ok: event $1"
+}
+heard "mute raised" 'state "Mute tones" value="" state=00000000'
+heard "play enabled" 'state "Play the number" value="" state=00000000'
+heard "counter counts" 'value "Letters and digits" value="3" state=00000040'
+heard "lower field changed" 'value "Dialled number" value="270" state=00100040'
+heard "copy announced" 'name ""2q0" copied to clipboard." value="" state=00000040'
+heard "mute down" 'state "Mute tones" value="" state=00000010'
 
 echo "screen_reader: passed"

@@ -40,6 +40,7 @@ struct TLayoutRow {
     TClickHandler OnClick = nullptr;
     TMouseHandler OnMouseDown = nullptr;
     const wchar_t* Spoken = L"";  // the accessible name, where the caption says too little
+    const wchar_t* Keys = L"";    // the keyboard shortcut that presses the key
 };
 
 constexpr int kFieldLength = 30;
@@ -55,13 +56,15 @@ constexpr TLayoutRow kLayout[] = {
      .Bounds = {232, 0, 23, 22},
      .Caption = L"x",
      .OnClick = &TForm1::SpeedButtonClearClick,
-     .Spoken = L"Clear upper field"},
+     .Spoken = L"Clear upper field",
+     .Keys = L"Ctrl+E"},
     {.Name = L"SpeedButtonEdit2Clear",
      .Kind = lkPlainKey,
      .Bounds = {232, 24, 23, 22},
      .Caption = L"x",
      .OnClick = &TForm1::SpeedButtonClearClick,
-     .Spoken = L"Clear lower field"},
+     .Spoken = L"Clear lower field",
+     .Keys = L"Ctrl+Shift+E"},
     {.Name = L"Label1",
      .Kind = lkCounter,
      .Bounds = {232, 49, 23, 24},
@@ -74,14 +77,16 @@ constexpr TLayoutRow kLayout[] = {
      .Glyph = L"GLYPHPIN",
      .NumGlyphs = 4,
      .OnClick = &TForm1::SpeedButtonPinClick,
-     .Spoken = L"Stay on top"},
+     .Spoken = L"Stay on top",
+     .Keys = L"Ctrl+T"},
     {.Name = L"SpeedButtonFont",
      .Kind = lkFlatButton,
      .Bounds = {32, 52, 23, 22},
      .Glyph = L"GLYPHFONT",
      .NumGlyphs = 1,
      .OnClick = &TForm1::SpeedButtonFontClick,
-     .Spoken = L"Font"},
+     .Spoken = L"Font",
+     .Keys = L"Ctrl+F"},
     {.Name = L"SpeedButtonMute",
      .Kind = lkFlatButton,
      .Bounds = {64, 52, 23, 22},
@@ -89,38 +94,44 @@ constexpr TLayoutRow kLayout[] = {
      .Glyph = L"GLYPHMUTE",
      .NumGlyphs = 4,
      .OnClick = &TForm1::SpeedButtonMuteClick,
-     .Spoken = L"Mute tones"},
+     .Spoken = L"Mute tones",
+     .Keys = L"Ctrl+U"},
     {.Name = L"SpeedButtonPlay",
      .Kind = lkFlatButton,
      .Bounds = {96, 52, 23, 22},
      .Glyph = L"GLYPHPLAY",
      .NumGlyphs = 1,
      .OnClick = &TForm1::SpeedButtonPlayClick,
-     .Spoken = L"Play the number"},
+     .Spoken = L"Play the number",
+     .Keys = L"Ctrl+P"},
     {.Name = L"SpeedButtonNote",
      .Kind = lkFlatButton,
      .Bounds = {128, 52, 23, 22},
      .Glyph = L"GLYPHNOTE",
      .NumGlyphs = 1,
      .OnClick = &TForm1::SpeedButtonNoteClick,
-     .Spoken = L"Keypad picture"},
+     .Spoken = L"Keypad picture",
+     .Keys = L"Ctrl+K"},
     {.Name = L"SpeedButtonCL",
      .Kind = lkPlainKey,
      .Bounds = {0, 108, 23, 22},
      .Caption = L"CL",
      .Hint = L"Caps Lock",
      .GroupIndex = 1,
-     .Spoken = L"Caps Lock"},
+     .Spoken = L"Caps Lock",
+     .Keys = L"Ctrl+Shift+L"},
     {.Name = L"SpeedButtonExit",
      .Kind = lkButton,
      .Bounds = {0, 134, 35, 22},
      .Caption = L"exit",
-     .OnClick = &TForm1::SpeedButtonExitClick},
+     .OnClick = &TForm1::SpeedButtonExitClick,
+     .Keys = L"Ctrl+Q"},
     {.Name = L"SpeedButtonCopy",
      .Kind = lkButton,
      .Bounds = {222, 134, 35, 22},
      .Caption = L"copy",
-     .OnClick = &TForm1::SpeedButtonCopyClick},
+     .OnClick = &TForm1::SpeedButtonCopyClick,
+     .Keys = L"Ctrl+Shift+C"},
     {.Name = L"Label5", .Kind = lkLabel, .Bounds = {0, 160, 4, 14}},
     {.Name = L"ProgressWheel1",
      .Kind = lkWheel,
@@ -136,18 +147,21 @@ constexpr TLayoutRow kLayout[] = {
      .Caption = L"<",
      .Hint = L"Backspace",
      .OnClick = &TForm1::BackSpeedButtonClick,
-     .Spoken = L"Backspace"},
+     .Spoken = L"Backspace",
+     .Keys = L"Backspace"},
     {.Name = L"SpeedButton0",
      .Kind = lkRepeatKey,
      .Bounds = {316, 150, 47, 44},
      .Caption = L"0",
      .OnClick = &TForm1::SpeedButtonAClick,
-     .OnMouseDown = &TForm1::SpeedButtonQMouseDown},
+     .OnMouseDown = &TForm1::SpeedButtonQMouseDown,
+     .Keys = L"0"},
     {.Name = L"SpeedButtonClear",
      .Kind = lkButton,
      .Bounds = {366, 150, 47, 44},
      .Caption = L"Clear",
-     .OnClick = &TForm1::SpeedButtonClearClick},
+     .OnClick = &TForm1::SpeedButtonClearClick,
+     .Keys = L"Ctrl+L"},
 };
 
 // The character keys come in rows of equal keys: the letter pad's three rows and the
@@ -218,6 +232,7 @@ void PlaceControl(TForm1* form, TControl* control, const TLayoutRow& row) {
     control->SetCaption(row.Caption);
     control->SetHint(row.Hint);
     if (*row.Spoken) control->SetAccessibleName(row.Spoken);
+    control->SetAccessibleShortcut(row.Keys);
     // A hint written into the layout is meant to be seen.
     if (*row.Hint) control->SetShowHint(true);
     control->SetBounds(row.Bounds.Left, row.Bounds.Top, row.Bounds.Width, row.Bounds.Height);
@@ -255,7 +270,8 @@ void TForm1::BuildControls() {
                                  .Bounds = {left, keys.Top, keys.Width, keys.Height},
                                  .Caption = caption.c_str(),
                                  .OnClick = &TForm1::SpeedButtonAClick,
-                                 .OnMouseDown = &TForm1::SpeedButtonQMouseDown};
+                                 .OnMouseDown = &TForm1::SpeedButtonQMouseDown,
+                                 .Keys = caption.c_str()};
             PlaceControl(this, MakeControl(this, row.Kind), row);
         }
     }

@@ -7,8 +7,7 @@ source "$(dirname "$0")/lib.sh"
 set -u
 [ -n "${VELKARI_PULSE_SINK:-}" ] || fail "needs the sound output of tools/with-pulse"
 
-start "$WIN_DIR/velkari.exe"
-probe wait "$MAIN" 20 || fail "Velkari did not show its window"
+start_in_upper_field
 TREE=$(probe tree "$MAIN")
 
 # One line of the tree, for the element of that name: role|state bits|description|keys|value.
@@ -31,23 +30,23 @@ element() {  # name
 # name | role | state | description | keys | value, as the window stands after its start:
 # the activation has pressed mute, so the play key is unavailable.
 EXPECTED=$(cat <<'TABLE'
-1|push button||||
-2 ABC|push button||||
-0|push button||||
-Q|push button||7||
-M|push button||6||
-Stay on top|check button||||
-Font|push button||||
-Mute tones|check button|checked|||
-Play the number|push button|unavailable|||
-Keypad picture|push button||||
-Clear upper field|push button||||
-Clear lower field|push button||||
-Clear|push button||||
-Backspace|push button||||
-Caps Lock|check button||||
-copy|push button||||
-exit|push button||||
+1|push button|||1|
+2 ABC|push button|||2|
+0|push button|||0|
+Q|push button||7|Q|
+M|push button||6|M|
+Stay on top|check button|||Ctrl+T|
+Font|push button|||Ctrl+F|
+Mute tones|check button|checked||Ctrl+U|
+Play the number|push button|unavailable||Ctrl+P|
+Keypad picture|push button|||Ctrl+K|
+Clear upper field|push button|||Ctrl+E|
+Clear lower field|push button|||Ctrl+Shift+E|
+Clear|push button|||Ctrl+L|
+Backspace|push button|||Backspace|
+Caps Lock|check button|||Ctrl+Shift+L|
+copy|push button|||Ctrl+Shift+C|
+exit|push button|||Ctrl+Q|
 Vanity number|text||||
 Dialled number|text|read-only|||
 Letters and digits|static text|read-only|||
@@ -86,6 +85,25 @@ expect_eq "digits heard from the presses" 270 "$(heard_digits screen_reader_keys
 # The focused upper field is what copy takes.
 probe press "$MAIN" copy || fail "copy has no default action"
 expect_soon "status line after copy" '"2q0" copied to clipboard.' 5 status_text
+
+# Every key without a character of its own has a Ctrl shortcut, which presses the key.
+xdotool key ctrl+u
+expect_soon "mute down by its shortcut" checked 5 state_of "Mute tones"
+xdotool key ctrl+u
+expect_soon "mute raised by its shortcut" "" 5 state_of "Mute tones"
+record_start screen_reader_play
+xdotool key ctrl+p
+sleep 3  # three tones and their pauses
+record_stop
+expect_eq "digits played by the play key's shortcut" 270 "$(heard_digits screen_reader_play)"
+xdotool key ctrl+t
+expect_soon "stay on top by its shortcut" checked 5 state_of "Stay on top"
+xdotool key ctrl+t
+expect_soon "status line cleared" "" 5 status_text
+xdotool key ctrl+shift+c
+expect_soon "status line after copy's shortcut" '"2q0" copied to clipboard.' 5 status_text
+xdotool key ctrl+l
+expect_soon "upper field after clear's shortcut" "" 5 upper
 probe press "$MAIN" "Mute tones"
 expect_soon "mute down again" checked 5 state_of "Mute tones"
 sleep 1

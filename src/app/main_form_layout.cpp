@@ -1,6 +1,6 @@
 // The main window's controls, written once as data: name, kind, bounds, caption, hint,
-// group, glyph, handlers and the name a screen reader says. Positions are inside the
-// window's 8-pixel border.
+// group, glyph, handlers, and the name and shortcut a screen reader says. Positions are
+// inside the window's 8-pixel border.
 #include <iterator>
 
 #include "controls/timer_speed_button.h"
@@ -187,7 +187,8 @@ TControl* MakeControl(TForm1* form, TLayoutKind kind) {
             edit->SetHideSelection(false);
             if (kind == lkReadOnlyEdit) {
                 edit->SetReadOnly(true);
-                edit->SetColor(clInactiveBorder);
+                // A high-contrast scheme pairs only the window colour with its text.
+                edit->SetColor(HighContrast() ? clWindow : clInactiveBorder);
             }
             return edit;
         }
@@ -221,6 +222,11 @@ TControl* MakeControl(TForm1* form, TLayoutKind kind) {
             wheel->SetMax(50);
             wheel->SetColorRemain(clBtnFace);
             wheel->SetColorInner(clBtnFace);
+            // Dark red vanishes on a high-contrast face; the selection colour stands out.
+            if (HighContrast()) {
+                wheel->SetColorDoneMin(clHighlight);
+                wheel->SetColorDoneMax(clHighlight);
+            }
             return wheel;
         }
     }

@@ -3,7 +3,8 @@
 # Expects VELKARI_BUILD_DIR (the Windows build tree) and DISPLAY (a private Xvfb).
 set -u
 E2E_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-WIN_DIR=${VELKARI_BUILD_DIR:?}
+# The programs' tree; VELKARI_BUILD_DIR alone may name another tree, for another prefix.
+WIN_DIR=${VELKARI_PROGRAM_DIR:-${VELKARI_BUILD_DIR:?}}
 SHOTS="$WIN_DIR/../screenshots/e2e"
 mkdir -p "$SHOTS"
 STARTED=()

@@ -18,7 +18,7 @@ expect_soon "lower field" "+1 800-3569377" 5 probe text "$MAIN" Edit 1
 
 xdotool key ctrl+d
 probe wait "Velkari" 10 || fail "no message when nothing handles tel: links"
-probe list "Velkari" | grep -q "nothing is registered for tel:" || fail "the message does not say why"
+probe tree "Velkari" | grep -q "nothing is registered for tel:" || fail "the message does not say why"
 xdotool key Return
 probe gone "Velkari" 10 || fail "Enter did not close the message"
 [ ! -e "$CALLED" ] || fail "something was called without a handler"

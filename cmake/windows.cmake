@@ -126,10 +126,23 @@ target_link_options(e2e_probe PRIVATE -municode)
 add_executable(e2e_tel_recorder WIN32 tests/e2e/tel_recorder.cpp)
 target_link_options(e2e_tel_recorder PRIVATE -municode)
 file(GLOB VELKARI_E2E_SCRIPTS CONFIGURE_DEPENDS tests/e2e/*.sh)
-list(FILTER VELKARI_E2E_SCRIPTS EXCLUDE REGEX "/lib\\.sh$")
+list(FILTER VELKARI_E2E_SCRIPTS EXCLUDE REGEX "/(lib|high_contrast)\\.sh$")
 foreach(script ${VELKARI_E2E_SCRIPTS})
   get_filename_component(scenario ${script} NAME_WE)
   add_test(NAME e2e_${scenario} COMMAND bash ${script})
   set_tests_properties(e2e_${scenario} PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK desktop
                        ENVIRONMENT VELKARI_BUILD_DIR=${CMAKE_BINARY_DIR} TIMEOUT 300)
 endforeach()
+
+# The high-contrast scenario, in a prefix of its own whose system colours are white on black.
+set(contrast_env VELKARI_BUILD_DIR=${CMAKE_BINARY_DIR}/contrast VELKARI_CONTRAST=high
+    VELKARI_PROGRAM_DIR=${CMAKE_BINARY_DIR})
+add_test(NAME wine_prefix_start_contrast COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-prefix start)
+set_tests_properties(wine_prefix_start_contrast PROPERTIES FIXTURES_SETUP wine_contrast
+                     ENVIRONMENT "${contrast_env}")
+add_test(NAME wine_prefix_stop_contrast COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-prefix stop)
+set_tests_properties(wine_prefix_stop_contrast PROPERTIES FIXTURES_CLEANUP wine_contrast
+                     ENVIRONMENT "${contrast_env}")
+add_test(NAME e2e_high_contrast COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/high_contrast.sh)
+set_tests_properties(e2e_high_contrast PROPERTIES FIXTURES_REQUIRED wine_contrast
+                     RESOURCE_LOCK desktop ENVIRONMENT "${contrast_env}" TIMEOUT 300)

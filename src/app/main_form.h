@@ -73,6 +73,8 @@ class TForm1 : public TForm {
     void SetLetterKeyHints();
     // Presses a control as a left click at (1, 1) would, letting it be seen going down.
     void PressButton(TControl* control);
+    // True when the key was a key's shortcut (Ctrl+P plays, ...), which presses that key.
+    bool KeyShortcut(WORD key, TShiftState shift);
     // A screen reader's default action presses the key as a click does.
     void AccessibleAction(TControl* control) override { PressButton(control); }
 

@@ -18,6 +18,14 @@ bool IsKeyChar(wchar_t c) {
     return velkari::IsKeypadChar(static_cast<char16_t>(c));
 }
 
+// A Ctrl shortcut as the keys' accessible shortcuts spell it: "Ctrl+P", "Ctrl+Shift+C".
+// Only Ctrl with a letter (and maybe Shift) is one; Alt belongs to the system menu.
+std::wstring ShortcutText(WORD key, TShiftState shift) {
+    if ((shift & (ssCtrl | ssAlt)) != ssCtrl || key < 'A' || key > 'Z') return {};
+    return std::wstring(L"Ctrl+") + ((shift & ssShift) ? L"Shift+" : L"") +
+           static_cast<wchar_t>(key);
+}
+
 }  // namespace
 
 void TForm1::WireKeyboardEvents() {
@@ -98,8 +106,26 @@ void TForm1::SpeedButtonClearClick(TObject*) {
     Edit1->SetText(L"");
 }
 
+bool TForm1::KeyShortcut(WORD key, TShiftState shift) {
+    const std::wstring keys = ShortcutText(key, shift);
+    if (keys.empty()) return false;
+    for (int i = 0; i < ControlCount(); ++i) {
+        TControl* control = Controls(i);
+        if (control->AccessibleShortcut() != keys) continue;
+        // The control character the key made (Ctrl+C's copy, too) must not reach a field.
+        const WPARAM made = key - 'A' + 1;
+        MSG pending;
+        if (PeekMessageW(&pending, nullptr, WM_CHAR, WM_CHAR, PM_NOREMOVE) &&
+            pending.wParam == made)
+            PeekMessageW(&pending, pending.hwnd, WM_CHAR, WM_CHAR, PM_REMOVE);
+        PressButton(control);
+        return true;
+    }
+    return false;
+}
+
 void TForm1::FormKeyDown(TObject*, WORD& key, TShiftState shift) {
-    if (NumberShortcut(key, shift)) {
+    if (NumberShortcut(key, shift) || KeyShortcut(key, shift)) {
         key = 0;
         return;
     }

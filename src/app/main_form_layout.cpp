@@ -1,5 +1,6 @@
 // The main window's controls, written once as data: name, kind, bounds, caption, hint,
-// group, glyph and handlers. Positions are inside the window's 8-pixel border.
+// group, glyph, handlers, and the name and shortcut a screen reader says. Positions are
+// inside the window's 8-pixel border.
 #include <iterator>
 
 #include "controls/timer_speed_button.h"
@@ -38,24 +39,36 @@ struct TLayoutRow {
     int NumGlyphs = 0;
     TClickHandler OnClick = nullptr;
     TMouseHandler OnMouseDown = nullptr;
+    const wchar_t* Spoken = L"";  // the accessible name, where the caption says too little
+    const wchar_t* Keys = L"";    // the keyboard shortcut that presses the key
 };
 
 constexpr int kFieldLength = 30;
 
 constexpr TLayoutRow kLayout[] = {
-    {.Name = L"Edit1", .Kind = lkEdit, .Bounds = {0, 0, 225, 22}},
-    {.Name = L"Edit2", .Kind = lkReadOnlyEdit, .Bounds = {0, 24, 225, 22}},
+    {.Name = L"Edit1", .Kind = lkEdit, .Bounds = {0, 0, 225, 22}, .Spoken = L"Vanity number"},
+    {.Name = L"Edit2",
+     .Kind = lkReadOnlyEdit,
+     .Bounds = {0, 24, 225, 22},
+     .Spoken = L"Dialled number"},
     {.Name = L"SpeedButtonEdit1Clear",
      .Kind = lkPlainKey,
      .Bounds = {232, 0, 23, 22},
      .Caption = L"x",
-     .OnClick = &TForm1::SpeedButtonClearClick},
+     .OnClick = &TForm1::SpeedButtonClearClick,
+     .Spoken = L"Clear upper field",
+     .Keys = L"Ctrl+E"},
     {.Name = L"SpeedButtonEdit2Clear",
      .Kind = lkPlainKey,
      .Bounds = {232, 24, 23, 22},
      .Caption = L"x",
-     .OnClick = &TForm1::SpeedButtonClearClick},
-    {.Name = L"Label1", .Kind = lkCounter, .Bounds = {232, 49, 23, 24}},
+     .OnClick = &TForm1::SpeedButtonClearClick,
+     .Spoken = L"Clear lower field",
+     .Keys = L"Ctrl+Shift+E"},
+    {.Name = L"Label1",
+     .Kind = lkCounter,
+     .Bounds = {232, 49, 23, 24},
+     .Spoken = L"Letters and digits"},
     {.Name = L"SpeedButtonPin",
      .Kind = lkFlatButton,
      .Bounds = {0, 52, 23, 22},
@@ -63,50 +76,67 @@ constexpr TLayoutRow kLayout[] = {
      .GroupIndex = 1,
      .Glyph = L"GLYPHPIN",
      .NumGlyphs = 4,
-     .OnClick = &TForm1::SpeedButtonPinClick},
+     .OnClick = &TForm1::SpeedButtonPinClick,
+     .Spoken = L"Stay on top",
+     .Keys = L"Ctrl+T"},
     {.Name = L"SpeedButtonFont",
      .Kind = lkFlatButton,
      .Bounds = {32, 52, 23, 22},
      .Glyph = L"GLYPHFONT",
      .NumGlyphs = 1,
-     .OnClick = &TForm1::SpeedButtonFontClick},
+     .OnClick = &TForm1::SpeedButtonFontClick,
+     .Spoken = L"Font",
+     .Keys = L"Ctrl+F"},
     {.Name = L"SpeedButtonMute",
      .Kind = lkFlatButton,
      .Bounds = {64, 52, 23, 22},
      .GroupIndex = 2,
      .Glyph = L"GLYPHMUTE",
      .NumGlyphs = 4,
-     .OnClick = &TForm1::SpeedButtonMuteClick},
+     .OnClick = &TForm1::SpeedButtonMuteClick,
+     .Spoken = L"Mute tones",
+     .Keys = L"Ctrl+U"},
     {.Name = L"SpeedButtonPlay",
      .Kind = lkFlatButton,
      .Bounds = {96, 52, 23, 22},
      .Glyph = L"GLYPHPLAY",
      .NumGlyphs = 1,
-     .OnClick = &TForm1::SpeedButtonPlayClick},
+     .OnClick = &TForm1::SpeedButtonPlayClick,
+     .Spoken = L"Play the number",
+     .Keys = L"Ctrl+P"},
     {.Name = L"SpeedButtonNote",
      .Kind = lkFlatButton,
      .Bounds = {128, 52, 23, 22},
      .Glyph = L"GLYPHNOTE",
      .NumGlyphs = 1,
-     .OnClick = &TForm1::SpeedButtonNoteClick},
+     .OnClick = &TForm1::SpeedButtonNoteClick,
+     .Spoken = L"Keypad picture",
+     .Keys = L"Ctrl+K"},
     {.Name = L"SpeedButtonCL",
      .Kind = lkPlainKey,
      .Bounds = {0, 108, 23, 22},
      .Caption = L"CL",
      .Hint = L"Caps Lock",
-     .GroupIndex = 1},
+     .GroupIndex = 1,
+     .Spoken = L"Caps Lock",
+     .Keys = L"Ctrl+Shift+L"},
     {.Name = L"SpeedButtonExit",
      .Kind = lkButton,
      .Bounds = {0, 134, 35, 22},
      .Caption = L"exit",
-     .OnClick = &TForm1::SpeedButtonExitClick},
+     .OnClick = &TForm1::SpeedButtonExitClick,
+     .Keys = L"Ctrl+Q"},
     {.Name = L"SpeedButtonCopy",
      .Kind = lkButton,
      .Bounds = {222, 134, 35, 22},
      .Caption = L"copy",
-     .OnClick = &TForm1::SpeedButtonCopyClick},
+     .OnClick = &TForm1::SpeedButtonCopyClick,
+     .Keys = L"Ctrl+Shift+C"},
     {.Name = L"Label5", .Kind = lkLabel, .Bounds = {0, 160, 4, 14}},
-    {.Name = L"ProgressWheel1", .Kind = lkWheel, .Bounds = {222, 160, 35, 17}},
+    {.Name = L"ProgressWheel1",
+     .Kind = lkWheel,
+     .Bounds = {222, 160, 35, 17},
+     .Spoken = L"Closing"},
     {.Name = L"PasteLabel",
      .Kind = lkLabel,
      .Bounds = {0, 182, 234, 14},
@@ -116,18 +146,22 @@ constexpr TLayoutRow kLayout[] = {
      .Bounds = {266, 150, 47, 44},
      .Caption = L"<",
      .Hint = L"Backspace",
-     .OnClick = &TForm1::BackSpeedButtonClick},
+     .OnClick = &TForm1::BackSpeedButtonClick,
+     .Spoken = L"Backspace",
+     .Keys = L"Backspace"},
     {.Name = L"SpeedButton0",
      .Kind = lkRepeatKey,
      .Bounds = {316, 150, 47, 44},
      .Caption = L"0",
      .OnClick = &TForm1::SpeedButtonAClick,
-     .OnMouseDown = &TForm1::SpeedButtonQMouseDown},
+     .OnMouseDown = &TForm1::SpeedButtonQMouseDown,
+     .Keys = L"0"},
     {.Name = L"SpeedButtonClear",
      .Kind = lkButton,
      .Bounds = {366, 150, 47, 44},
      .Caption = L"Clear",
-     .OnClick = &TForm1::SpeedButtonClearClick},
+     .OnClick = &TForm1::SpeedButtonClearClick,
+     .Keys = L"Ctrl+L"},
 };
 
 // The character keys come in rows of equal keys: the letter pad's three rows and the
@@ -153,7 +187,8 @@ TControl* MakeControl(TForm1* form, TLayoutKind kind) {
             edit->SetHideSelection(false);
             if (kind == lkReadOnlyEdit) {
                 edit->SetReadOnly(true);
-                edit->SetColor(clInactiveBorder);
+                // A high-contrast scheme pairs only the window colour with its text.
+                edit->SetColor(HighContrast() ? clWindow : clInactiveBorder);
             }
             return edit;
         }
@@ -187,6 +222,11 @@ TControl* MakeControl(TForm1* form, TLayoutKind kind) {
             wheel->SetMax(50);
             wheel->SetColorRemain(clBtnFace);
             wheel->SetColorInner(clBtnFace);
+            // Dark red vanishes on a high-contrast face; the selection colour stands out.
+            if (HighContrast()) {
+                wheel->SetColorDoneMin(clHighlight);
+                wheel->SetColorDoneMax(clHighlight);
+            }
             return wheel;
         }
     }
@@ -197,6 +237,8 @@ void PlaceControl(TForm1* form, TControl* control, const TLayoutRow& row) {
     control->SetName(row.Name);
     control->SetCaption(row.Caption);
     control->SetHint(row.Hint);
+    if (*row.Spoken) control->SetAccessibleName(row.Spoken);
+    control->SetAccessibleShortcut(row.Keys);
     // A hint written into the layout is meant to be seen.
     if (*row.Hint) control->SetShowHint(true);
     control->SetBounds(row.Bounds.Left, row.Bounds.Top, row.Bounds.Width, row.Bounds.Height);
@@ -234,7 +276,8 @@ void TForm1::BuildControls() {
                                  .Bounds = {left, keys.Top, keys.Width, keys.Height},
                                  .Caption = caption.c_str(),
                                  .OnClick = &TForm1::SpeedButtonAClick,
-                                 .OnMouseDown = &TForm1::SpeedButtonQMouseDown};
+                                 .OnMouseDown = &TForm1::SpeedButtonQMouseDown,
+                                 .Keys = caption.c_str()};
             PlaceControl(this, MakeControl(this, row.Kind), row);
         }
     }

@@ -17,6 +17,7 @@ void TForm1::SpeedButtonNoteClick(TObject*) {
 
     TOwned<TForm2> preview = CreateOwned<TForm2>(*Application);
     preview->SetCaption(FromU16(velkari::TrimText(typed)));
+    preview->Image1->SetAccessibleName(L"Keypad picture of " + preview->Caption());
     preview->SetPicture(std::move(strip));
     preview->SetPosition(poScreenCenter);
     preview->ShowModal();

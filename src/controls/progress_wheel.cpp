@@ -2,6 +2,8 @@
 // the messages it answers itself.
 #include "progress_wheel.h"
 
+#include <oleacc.h>
+
 #include <cstring>
 #include <type_traits>
 
@@ -58,7 +60,18 @@ void TProgressWheel::SetMax(int value) {
 }
 
 void TProgressWheel::SetPosition(int value) {
+    const int before = FWheel.Position();
     Changed(FWheel.SetPosition(value));
+    if (FWheel.Position() != before) NotifyAccessible(EVENT_OBJECT_VALUECHANGE);
+}
+
+long TProgressWheel::AccessibleRole() const {
+    return ROLE_SYSTEM_PROGRESSBAR;
+}
+
+std::wstring TProgressWheel::AccessibleValue() const {
+    const std::u16string percent = FWheel.PercentText();
+    return {percent.begin(), percent.end()};
 }
 
 void TProgressWheel::SetInnerSize(int value) {

@@ -55,6 +55,10 @@ class TProgressWheel : public TControl {
     // Whether the cached angle-gradient image exists (exactly while the mode is gmAngle).
     bool HasGradientBitmap() const { return FWheel.GradientImage() != nullptr; }
 
+    // A screen reader sees a progress bar whose value is the percentage done.
+    long AccessibleRole() const override;
+    std::wstring AccessibleValue() const override;
+
   protected:
     void WndProc(TMessage& message) override;
     void Paint(HDC dc) override;

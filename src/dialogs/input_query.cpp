@@ -308,6 +308,7 @@ TQueryRowsEnd AddRows(TInputQueryForm* dialog, const TDialogCanvas& canvas, cons
         else
             field = dialog->Create<TEdit>();
         field->SetBounds(0, 0, grid.ClientWidth / 2, grid.EditHeight);
+        field->SetAccessibleName(StripPromptMarker(fields.Prompts[i]));
         field->SetParent(dialog);
         const velkari::TQueryRowPlacement placed =
             PlaceRow(dialog, canvas, grid, grid.Labels[i], field, top);

@@ -2,7 +2,10 @@
 // children, graphic ones as simple elements it answers for and windowed ones as their own
 // windows' objects. Made when a screen reader first asks, and cut loose from the control
 // when the window goes, so that a client holding it gets "disconnected" and no dangling
-// control.
+// control. A standard control (edit, button, combo box) keeps the system's object for
+// everything it knows of the window (its parts, places, navigation); ours stands in front
+// of it and answers the name, role, state and value first, since the system cannot see
+// our labels, and Wine's objects for these windows answer none of them.
 #include <oleacc.h>
 
 #include "application.h"
@@ -30,10 +33,13 @@ HRESULT ReturnText(const std::wstring& text, BSTR* out) {
 
 class TAccessibleObject final : public IAccessible {
   public:
-    explicit TAccessibleObject(TControl* control) : FControl(control) {}
+    TAccessibleObject(TControl* control, IAccessible* system)
+        : FControl(control), FSystem(system) {}
     void Disconnect() {
         FControl = nullptr;
         CoDisconnectObject(this, 0);
+        if (FSystem) FSystem->Release();
+        FSystem = nullptr;
     }
 
     // IUnknown
@@ -64,8 +70,8 @@ class TAccessibleObject final : public IAccessible {
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
         return E_NOTIMPL;
     }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*,
-                                     EXCEPINFO*, UINT*) override {
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
+                                     UINT*) override {
         return E_NOTIMPL;
     }
 
@@ -74,18 +80,21 @@ class TAccessibleObject final : public IAccessible {
         if (!parent) return E_POINTER;
         *parent = nullptr;
         if (!FControl) return RPC_E_DISCONNECTED;
+        if (FSystem) return FSystem->get_accParent(parent);
         return AccessibleObjectFromWindow(FControl->Handle(), static_cast<DWORD>(OBJID_WINDOW),
                                           __uuidof(IDispatch), reinterpret_cast<void**>(parent));
     }
     HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override {
         if (!count) return E_POINTER;
         if (!FControl) return RPC_E_DISCONNECTED;
+        if (FSystem) return FSystem->get_accChildCount(count);
         *count = FControl->ControlCount();
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) override {
         if (!out) return E_POINTER;
         *out = nullptr;
+        if (Delegated(child)) return FSystem->get_accChild(child, out);
         TControl* control = nullptr;
         if (const HRESULT found = Element(child, control); found != S_OK) return found;
         // A windowed child is an object of its own; a graphic one is a simple element.
@@ -94,19 +103,34 @@ class TAccessibleObject final : public IAccessible {
                                           __uuidof(IDispatch), reinterpret_cast<void**>(out));
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-        return Text(child, name, [](TControl* c) { return c->AccessibleName(); });
+        return Text(child, name, &IAccessible::get_accName,
+                    [](TControl* c) { return c->AccessibleName(); });
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
-        return Text(child, value, [](TControl* c) { return c->AccessibleValue(); });
+        return Text(child, value, &IAccessible::get_accValue,
+                    [](TControl* c) { return c->AccessibleValue(); });
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
-        return Text(child, text, [](TControl* c) { return c->AccessibleDescription(); });
+        return Text(child, text, &IAccessible::get_accDescription,
+                    [](TControl* c) { return c->AccessibleDescription(); });
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
+        if (Delegated(child)) return FSystem->get_accRole(child, role);
+        // The system's role where it knows one better than a plain client area.
+        if (FSystem && FSystem->get_accRole(child, role) == S_OK && role->vt == VT_I4 &&
+            role->lVal != ROLE_SYSTEM_CLIENT && role->lVal != 0)
+            return S_OK;
         return Number(child, role, [](TControl* c) { return c->AccessibleRole(); });
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
-        return Number(child, state, [](TControl* c) { return c->AccessibleState(); });
+        if (Delegated(child)) return FSystem->get_accState(child, state);
+        long system = 0;
+        if (FSystem && FSystem->get_accState(child, state) == S_OK && state->vt == VT_I4)
+            system = state->lVal;
+        const HRESULT result =
+            Number(child, state, [](TControl* c) { return c->AccessibleState(); });
+        if (result == S_OK) state->lVal |= system;
+        return result;
     }
     HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT, BSTR* help) override {
         return ReturnText({}, help);
@@ -117,12 +141,14 @@ class TAccessibleObject final : public IAccessible {
         return S_FALSE;
     }
     HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override {
-        return Text(child, shortcut, [](TControl* c) { return c->AccessibleShortcut(); });
+        return Text(child, shortcut, &IAccessible::get_accKeyboardShortcut,
+                    [](TControl* c) { return c->AccessibleShortcut(); });
     }
     HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override {
         if (!focus) return E_POINTER;
         VariantInit(focus);
         if (!FControl) return RPC_E_DISCONNECTED;
+        if (FSystem) return FSystem->get_accFocus(focus);
         // Only windows take the focus: a child window's object, or this one.
         const HWND focused = GetFocus();
         if (focused == FControl->Handle()) {
@@ -151,12 +177,14 @@ class TAccessibleObject final : public IAccessible {
         return S_FALSE;
     }
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
-        return Text(child, action, [](TControl* c) { return c->AccessibleDefaultAction(); });
+        return Text(child, action, &IAccessible::get_accDefaultAction,
+                    [](TControl* c) { return c->AccessibleDefaultAction(); });
     }
     HRESULT STDMETHODCALLTYPE accSelect(long, VARIANT) override { return DISP_E_MEMBERNOTFOUND; }
     HRESULT STDMETHODCALLTYPE accLocation(long* left, long* top, long* width, long* height,
                                           VARIANT child) override {
         if (!left || !top || !width || !height) return E_POINTER;
+        if (Delegated(child)) return FSystem->accLocation(left, top, width, height, child);
         TControl* control = nullptr;
         if (const HRESULT found = Element(child, control); found != S_OK) return found;
         const POINT origin = control->ClientOrigin();
@@ -172,7 +200,8 @@ class TAccessibleObject final : public IAccessible {
         }
         return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE accNavigate(long, VARIANT, VARIANT* end) override {
+    HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT* end) override {
+        if (FSystem) return FSystem->accNavigate(direction, start, end);
         if (end) VariantInit(end);
         return DISP_E_MEMBERNOTFOUND;
     }
@@ -180,6 +209,7 @@ class TAccessibleObject final : public IAccessible {
         if (!hit) return E_POINTER;
         VariantInit(hit);
         if (!FControl) return RPC_E_DISCONNECTED;
+        if (FSystem) return FSystem->accHitTest(x, y, hit);
         POINT point{x, y};
         RECT client{};
         ScreenToClient(FControl->Handle(), &point);
@@ -215,9 +245,11 @@ class TAccessibleObject final : public IAccessible {
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
+        if (Delegated(child)) return FSystem->accDoDefaultAction(child);
         TControl* control = nullptr;
         if (const HRESULT found = Element(child, control); found != S_OK) return found;
-        if (control->AccessibleDefaultAction().empty()) return DISP_E_MEMBERNOTFOUND;
+        if (control->AccessibleDefaultAction().empty())
+            return FSystem ? FSystem->accDoDefaultAction(child) : DISP_E_MEMBERNOTFOUND;
         control->DoAccessibleAction();
         return S_OK;
     }
@@ -225,7 +257,14 @@ class TAccessibleObject final : public IAccessible {
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
 
   private:
-    ~TAccessibleObject() = default;
+    ~TAccessibleObject() {
+        if (FSystem) FSystem->Release();
+    }
+
+    // A part of a standard control that only the system's object knows.
+    bool Delegated(const VARIANT& child) const {
+        return FControl && FSystem && !(child.vt == VT_I4 && child.lVal == CHILDID_SELF);
+    }
 
     // The control that a child id names: the object's own control, or one of its controls.
     HRESULT Element(const VARIANT& child, TControl*& control) const {
@@ -239,13 +278,17 @@ class TAccessibleObject final : public IAccessible {
         control = FControl->Controls(child.lVal - 1);
         return S_OK;
     }
+    // Ours first; what we leave empty, the system's object may answer.
     template <typename F>
-    HRESULT Text(const VARIANT& child, BSTR* out, F read) const {
+    HRESULT Text(const VARIANT& child, BSTR* out,
+                 HRESULT (STDMETHODCALLTYPE IAccessible::*system)(VARIANT, BSTR*), F read) const {
         if (!out) return E_POINTER;
         *out = nullptr;
+        if (Delegated(child)) return (FSystem->*system)(child, out);
         TControl* control = nullptr;
         if (const HRESULT found = Element(child, control); found != S_OK) return found;
-        return ReturnText(read(control), out);
+        const HRESULT ours = ReturnText(read(control), out);
+        return ours == S_FALSE && FSystem ? (FSystem->*system)(child, out) : ours;
     }
     template <typename F>
     HRESULT Number(const VARIANT& child, VARIANT* out, F read) const {
@@ -259,6 +302,7 @@ class TAccessibleObject final : public IAccessible {
     }
 
     TControl* FControl;
+    IAccessible* FSystem;  // the system's object of a standard control, owned
     ULONG FRefs = 1;
 };
 
@@ -269,33 +313,14 @@ void TAccessibleRelease::operator()(TAccessibleObject* object) const {
 
 bool TControl::AccessibleRequest(TMessage& message) {
     if (static_cast<LONG>(message.LParam) != OBJID_CLIENT || !FHandle || !ComReady()) return false;
-    if (!FAccessible) FAccessible.reset(new TAccessibleObject(this));
+    if (!FAccessible) {
+        IAccessible* system = nullptr;
+        if (!OwnWindowClass() &&
+            FAILED(CreateStdAccessibleObject(FHandle, OBJID_CLIENT, __uuidof(IAccessible),
+                                             reinterpret_cast<void**>(&system))))
+            return false;
+        FAccessible.reset(new TAccessibleObject(this, system));
+    }
     message.Result = LresultFromObject(__uuidof(IAccessible), message.WParam, FAccessible.get());
     return true;
-}
-
-std::wstring TControl::AccessibleName() const {
-    return FAccessibleName.empty() ? FCaption : FAccessibleName;
-}
-
-long TControl::AccessibleRole() const {
-    return ROLE_SYSTEM_CLIENT;
-}
-
-long TControl::AccessibleState() const {
-    long state = 0;
-    if (!FVisible) state |= STATE_SYSTEM_INVISIBLE;
-    if (!FEnabled) state |= STATE_SYSTEM_UNAVAILABLE;
-    return state;
-}
-
-std::wstring TControl::AccessibleDescription() const {
-    return FShowHint ? FHint : std::wstring();
-}
-
-void TControl::DoAccessibleAction() {
-    // Not inside the caller's request: in turn, after the input that came before it.
-    TForm* form = ParentForm();
-    if (form && form->HandleAllocated())
-        PostMessageW(form->Handle(), CM_ACCESSIBLEACTION, 0, reinterpret_cast<LPARAM>(this));
 }

@@ -1,7 +1,13 @@
 // Push buttons and pictures.
 #include "buttons.h"
 
+#include <oleacc.h>
+
 TButton::TButton(TComponent* owner) : TControl(owner) {}
+
+long TButton::AccessibleRole() const {
+    return ROLE_SYSTEM_PUSHBUTTON;
+}
 
 void TButton::CreateParams(TCreateParams& params) {
     TControl::CreateParams(params);
@@ -35,6 +41,10 @@ void TButton::WndProc(TMessage& message) {
 }
 
 TImage::TImage(TComponent* owner) : TControl(owner) {}
+
+long TImage::AccessibleRole() const {
+    return ROLE_SYSTEM_GRAPHIC;
+}
 
 void TImage::SetBitmap(TBitmapHandle bitmap) {
     FBitmap = std::move(bitmap);

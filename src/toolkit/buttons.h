@@ -21,6 +21,9 @@ class TButton : public TControl {
 
     void Click() override;
 
+    long AccessibleRole() const override;
+    std::wstring AccessibleDefaultAction() const override { return L"Press"; }
+
   protected:
     void CreateParams(TCreateParams& params) override;
     void WndProc(TMessage& message) override;
@@ -49,6 +52,8 @@ class TImage : public TControl {
     SIZE PictureSize() const;
     // An auto-size picture keeps its pixels at every display scale.
     void ChangeScale(int m, int d) override;
+
+    long AccessibleRole() const override;
 
   protected:
     void Paint(HDC dc) override;

@@ -2,6 +2,7 @@
 #include "combo_box.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include "application.h"
 #include "form.h"
@@ -63,6 +64,14 @@ void TComboBox::DetachEditPart() {
 HWND TComboBox::EditHandle() {
     Handle();
     return FEditPart;
+}
+
+long TComboBox::AccessibleRole() const {
+    return ROLE_SYSTEM_COMBOBOX;
+}
+
+std::wstring TComboBox::AccessibleValue() const {
+    return FHandle ? WindowText(FHandle) : std::wstring();
 }
 
 int TComboBox::ClosedHeight() {

@@ -41,6 +41,11 @@ class TComboBox : public TControl {
 
     TNotifyEvent OnChange;
 
+    // Named by its label; its text is its value.
+    std::wstring AccessibleName() const override { return GivenAccessibleName(); }
+    long AccessibleRole() const override;
+    std::wstring AccessibleValue() const override;
+
   protected:
     // The window of the edit part, made with the box.
     HWND EditHandle();

@@ -119,6 +119,8 @@ void TControl::SetEnabled(bool enabled) {
     FEnabled = enabled;
     if (FHandle) EnableWindow(FHandle, enabled);
     EnabledChanged();
+    // A window's own change the system tells of; a graphic control's, we do.
+    if (!Windowed()) NotifyAccessible(EVENT_OBJECT_STATECHANGE);
 }
 
 void TControl::SetCaption(const std::wstring& caption) {

@@ -1,8 +1,9 @@
 // Controls: a windowed control owns a window and routes its messages into its WindowProc.
 // Standard controls (EDIT, BUTTON, COMBOBOX) are superclassed: made from a class of ours with
-// our procedure in front; the program's own controls use one window class of ours. A graphic control has no window: it
-// lives in its parent's, which paints it, hit-tests it and hands it its mouse messages and
-// hint. The program hooks a control by joining its WindowProc chain with a TWindowProcHook.
+// our procedure in front; the program's own controls use one window class of ours. A graphic
+// control has no window: it lives in its parent's, which paints it, hit-tests it and hands it its
+// mouse messages and hint. The program hooks a control by joining its WindowProc chain with a
+// TWindowProcHook.
 #pragma once
 
 #include <windows.h>
@@ -147,6 +148,8 @@ class TControl : public TComponent {
     void SetAccessibleShortcut(const std::wstring& keys) { FAccessibleShortcut = keys; }
     // Asks the form for the control's default action, in turn with the input before it.
     void DoAccessibleAction();
+    // Tells a listening screen reader that the control changed (EVENT_OBJECT_*CHANGE).
+    void NotifyAccessible(DWORD event);
 
     // Synchronous delivery of a message through WindowProc, not through the queue.
     LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
@@ -273,7 +276,7 @@ class TControl : public TComponent {
     TCursor FCursor = crDefault;
     bool FClicked = false;
     WNDPROC FDefWndProc = nullptr;
-    TBrushHandle FBrush;     // the background brush handed to standard controls
+    TBrushHandle FBrush;                  // the background brush handed to standard controls
     TControl* FCaptureControl = nullptr;  // the graphic child the window holds the mouse for
     TControl* FMouseControl = nullptr;    // the graphic child under the mouse
     bool FLeaveTracked = false;           // the window is told when the mouse leaves it

@@ -245,7 +245,7 @@ void TControl::WndProc(TMessage& message) {
             if (FHandle) CaptureChanged(message);
             break;
         case WM_GETOBJECT:
-            if (OwnWindowClass() && AccessibleRequest(message)) return;
+            if (AccessibleRequest(message)) return;
             break;
         case WM_SETFOCUS:
             if (TForm* form = ParentForm(); form && form != this) form->FocusMovedTo(this);

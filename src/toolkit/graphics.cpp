@@ -6,6 +6,20 @@ COLORREF ColorToRGB(TColor color) {
     return color & 0x00FFFFFFu;
 }
 
+bool IsDark(COLORREF color) {
+    const int luma = (299 * GetRValue(color) + 587 * GetGValue(color) + 114 * GetBValue(color));
+    return luma < 128 * 1000;
+}
+
+bool HighContrast() {
+    HIGHCONTRASTW info{};
+    info.cbSize = sizeof(info);
+    if (SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(info), &info, 0) &&
+        (info.dwFlags & HCF_HIGHCONTRASTON))
+        return true;
+    return IsDark(GetSysColor(COLOR_BTNFACE));
+}
+
 TFont::TFont() = default;
 
 void TFont::Changed() {

@@ -30,9 +30,17 @@ constexpr TColor clWindowText = SystemColor(COLOR_WINDOWTEXT);
 constexpr TColor clInactiveBorder = SystemColor(COLOR_INACTIVEBORDER);
 constexpr TColor clHotLight = SystemColor(COLOR_HOTLIGHT);
 constexpr TColor clGrayText = SystemColor(COLOR_GRAYTEXT);
+constexpr TColor clHighlight = SystemColor(COLOR_HIGHLIGHT);
 
 // The RGB value of a colour, system colours resolved to their current value.
 COLORREF ColorToRGB(TColor color);
+
+// Whether the system's colours are a high-contrast scheme: switched on as one, or (as
+// Wine's colours are set) a dark button face, on which fixed dark ink would vanish. Then
+// glyphs and captions are drawn in the button text colour.
+bool HighContrast();
+// Whether a colour is dark (by its luma), as ink on a light ground is.
+bool IsDark(COLORREF color);
 
 enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 

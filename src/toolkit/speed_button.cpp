@@ -31,6 +31,7 @@ void TSpeedButton::SetDown(bool down) {
     FDown = down;
     FState = down ? bsExclusive : bsUp;
     Repaint();
+    NotifyAccessible(EVENT_OBJECT_STATECHANGE);
     if (down) UpdateExclusive();
 }
 
@@ -39,6 +40,7 @@ void TSpeedButton::ReleaseForGroup() {
     FDown = false;
     FState = bsUp;
     Invalidate();
+    NotifyAccessible(EVENT_OBJECT_STATECHANGE);
 }
 
 void TSpeedButton::UpdateExclusive() {
@@ -221,6 +223,16 @@ void TSpeedButton::PaintGlyph(HDC dc, const RECT& r) {
     const int x = r.left + (r.right - r.left - width) / 2;
     const int y = r.top + (r.bottom - r.top - height) / 2;
     const int index = GlyphIndex();
+    if (HighContrast()) {
+        // The art's dark ink in the text colour; its light paint leaves the face showing.
+        const COLORREF ink = ColorToRGB(Enabled() ? clBtnText : clGrayText);
+        for (int py = 0; py < height; ++py)
+            for (int px = 0; px < width; ++px) {
+                const COLORREF pixel = GetPixel(source.Get(), index * width + px, py);
+                if (pixel != transparent && IsDark(pixel)) SetPixelV(dc, x + px, y + py, ink);
+            }
+        return;
+    }
     if (FNumGlyphs < 4 && !Enabled()) {
         // One image only: the classic engraved look, the shape in shadow over a highlight
         // one art pixel down and right.
@@ -257,7 +269,7 @@ void TSpeedButton::PaintCaption(HDC dc, RECT r) {
         DrawTextW(dc, Caption().c_str(), -1, &shadow, flags);
         SetTextColor(dc, ColorToRGB(clBtnShadow));
     } else {
-        SetTextColor(dc, ColorToRGB(Font().Color()));
+        SetTextColor(dc, ColorToRGB(HighContrast() ? clBtnText : Font().Color()));
     }
     DrawTextW(dc, Caption().c_str(), -1, &r, flags);
 }

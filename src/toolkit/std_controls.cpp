@@ -74,6 +74,7 @@ void TEdit::SetMaxLength(int maxLength) {
 
 void TEdit::WndProc(TMessage& message) {
     if (message.Msg == CN_COMMAND && HIWORD(message.WParam) == EN_CHANGE) {
+        NotifyAccessible(EVENT_OBJECT_VALUECHANGE);
         if (OnChange) OnChange(this);
         return;
     }
@@ -85,6 +86,21 @@ void TEdit::WndProc(TMessage& message) {
     TControl::WndProc(message);
 }
 
+long TEdit::AccessibleRole() const {
+    return ROLE_SYSTEM_TEXT;
+}
+
+long TEdit::AccessibleState() const {
+    long state = TControl::AccessibleState() | STATE_SYSTEM_FOCUSABLE;
+    if (FReadOnly) state |= STATE_SYSTEM_READONLY;
+    if (Focused()) state |= STATE_SYSTEM_FOCUSED;
+    return state;
+}
+
+std::wstring TEdit::AccessibleValue() const {
+    return FHandle ? WindowText(FHandle) : std::wstring();
+}
+
 TLabel::TLabel(TComponent* owner) : TGraphicControl(owner) {}
 
 long TLabel::AccessibleRole() const {
@@ -93,6 +109,10 @@ long TLabel::AccessibleRole() const {
 
 long TLabel::AccessibleState() const {
     return TGraphicControl::AccessibleState() | STATE_SYSTEM_READONLY;
+}
+
+std::wstring TLabel::AccessibleValue() const {
+    return GivenAccessibleName().empty() ? std::wstring() : Caption();
 }
 
 void TLabel::SetAutoSize(bool autoSize) {
@@ -125,6 +145,8 @@ void TLabel::SetWordWrap(bool wordWrap) {
 void TLabel::CaptionChanged() {
     AdjustBounds();
     Invalidate();
+    NotifyAccessible(GivenAccessibleName().empty() ? EVENT_OBJECT_NAMECHANGE
+                                                   : EVENT_OBJECT_VALUECHANGE);
 }
 
 void TLabel::FontChanged() {

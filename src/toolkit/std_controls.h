@@ -30,6 +30,12 @@ class TEdit : public TControl {
 
     TNotifyEvent OnChange;
 
+    // Named by its label, never by its contents, which are its value.
+    std::wstring AccessibleName() const override { return GivenAccessibleName(); }
+    long AccessibleRole() const override;
+    long AccessibleState() const override;
+    std::wstring AccessibleValue() const override;
+
   protected:
     void CreateParams(TCreateParams& params) override;
     void HandleCreated() override;
@@ -68,8 +74,11 @@ class TLabel : public TGraphicControl {
     bool WordWrap() const { return FWordWrap; }
     void SetWordWrap(bool wordWrap);
 
+    // Static text named by its text; a label given a name of its own (a counter, say)
+    // shows its text as its value.
     long AccessibleRole() const override;
     long AccessibleState() const override;
+    std::wstring AccessibleValue() const override;
 
   protected:
     void Paint(HDC dc) override;

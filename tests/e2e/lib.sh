@@ -3,7 +3,8 @@
 # Expects VELKARI_BUILD_DIR (the Windows build tree) and DISPLAY (a private Xvfb).
 set -u
 E2E_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-WIN_DIR=${VELKARI_BUILD_DIR:?}
+# The programs' tree; VELKARI_BUILD_DIR alone may name another tree, for another prefix.
+WIN_DIR=${VELKARI_PROGRAM_DIR:-${VELKARI_BUILD_DIR:?}}
 SHOTS="$WIN_DIR/../screenshots/e2e"
 mkdir -p "$SHOTS"
 STARTED=()
@@ -123,7 +124,7 @@ click_flat_button() {  # pin|font|mute|play|note
 label_text() {  # left top
   probe textat "$MAIN" $((BORDER + $1)) $((BORDER + $2))
 }
-counter_text() { label_text 232 49; }
+counter_text() { probe value "$MAIN" "Letters and digits"; }
 status_text() { label_text 0 160; }
 
 # The program's own message box: it comes, says the text, and Enter closes it.

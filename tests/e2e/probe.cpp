@@ -13,10 +13,15 @@
 //   probe textat CAPTION X Y            text (an element's name) of the child whose top-left
 //                                       corner is at the client point (X, Y), even when it is
 //                                       empty or narrow
+//   probe value CAPTION NAME            the value of the element named NAME
 //   probe tree CAPTION                  the accessible objects of the window, as a screen
 //                                       reader walks them: depth, role, name, state, value,
 //                                       description, default action, shortcut, client x y w h
 //   probe press CAPTION NAME            the default action of the element named NAME
+//   probe events CAPTION SECONDS        for that long or until the window goes, every state,
+//                                       name and value change of the window's elements
+//                                       after a line "listening", one a line as it comes:
+//                                       event "name" value="..." state=...
 //   probe sel CAPTION CLASS [INDEX]     selection of that edit control: start end
 //   probe focus CAPTION                 class and index among its class of the child that
 //                                       has the keyboard focus: CLASS INDEX
@@ -141,7 +146,8 @@ std::wstring ClassOf(HWND window) {
     RealGetWindowClassW(window, className, 128);
     const std::wstring name = className;
     const std::wstring own = L"Velkari";
-    if (name.size() > own.size() && name.compare(0, own.size(), own) == 0 && name != L"VelkariControl")
+    if (name.size() > own.size() && name.compare(0, own.size(), own) == 0 &&
+        name != L"VelkariControl")
         return name.substr(own.size());
     return name;
 }
@@ -235,8 +241,8 @@ std::vector<TChild> ChildrenAt(HWND window, POINT point) {
     std::vector<TChild> all;
     for (HWND child : Children(window))
         if (IsWindowVisible(child))
-            all.push_back({ClientRect(window, child), IsWindowEnabled(child) != FALSE, true,
-                           TextOf(child)});
+            all.push_back(
+                {ClientRect(window, child), IsWindowEnabled(child) != FALSE, true, TextOf(child)});
     POINT screen = point;
     ClientToScreen(window, &screen);
     TElement element;
@@ -264,6 +270,44 @@ void PrintTree(HWND window) {
                   L" " + std::to_wstring(r.right - r.left) + L" " +
                   std::to_wstring(r.bottom - r.top));
     }
+}
+
+// The changes a screen reader hears of, from an out-of-context hook: the hook's calls come
+// in through this thread's message loop.
+void CALLBACK PrintEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG objectId, LONG childId,
+                         DWORD, DWORD) {
+    if (event != EVENT_OBJECT_STATECHANGE && event != EVENT_OBJECT_NAMECHANGE &&
+        event != EVENT_OBJECT_VALUECHANGE)
+        return;
+    TElement e;
+    if (!ElementOfEvent(window, objectId, childId, e)) return;
+    const wchar_t* kind = event == EVENT_OBJECT_STATECHANGE  ? L"state"
+                          : event == EVENT_OBJECT_NAMECHANGE ? L"name"
+                                                             : L"value";
+    wchar_t state[16];
+    swprintf(state, 16, L"%08lx", static_cast<unsigned long>(e.State));
+    PrintUtf8(std::wstring(kind) + L" \"" + Escape(e.Name) + L"\" value=\"" + Escape(e.Value) +
+              L"\" state=" + state);
+    std::fflush(stdout);
+}
+
+bool PrintEvents(HWND window, double seconds) {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_VALUECHANGE,
+                                         nullptr, PrintEvent, process, 0, WINEVENT_OUTOFCONTEXT);
+    if (!hook) return false;
+    std::printf("listening\n");
+    std::fflush(stdout);
+    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
+    while (GetTickCount64() < end && IsWindow(window)) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    }
+    UnhookWinEvent(hook);
+    return true;
 }
 
 bool WaitFor(bool wantPresent, const std::wstring& caption, double seconds) {
@@ -347,8 +391,15 @@ int wmain(int argc, wchar_t** argv) {
         PrintTree(window);
         return 0;
     }
+    if (command == L"events") return PrintEvents(window, seconds) ? 0 : 1;
     if (argc < 4) return 2;
     if (command == L"press") return DoDefaultAction(window, argv[3]) ? 0 : 1;
+    if (command == L"value") {
+        TElement element;
+        if (!FindElement(window, argv[3], element)) return 1;
+        PrintUtf8(element.Value);
+        return 0;
+    }
     if (command == L"child") {
         TChild child;
         if (!ChildShowing(window, Unescape(argv[3]), child)) return 1;

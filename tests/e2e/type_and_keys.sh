@@ -30,15 +30,15 @@ click_key '5 JKL' 3
 expect_soon "fields after a right click on 5" "1-800-dial-NOW2q|1-800-3425-66927|13" 5 fields
 click_key Z 3
 expect_soon "fields after a right click on Z" "1-800-dial-NOW2|1-800-3425-6692|12" 5 fields
-click_key '<'
+click_key Backspace
 expect_soon "fields after the backspace key" "1-800-dial-NOW|1-800-3425-669|11" 5 fields
 
 # CL latches: clicked letters go in as capitals until it is clicked up again.
-click_key CL
+click_key 'Caps Lock'
 click_key H
 click_key I
 shot type_and_keys_caps
-click_key CL
+click_key 'Caps Lock'
 click_key S
 expect_soon "fields after CL, H, I, CL, S" "1-800-dial-NOWHIs|1-800-3425-669447|14" 5 fields
 

@@ -121,8 +121,7 @@ bool VisitNamed(HWND window, const std::wstring& name,
                 const std::function<void(IAccessible*, long, int)>& visit) {
     return WalkWindow(window, [&](IAccessible* object, long id, int depth) {
         BSTR text = nullptr;
-        if (object->get_accName(ChildId(id), &text) != S_OK || TakeText(text) != name)
-            return false;
+        if (object->get_accName(ChildId(id), &text) != S_OK || TakeText(text) != name) return false;
         visit(object, id, depth);
         return true;
     });
@@ -143,6 +142,20 @@ bool ElementAtPoint(POINT screen, TElement& found) {
     if (FAILED(AccessibleObjectFromPoint(screen, &object.Ptr, &child)) || !object.Ptr) return false;
     const bool simple = child.vt == VT_I4;
     if (simple) found = Read(object.Ptr, child.lVal, child.lVal == CHILDID_SELF ? 0 : 1);
+    VariantClear(&child);
+    return simple;
+}
+
+bool ElementOfEvent(HWND window, long objectId, long childId, TElement& found) {
+    TComRef<IAccessible> object;
+    VARIANT child;
+    VariantInit(&child);
+    if (FAILED(AccessibleObjectFromEvent(window, static_cast<DWORD>(objectId),
+                                         static_cast<DWORD>(childId), &object.Ptr, &child)) ||
+        !object.Ptr)
+        return false;
+    const bool simple = child.vt == VT_I4;
+    if (simple) found = Read(object.Ptr, child.lVal, 0);
     VariantClear(&child);
     return simple;
 }

@@ -23,6 +23,8 @@ const TElement* FindElement(const std::vector<TElement>& tree, const std::wstrin
 bool FindElement(HWND window, const std::wstring& name, TElement& found);
 // The element under a point of the screen, as the system finds it for a screen reader.
 bool ElementAtPoint(POINT screen, TElement& found);
+// The element a window event is about, as the hook was told of it.
+bool ElementOfEvent(HWND window, long objectId, long childId, TElement& found);
 // Asks the element with that name for its default action; false if there is none.
 bool DoDefaultAction(HWND window, const std::wstring& name);
 // The role as the system names it ("push button").

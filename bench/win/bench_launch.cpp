@@ -99,6 +99,7 @@ int main() {
                     names[p], medians[p], static_cast<size_t>(peak));
     }
     if (medians[1] > 0)
-        std::printf("start-up ratio velkari/notepad: %.2f (goal at most 1.10)\n", medians[0] / medians[1]);
+        std::printf("start-up ratio velkari/notepad: %.2f (goal at most 1.10)\n",
+                    medians[0] / medians[1]);
     return 0;
 }

@@ -90,8 +90,9 @@ bool TControl::ChildMouseMessage(TMessage& message) {
     TControl* const outer = FRoutingTo;
     FRoutingTo = target;
     const TScopeGuard restore([this, outer] { FRoutingTo = outer; });
-    target->Perform(message.Msg, message.WParam,
-                    MAKELPARAM(static_cast<WORD>(point.x - r.left), static_cast<WORD>(point.y - r.top)));
+    target->Perform(
+        message.Msg, message.WParam,
+        MAKELPARAM(static_cast<WORD>(point.x - r.left), static_cast<WORD>(point.y - r.top)));
     return true;
 }
 

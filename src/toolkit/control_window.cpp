@@ -76,7 +76,8 @@ void TControl::CreateParams(TCreateParams& params) {
     params.Style = WS_CHILD | WS_CLIPSIBLINGS;
     params.ExStyle = 0;
     const int border = FParent ? FParent->BorderWidth() : 0;
-    params.Place = {FLeft + border, FTop + border, FLeft + border + FWidth, FTop + border + FHeight};
+    params.Place = {FLeft + border, FTop + border, FLeft + border + FWidth,
+                    FTop + border + FHeight};
 }
 
 const wchar_t* TControl::WindowClass(const wchar_t* standardClass, WNDPROC& procedure) {

@@ -64,7 +64,8 @@ void TForm::CreateParams(TCreateParams& params) {
     // scale: the window's own unless it opens on another monitor (then it is sized again).
     if (FClientWidth <= 0 && FClientHeight <= 0) return;
     const int dpi = ScreenDpi();
-    RECT r{0, 0, MulDiv(FClientWidth, dpi, FPixelsPerInch), MulDiv(FClientHeight, dpi, FPixelsPerInch)};
+    RECT r{0, 0, MulDiv(FClientWidth, dpi, FPixelsPerInch),
+           MulDiv(FClientHeight, dpi, FPixelsPerInch)};
     AdjustWindowRectForDpi(r, params.Style, params.ExStyle, dpi);
     OffsetRect(&r, -r.left, -r.top);
     if (FPosition == poScreenCenter && !FShownOnce)

@@ -24,9 +24,7 @@ struct TKeyBench {
         BringToFront(Form->Handle());
         PumpFor(30);
     }
-    void Send(UINT msg, WPARAM keys, int x = 5, int y = 5) {
-        SendMouse(Key, msg, keys, x, y);
-    }
+    void Send(UINT msg, WPARAM keys, int x = 5, int y = 5) { SendMouse(Key, msg, keys, x, y); }
     void Press() {
         PressedAt = NowMs();
         Send(WM_LBUTTONDOWN, MK_LBUTTON);

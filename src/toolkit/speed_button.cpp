@@ -62,6 +62,7 @@ void TSpeedButton::LoadGlyph(const wchar_t* resourceName, int numGlyphs) {
                                                  IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     FNumGlyphs = numGlyphs < 1 ? 1 : numGlyphs;
     FScaledGlyph.Reset();
+    FGlyphMask.Reset();
     Invalidate();
 }
 
@@ -207,6 +208,7 @@ HBITMAP TSpeedButton::ScaledGlyph() {
     if (!FScaledGlyph || halves != FScaledHalves) {
         FScaledGlyph = BitmapOfPixels(velkari::ScalePixelArt(BitmapPixels(FGlyph.Get()), halves));
         FScaledHalves = halves;
+        FGlyphMask.Reset();
     }
     return FScaledGlyph.Get();
 }
@@ -249,8 +251,38 @@ void TSpeedButton::PaintGlyph(HDC dc, const RECT& r) {
         }
         return;
     }
-    TransparentBlt(dc, x, y, width, height, source.Get(), index * width, 0, width, height,
-                   transparent);
+    // As TransparentBlt draws it, from a mask and an ink image made once for the strip.
+    MakeGlyphMask(source.Get(), glyph, transparent);
+    TMemoryDC images(CreateCompatibleDC(dc));
+    const COLORREF oldText = SetTextColor(dc, RGB(0, 0, 0));
+    const COLORREF oldBack = SetBkColor(dc, RGB(255, 255, 255));
+    {
+        TSelectObject mask(images.Get(), FGlyphMask.Get());
+        BitBlt(dc, x, y, width, height, images.Get(), index * width, 0, SRCAND);
+    }
+    SetTextColor(dc, oldText);
+    SetBkColor(dc, oldBack);
+    TSelectObject ink(images.Get(), FGlyphInk.Get());
+    BitBlt(dc, x, y, width, height, images.Get(), index * width, 0, SRCPAINT);
+}
+
+void TSpeedButton::MakeGlyphMask(HDC strip, HBITMAP glyph, COLORREF transparent) {
+    if (FGlyphMask && FMaskedStrip == glyph) return;
+    BITMAP info{};
+    GetObjectW(glyph, sizeof(info), &info);
+    FMaskedStrip = glyph;
+    FGlyphMask.Reset(CreateBitmap(info.bmWidth, info.bmHeight, 1, 1, nullptr));
+    FGlyphInk = CreatePixelBitmap(info.bmWidth, info.bmHeight);
+    TMemoryDC maskDC(CreateCompatibleDC(strip));
+    TMemoryDC inkDC(CreateCompatibleDC(strip));
+    TSelectObject mask(maskDC.Get(), FGlyphMask.Get());
+    TSelectObject ink(inkDC.Get(), FGlyphInk.Get());
+    BitBlt(inkDC.Get(), 0, 0, info.bmWidth, info.bmHeight, strip, 0, 0, SRCCOPY);
+    SetBkColor(inkDC.Get(), transparent);
+    BitBlt(maskDC.Get(), 0, 0, info.bmWidth, info.bmHeight, inkDC.Get(), 0, 0, SRCCOPY);
+    SetBkColor(inkDC.Get(), RGB(0, 0, 0));
+    SetTextColor(inkDC.Get(), RGB(255, 255, 255));
+    BitBlt(inkDC.Get(), 0, 0, info.bmWidth, info.bmHeight, maskDC.Get(), 0, 0, SRCAND);
 }
 
 void TSpeedButton::PaintCaption(HDC dc, RECT r) {

@@ -57,6 +57,8 @@ class TSpeedButton : public TGraphicControl {
     void PaintGlyph(HDC dc, const RECT& r);
     // The glyph at the nearest whole or half scale to the form's dpi, its pixels kept sharp.
     HBITMAP ScaledGlyph();
+    // The mask and ink images of the strip selected in the DC, unless they are made.
+    void MakeGlyphMask(HDC strip, HBITMAP glyph, COLORREF transparent);
     void PaintCaption(HDC dc, RECT r);
 
     bool FFlat = false;
@@ -68,5 +70,8 @@ class TSpeedButton : public TGraphicControl {
     TBitmapHandle FGlyph;
     TBitmapHandle FScaledGlyph;  // FGlyph at FScaledHalves / 2, made when first painted
     int FScaledHalves = 2;
+    TBitmapHandle FGlyphMask;  // white where the strip drawn has its transparent colour
+    TBitmapHandle FGlyphInk;   // that strip with its transparent colour made black
+    HBITMAP FMaskedStrip = nullptr;
     int FNumGlyphs = 1;
 };

@@ -46,12 +46,21 @@ void TComponent::DestroyComponent(TComponent* component) {
     doomed.reset();
 }
 
+namespace {
+
+// Names are nearly always plain ASCII, which needs no call into the C library's tables.
+wchar_t UpperCase(wchar_t c) {
+    if (c < 0x80) return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - L'a' + L'A') : c;
+    return static_cast<wchar_t>(std::towupper(c));
+}
+
+}  // namespace
+
 TComponent* TComponent::FindComponent(std::wstring_view name) const {
     auto sameText = [name](const std::wstring& other) {
         return other.size() == name.size() &&
-               std::equal(other.begin(), other.end(), name.begin(), [](wchar_t a, wchar_t b) {
-                   return std::towupper(a) == std::towupper(b);
-               });
+               std::equal(other.begin(), other.end(), name.begin(),
+                          [](wchar_t a, wchar_t b) { return UpperCase(a) == UpperCase(b); });
     };
     for (const auto& c : FComponents)
         if (!c->FName.empty() && sameText(c->FName)) return c.get();

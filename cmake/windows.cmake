@@ -1,6 +1,6 @@
 # The Windows tree: velkari.exe, the toolkit and the Windows tests that CTest runs under Wine.
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
-set(VELKARI_WIN_LIBS msimg32 comctl32 comdlg32 gdi32 user32 version winmm shell32 shlwapi oleacc
+set(VELKARI_WIN_LIBS comctl32 comdlg32 gdi32 user32 version winmm shell32 shlwapi oleacc
     oleaut32 ole32 uuid)
 add_link_options(-static -static-libgcc -static-libstdc++)
 
@@ -103,6 +103,10 @@ foreach(dpi 144 192 120 168)
   set_tests_properties(ui_tests_${dpi} PROPERTIES FIXTURES_REQUIRED wine_${dpi}
                        RESOURCE_LOCK desktop ENVIRONMENT "${dpi_env}" TIMEOUT 240)
 endforeach()
+
+# The libraries loaded only when first used stay out of the executable's imports.
+add_test(NAME startup_imports COMMAND bash ${CMAKE_SOURCE_DIR}/tests/tools/startup_imports.sh
+                                      $<TARGET_FILE:velkari>)
 
 # The pictures that the picture tests save, read again by ImageMagick on the build machine.
 add_test(NAME saved_pictures_imagemagick

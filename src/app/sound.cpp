@@ -4,12 +4,14 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+#include "toolkit/late_bound.h"
+
 namespace {
 
 void SystemPlayer(const std::vector<std::uint8_t>& image) {
     // Synchronous, from memory; without a wave device the call fails at once, which is fine:
     // the program goes on silently.
-    sndPlaySoundW(reinterpret_cast<LPCWSTR>(image.data()), SND_MEMORY);
+    late::sndPlaySoundW(reinterpret_cast<LPCWSTR>(image.data()), SND_MEMORY);
 }
 
 TSoundPlayer& Player() {

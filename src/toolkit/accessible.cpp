@@ -11,13 +11,14 @@
 #include "application.h"
 #include "control.h"
 #include "form.h"
+#include "late_bound.h"
 
 namespace {
 
 bool ComReady() {
     // The objects are handed to other processes through COM, in this thread's apartment,
     // made at the first request. The process ends with it.
-    static const HRESULT result = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    static const HRESULT result = late::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     return SUCCEEDED(result) || result == RPC_E_CHANGED_MODE;
 }
 
@@ -25,7 +26,7 @@ HRESULT ReturnText(const std::wstring& text, BSTR* out) {
     if (!out) return E_POINTER;
     *out = nullptr;
     if (text.empty()) return S_FALSE;
-    *out = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+    *out = late::SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
     return *out ? S_OK : E_OUTOFMEMORY;
 }
 
@@ -37,7 +38,7 @@ class TAccessibleObject final : public IAccessible {
         : FControl(control), FSystem(system) {}
     void Disconnect() {
         FControl = nullptr;
-        CoDisconnectObject(this, 0);
+        late::CoDisconnectObject(this, 0);
         if (FSystem) FSystem->Release();
         FSystem = nullptr;
     }
@@ -81,8 +82,9 @@ class TAccessibleObject final : public IAccessible {
         *parent = nullptr;
         if (!FControl) return RPC_E_DISCONNECTED;
         if (FSystem) return FSystem->get_accParent(parent);
-        return AccessibleObjectFromWindow(FControl->Handle(), static_cast<DWORD>(OBJID_WINDOW),
-                                          __uuidof(IDispatch), reinterpret_cast<void**>(parent));
+        return late::AccessibleObjectFromWindow(
+            FControl->Handle(), static_cast<DWORD>(OBJID_WINDOW), __uuidof(IDispatch),
+            reinterpret_cast<void**>(parent));
     }
     HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override {
         if (!count) return E_POINTER;
@@ -99,8 +101,8 @@ class TAccessibleObject final : public IAccessible {
         if (const HRESULT found = Element(child, control); found != S_OK) return found;
         // A windowed child is an object of its own; a graphic one is a simple element.
         if (control == FControl || !control->Windowed()) return S_FALSE;
-        return AccessibleObjectFromWindow(control->Handle(), static_cast<DWORD>(OBJID_CLIENT),
-                                          __uuidof(IDispatch), reinterpret_cast<void**>(out));
+        return late::AccessibleObjectFromWindow(control->Handle(), static_cast<DWORD>(OBJID_CLIENT),
+                                                __uuidof(IDispatch), reinterpret_cast<void**>(out));
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
         return Text(child, name, &IAccessible::get_accName,
@@ -146,7 +148,7 @@ class TAccessibleObject final : public IAccessible {
     }
     HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override {
         if (!focus) return E_POINTER;
-        VariantInit(focus);
+        late::VariantInit(focus);
         if (!FControl) return RPC_E_DISCONNECTED;
         if (FSystem) return FSystem->get_accFocus(focus);
         // Only windows take the focus: a child window's object, or this one.
@@ -173,7 +175,7 @@ class TAccessibleObject final : public IAccessible {
         return S_FALSE;
     }
     HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override {
-        if (selection) VariantInit(selection);
+        if (selection) late::VariantInit(selection);
         return S_FALSE;
     }
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
@@ -202,12 +204,12 @@ class TAccessibleObject final : public IAccessible {
     }
     HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT* end) override {
         if (FSystem) return FSystem->accNavigate(direction, start, end);
-        if (end) VariantInit(end);
+        if (end) late::VariantInit(end);
         return DISP_E_MEMBERNOTFOUND;
     }
     HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* hit) override {
         if (!hit) return E_POINTER;
-        VariantInit(hit);
+        late::VariantInit(hit);
         if (!FControl) return RPC_E_DISCONNECTED;
         if (FSystem) return FSystem->accHitTest(x, y, hit);
         POINT point{x, y};
@@ -293,7 +295,7 @@ class TAccessibleObject final : public IAccessible {
     template <typename F>
     HRESULT Number(const VARIANT& child, VARIANT* out, F read) const {
         if (!out) return E_POINTER;
-        VariantInit(out);
+        late::VariantInit(out);
         TControl* control = nullptr;
         if (const HRESULT found = Element(child, control); found != S_OK) return found;
         out->vt = VT_I4;
@@ -316,11 +318,12 @@ bool TControl::AccessibleRequest(TMessage& message) {
     if (!FAccessible) {
         IAccessible* system = nullptr;
         if (!OwnWindowClass() &&
-            FAILED(CreateStdAccessibleObject(FHandle, OBJID_CLIENT, __uuidof(IAccessible),
-                                             reinterpret_cast<void**>(&system))))
+            FAILED(late::CreateStdAccessibleObject(FHandle, OBJID_CLIENT, __uuidof(IAccessible),
+                                                   reinterpret_cast<void**>(&system))))
             return false;
         FAccessible.reset(new TAccessibleObject(this, system));
     }
-    message.Result = LresultFromObject(__uuidof(IAccessible), message.WParam, FAccessible.get());
+    message.Result =
+        late::LresultFromObject(__uuidof(IAccessible), message.WParam, FAccessible.get());
     return true;
 }

@@ -1,0 +1,78 @@
+// The late-bound system functions: the library is loaded and the function looked up at its
+// first call, once; the library stays loaded for the rest of the process.
+#include "late_bound.h"
+
+#include <mmsystem.h>
+
+#include <string>
+
+namespace {
+
+template <typename F>
+F* Bind(const wchar_t* library, const char* name) {
+    // From the system folder by its full path: never a file of that name beside the program.
+    wchar_t folder[MAX_PATH];
+    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return nullptr;
+    const std::wstring path = std::wstring(folder, length) + L"\\" + library;
+    HMODULE module = LoadLibraryW(path.c_str());
+    if (!module) return nullptr;
+    return reinterpret_cast<F*>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+// The function of the library with the name, of the type of its declaration here.
+#define LATE_BOUND(library, function) \
+    static auto* const bound = Bind<decltype(::function)>(library, #function)
+
+}  // namespace
+
+namespace late {
+
+HRESULT CoInitializeEx(void* reserved, DWORD flags) {
+    LATE_BOUND(L"ole32.dll", CoInitializeEx);
+    return bound ? bound(reserved, flags) : E_FAIL;
+}
+
+HRESULT CoDisconnectObject(IUnknown* object, DWORD reserved) {
+    LATE_BOUND(L"ole32.dll", CoDisconnectObject);
+    return bound ? bound(object, reserved) : E_FAIL;
+}
+
+BSTR SysAllocStringLen(const OLECHAR* text, UINT length) {
+    LATE_BOUND(L"oleaut32.dll", SysAllocStringLen);
+    return bound ? bound(text, length) : nullptr;
+}
+
+void VariantInit(VARIANT* variant) {
+    LATE_BOUND(L"oleaut32.dll", VariantInit);
+    if (bound)
+        bound(variant);
+    else
+        variant->vt = VT_EMPTY;
+}
+
+HRESULT AccessibleObjectFromWindow(HWND window, DWORD object, REFIID iid, void** out) {
+    LATE_BOUND(L"oleacc.dll", AccessibleObjectFromWindow);
+    if (bound) return bound(window, object, iid, out);
+    if (out) *out = nullptr;
+    return E_FAIL;
+}
+
+HRESULT CreateStdAccessibleObject(HWND window, LONG object, REFIID iid, void** out) {
+    LATE_BOUND(L"oleacc.dll", CreateStdAccessibleObject);
+    if (bound) return bound(window, object, iid, out);
+    if (out) *out = nullptr;
+    return E_FAIL;
+}
+
+LRESULT LresultFromObject(REFIID iid, WPARAM wParam, IUnknown* object) {
+    LATE_BOUND(L"oleacc.dll", LresultFromObject);
+    return bound ? bound(iid, wParam, object) : static_cast<LRESULT>(E_FAIL);
+}
+
+BOOL sndPlaySoundW(LPCWSTR sound, UINT flags) {
+    LATE_BOUND(L"winmm.dll", sndPlaySoundW);
+    return bound ? bound(sound, flags) : FALSE;
+}
+
+}  // namespace late

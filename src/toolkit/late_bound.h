@@ -1,0 +1,22 @@
+// Functions of the system libraries that only some uses of the program need: a screen
+// reader's (COM, the accessibility library) and the tones' (the multimedia library). Each
+// library is loaded when one of its functions is first called, so a start-up that needs
+// none of them does not load them, nor what they load in turn (the sound codecs, the RPC
+// runtime). A library that cannot be loaded makes the call fail as the real one would.
+#pragma once
+
+#include <windows.h>
+#include <oleacc.h>
+
+namespace late {
+
+HRESULT CoInitializeEx(void* reserved, DWORD flags);
+HRESULT CoDisconnectObject(IUnknown* object, DWORD reserved);
+BSTR SysAllocStringLen(const OLECHAR* text, UINT length);
+void VariantInit(VARIANT* variant);
+HRESULT AccessibleObjectFromWindow(HWND window, DWORD object, REFIID iid, void** out);
+HRESULT CreateStdAccessibleObject(HWND window, LONG object, REFIID iid, void** out);
+LRESULT LresultFromObject(REFIID iid, WPARAM wParam, IUnknown* object);
+BOOL sndPlaySoundW(LPCWSTR sound, UINT flags);
+
+}  // namespace late

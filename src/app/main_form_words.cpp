@@ -16,6 +16,7 @@
 #include "dialogs/message_dialog.h"
 #include "main_form.h"
 #include "toolkit/application.h"
+#include "toolkit/late_bound.h"
 #include "toolkit/win32_error.h"
 
 namespace {
@@ -47,7 +48,8 @@ bool TelHandlerRegistered() {
         for (ASSOCSTR what : {ASSOCSTR_COMMAND, ASSOCSTR_DELEGATEEXECUTE}) {
             wchar_t found[2 * MAX_PATH] = {};
             DWORD size = ARRAYSIZE(found);
-            if (AssocQueryStringW(flags, what, L"tel", L"open", found, &size) == S_OK && found[0])
+            if (late::AssocQueryStringW(flags, what, L"tel", L"open", found, &size) == S_OK &&
+                found[0])
                 return true;
         }
     }
@@ -154,7 +156,7 @@ void TForm1::CallNumber() {
     info.lpVerb = L"open";
     info.lpFile = uri.c_str();
     info.nShow = SW_SHOWNORMAL;
-    if (!ShellExecuteExW(&info)) {
+    if (!late::ShellExecuteExW(&info)) {
         const std::wstring reason = SystemMessage(GetLastError());
         Tell(L"The call could not be handed to the phone program." +
              (reason.empty() ? std::wstring() : L"\r\n" + reason));

@@ -2,6 +2,7 @@
 // first call, once; the library stays loaded for the rest of the process.
 #include "late_bound.h"
 
+#include <cderr.h>
 #include <mmsystem.h>
 
 #include <string>
@@ -73,6 +74,29 @@ LRESULT LresultFromObject(REFIID iid, WPARAM wParam, IUnknown* object) {
 BOOL sndPlaySoundW(LPCWSTR sound, UINT flags) {
     LATE_BOUND(L"winmm.dll", sndPlaySoundW);
     return bound ? bound(sound, flags) : FALSE;
+}
+
+BOOL GetSaveFileNameW(OPENFILENAMEW* dialog) {
+    LATE_BOUND(L"comdlg32.dll", GetSaveFileNameW);
+    return bound ? bound(dialog) : FALSE;
+}
+
+DWORD CommDlgExtendedError() {
+    LATE_BOUND(L"comdlg32.dll", CommDlgExtendedError);
+    return bound ? bound() : CDERR_INITIALIZATION;
+}
+
+BOOL ShellExecuteExW(SHELLEXECUTEINFOW* info) {
+    LATE_BOUND(L"shell32.dll", ShellExecuteExW);
+    if (bound) return bound(info);
+    SetLastError(ERROR_DLL_INIT_FAILED);
+    return FALSE;
+}
+
+HRESULT AssocQueryStringW(ASSOCF flags, ASSOCSTR what, LPCWSTR association, LPCWSTR extra,
+                          LPWSTR out, DWORD* size) {
+    LATE_BOUND(L"shlwapi.dll", AssocQueryStringW);
+    return bound ? bound(flags, what, association, extra, out, size) : E_FAIL;
 }
 
 }  // namespace late

@@ -1,12 +1,16 @@
 // Functions of the system libraries that only some uses of the program need: a screen
-// reader's (COM, the accessibility library) and the tones' (the multimedia library). Each
-// library is loaded when one of its functions is first called, so a start-up that needs
-// none of them does not load them, nor what they load in turn (the sound codecs, the RPC
-// runtime). A library that cannot be loaded makes the call fail as the real one would.
+// reader's (COM, the accessibility library), the tones' (the multimedia library), saving a
+// picture's (the common dialogs) and a call's (the shell). Each library is loaded when one
+// of its functions is first called, so a start-up that needs none of them does not load
+// them, nor what they load in turn (the sound codecs, the RPC runtime, the print spooler).
+// A library that cannot be loaded makes the call fail as the real one would.
 #pragma once
 
 #include <windows.h>
+#include <commdlg.h>
 #include <oleacc.h>
+#include <shellapi.h>
+#include <shlwapi.h>
 
 namespace late {
 
@@ -18,5 +22,10 @@ HRESULT AccessibleObjectFromWindow(HWND window, DWORD object, REFIID iid, void**
 HRESULT CreateStdAccessibleObject(HWND window, LONG object, REFIID iid, void** out);
 LRESULT LresultFromObject(REFIID iid, WPARAM wParam, IUnknown* object);
 BOOL sndPlaySoundW(LPCWSTR sound, UINT flags);
+BOOL GetSaveFileNameW(OPENFILENAMEW* dialog);
+DWORD CommDlgExtendedError();
+BOOL ShellExecuteExW(SHELLEXECUTEINFOW* info);
+HRESULT AssocQueryStringW(ASSOCF flags, ASSOCSTR what, LPCWSTR association, LPCWSTR extra,
+                          LPWSTR out, DWORD* size);
 
 }  // namespace late

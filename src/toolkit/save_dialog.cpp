@@ -7,6 +7,7 @@
 
 #include "application.h"
 #include "form.h"
+#include "late_bound.h"
 #include "win32_error.h"
 
 TSaveDialog::TSaveDialog(TComponent* owner) : TComponent(owner) {}
@@ -33,8 +34,8 @@ bool TSaveDialog::Execute() {
     ofn.lpstrDefExt = FDefaultExt.empty() ? nullptr : FDefaultExt.c_str();
     // The program's working folder stays where it was, whatever folder the user visits.
     ofn.Flags = FOptions | OFN_EXPLORER | OFN_NOCHANGEDIR;
-    if (!GetSaveFileNameW(&ofn)) {
-        if (const DWORD error = CommDlgExtendedError())
+    if (!late::GetSaveFileNameW(&ofn)) {
+        if (const DWORD error = late::CommDlgExtendedError())
             throw EToolkitError(L"The Save As dialog failed (error " + std::to_wstring(error) +
                                 L").");
         return false;

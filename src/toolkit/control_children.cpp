@@ -33,17 +33,24 @@ void TControl::ForgetChild(TControl* child) {
 }
 
 void TControl::PaintControls(HDC dc, const RECT& area) {
+    // One saved state for them all, since saving and restoring a DC costs about as much as
+    // painting a key; between two controls only the clipping and the origin are put back,
+    // and each control sets the colours and modes it draws with.
+    const int saved = SaveDC(dc);
+    const TScopeGuard restore([dc, saved] { RestoreDC(dc, saved); });
+    TRegionHandle clip(CreateRectRgn(0, 0, 0, 0));
+    const bool clipped = GetClipRgn(dc, clip.Get()) == 1;
     // Later controls lie on top; a window of a child is above them all (the parent clips it).
     for (TControl* child : FControls) {
         if (child->Windowed() || !child->FVisible) continue;
         const RECT r = child->RectInParentWindow();
         RECT common;
         if (!IntersectRect(&common, &r, &area)) continue;
-        const int saved = SaveDC(dc);
-        const TScopeGuard restore([dc, saved] { RestoreDC(dc, saved); });
         IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
         OffsetViewportOrgEx(dc, r.left, r.top, nullptr);
         child->Paint(dc);
+        OffsetViewportOrgEx(dc, -r.left, -r.top, nullptr);
+        SelectClipRgn(dc, clipped ? clip.Get() : nullptr);
     }
 }
 

@@ -3,22 +3,11 @@
 #include "dpi.h"
 
 #include "handles.h"
-
-namespace {
-
-// A function of user32 by name, or null where this Windows lacks it.
-template <typename TFunction>
-TFunction UserFunction(const char* name) {
-    HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    return user32 ? reinterpret_cast<TFunction>(
-                        reinterpret_cast<void (*)()>(GetProcAddress(user32, name)))
-                  : nullptr;
-}
-
-}  // namespace
+#include "late_bound.h"
 
 int ScreenDpi() {
-    static const auto getDpiForSystem = UserFunction<UINT(WINAPI*)()>("GetDpiForSystem");
+    static const auto getDpiForSystem =
+        SystemFunction<UINT WINAPI()>(L"user32.dll", "GetDpiForSystem");
     if (getDpiForSystem) return static_cast<int>(getDpiForSystem());
     TWindowDC screen(nullptr);
     const int dpi = screen ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 0;
@@ -26,7 +15,8 @@ int ScreenDpi() {
 }
 
 int WindowDpi(HWND window) {
-    static const auto getDpiForWindow = UserFunction<UINT(WINAPI*)(HWND)>("GetDpiForWindow");
+    static const auto getDpiForWindow =
+        SystemFunction<UINT WINAPI(HWND)>(L"user32.dll", "GetDpiForWindow");
     if (getDpiForWindow && window) {
         const UINT dpi = getDpiForWindow(window);
         if (dpi > 0) return static_cast<int>(dpi);
@@ -36,14 +26,14 @@ int WindowDpi(HWND window) {
 
 int SystemMetricForDpi(int index, int dpi) {
     static const auto getSystemMetricsForDpi =
-        UserFunction<int(WINAPI*)(int, UINT)>("GetSystemMetricsForDpi");
+        SystemFunction<int WINAPI(int, UINT)>(L"user32.dll", "GetSystemMetricsForDpi");
     if (getSystemMetricsForDpi) return getSystemMetricsForDpi(index, static_cast<UINT>(dpi));
     return GetSystemMetrics(index);
 }
 
 void AdjustWindowRectForDpi(RECT& rect, DWORD style, DWORD exStyle, int dpi) {
-    static const auto adjustForDpi =
-        UserFunction<BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT)>("AdjustWindowRectExForDpi");
+    static const auto adjustForDpi = SystemFunction<BOOL WINAPI(RECT*, DWORD, BOOL, DWORD, UINT)>(
+        L"user32.dll", "AdjustWindowRectExForDpi");
     if (adjustForDpi && adjustForDpi(&rect, style, FALSE, exStyle, static_cast<UINT>(dpi))) return;
     AdjustWindowRectEx(&rect, style, FALSE, exStyle);
 }

@@ -5,27 +5,9 @@
 #include <cderr.h>
 #include <mmsystem.h>
 
-#include <string>
-
-namespace {
-
-template <typename F>
-F* Bind(const wchar_t* library, const char* name) {
-    // From the system folder by its full path: never a file of that name beside the program.
-    wchar_t folder[MAX_PATH];
-    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return nullptr;
-    const std::wstring path = std::wstring(folder, length) + L"\\" + library;
-    HMODULE module = LoadLibraryW(path.c_str());
-    if (!module) return nullptr;
-    return reinterpret_cast<F*>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
 // The function of the library with the name, of the type of its declaration here.
 #define LATE_BOUND(library, function) \
-    static auto* const bound = Bind<decltype(::function)>(library, #function)
-
-}  // namespace
+    static auto* const bound = SystemFunction<decltype(::function)>(library, #function)
 
 namespace late {
 

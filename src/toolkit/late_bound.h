@@ -12,6 +12,22 @@
 #include <shellapi.h>
 #include <shlwapi.h>
 
+#include <string>
+
+// The system library's function of the name, of the function type F, or null where this
+// Windows lacks it. The library is loaded by its full path in the system folder, never from
+// beside the program, and stays loaded.
+template <typename F>
+F* SystemFunction(const wchar_t* library, const char* name) {
+    wchar_t folder[MAX_PATH];
+    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return nullptr;
+    const std::wstring path = std::wstring(folder, length) + L"\\" + library;
+    HMODULE module = LoadLibraryW(path.c_str());
+    if (!module) return nullptr;
+    return reinterpret_cast<F*>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
 namespace late {
 
 HRESULT CoInitializeEx(void* reserved, DWORD flags);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/version_text.h"
+#include "toolkit/late_bound.h"
 
 static_assert(sizeof(wchar_t) == sizeof(char16_t), "the Windows side is UTF-16");
 
@@ -33,13 +34,13 @@ std::wstring GetVersionText(const std::wstring& fileName) {
         }
     }
     DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
+    const DWORD size = late::GetFileVersionInfoSizeW(path.c_str(), &ignored);
     if (size == 0) return {};
     std::vector<BYTE> info(size);
-    if (!GetFileVersionInfoW(path.c_str(), 0, size, info.data())) return {};
+    if (!late::GetFileVersionInfoW(path.c_str(), 0, size, info.data())) return {};
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT fixedLength = 0;
-    if (!VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &fixedLength) ||
+    if (!late::VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &fixedLength) ||
         !fixed || fixedLength < sizeof(VS_FIXEDFILEINFO))
         return {};
     return FromU16(velkari::FormatVersionText(fixed->dwFileVersionMS, fixed->dwFileVersionLS));

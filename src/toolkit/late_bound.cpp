@@ -81,4 +81,19 @@ HRESULT AssocQueryStringW(ASSOCF flags, ASSOCSTR what, LPCWSTR association, LPCW
     return bound ? bound(flags, what, association, extra, out, size) : E_FAIL;
 }
 
+DWORD GetFileVersionInfoSizeW(LPCWSTR file, DWORD* handle) {
+    LATE_BOUND(L"version.dll", GetFileVersionInfoSizeW);
+    return bound ? bound(file, handle) : 0;
+}
+
+BOOL GetFileVersionInfoW(LPCWSTR file, DWORD handle, DWORD size, void* data) {
+    LATE_BOUND(L"version.dll", GetFileVersionInfoW);
+    return bound ? bound(file, handle, size, data) : FALSE;
+}
+
+BOOL VerQueryValueW(const void* block, LPCWSTR subBlock, void** value, UINT* length) {
+    LATE_BOUND(L"version.dll", VerQueryValueW);
+    return bound ? bound(block, subBlock, value, length) : FALSE;
+}
+
 }  // namespace late

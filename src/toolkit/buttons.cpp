@@ -11,7 +11,7 @@ long TButton::AccessibleRole() const {
 
 void TButton::CreateParams(TCreateParams& params) {
     TControl::CreateParams(params);
-    params.ClassName = L"BUTTON";
+    params.ClassName = L"Button";
     params.Style |= WS_TABSTOP | (FDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
 }
 

@@ -24,7 +24,7 @@ TComboBox::~TComboBox() {
 
 void TComboBox::CreateParams(TCreateParams& params) {
     TControl::CreateParams(params);
-    params.ClassName = L"COMBOBOX";
+    params.ClassName = L"ComboBox";
     params.Style |= WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL;
 }
 

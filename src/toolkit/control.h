@@ -1,9 +1,9 @@
 // Controls: a windowed control owns a window and routes its messages into its WindowProc.
-// Standard controls (EDIT, BUTTON, COMBOBOX) are superclassed: made from a class of ours with
-// our procedure in front; the program's own controls use one window class of ours. A graphic
-// control has no window: it lives in its parent's, which paints it, hit-tests it and hands it its
-// mouse messages and hint. The program hooks a control by joining its WindowProc chain with a
-// TWindowProcHook.
+// Standard controls (Edit, Button, ComboBox) are superclassed: made from a class of ours of
+// the same name with our procedure in front; the program's own controls use one window class
+// of ours. A graphic control has no window: it lives in its parent's, which paints it,
+// hit-tests it and hands it its mouse messages and hint. The program hooks a control by
+// joining its WindowProc chain with a TWindowProcHook.
 #pragma once
 
 #include <windows.h>

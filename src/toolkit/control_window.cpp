@@ -14,17 +14,30 @@ namespace {
 constexpr wchar_t kControlClass[] = L"VelkariControl";
 constexpr wchar_t kObjectProp[] = L"Velkari.Object";
 
-// A standard class made ours (superclassed): the same class under a name of ours with our
-// procedure in front, the class's own behind it. Unlike a subclass, no message has to look
-// up its control in a window property, a trip to the window server under Wine.
+// A standard class made ours (superclassed): a class of this module under the standard
+// name, with our procedure in front and the class's own behind it. A window made by this
+// module under that name gets it before the system's class, and other programs (screen
+// readers, automation and spy tools) still see an Edit, ComboBox or Button. Unlike a
+// subclass, no message has to look up its control in a window property, a trip to the window
+// server under Wine.
 struct TSuperclass {
-    std::wstring Name;
+    ATOM Atom;
     WNDPROC Procedure;
 };
 
 std::unordered_map<std::wstring, TSuperclass>& Superclasses() {
     static std::unordered_map<std::wstring, TSuperclass> classes;
     return classes;
+}
+
+// The standard procedure behind a window of one of our superclasses that no control of ours
+// made: a standard control makes its inner windows (a combo box's edit part) with its own
+// module handle, which is ours.
+WNDPROC StandardProcedure(HWND window) {
+    const auto atom = static_cast<ATOM>(GetClassLongPtrW(window, GCW_ATOM));
+    for (const auto& [name, superclass] : Superclasses())
+        if (superclass.Atom == atom) return superclass.Procedure;
+    return DefWindowProcW;
 }
 
 // The control whose window is being made: its first messages come before CreateWindowEx
@@ -92,16 +105,17 @@ const wchar_t* TControl::WindowClass(const wchar_t* standardClass, WNDPROC& proc
         WNDCLASSEXW wc{};
         wc.cbSize = sizeof(wc);
         if (!GetClassInfoExW(nullptr, standardClass, &wc)) throw EWin32Error(L"GetClassInfoEx");
-        TSuperclass superclass{std::wstring(L"Velkari") + standardClass, wc.lpfnWndProc};
+        const WNDPROC standardProcedure = wc.lpfnWndProc;
         wc.lpfnWndProc = StdWndProc;
         wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = superclass.Name.c_str();
+        wc.lpszClassName = standardClass;
         wc.style &= ~CS_GLOBALCLASS;
-        if (!RegisterClassExW(&wc)) throw EWin32Error(L"RegisterClassEx");
-        found = classes.emplace(standardClass, std::move(superclass)).first;
+        const ATOM atom = RegisterClassExW(&wc);
+        if (!atom) throw EWin32Error(L"RegisterClassEx");
+        found = classes.emplace(standardClass, TSuperclass{atom, standardProcedure}).first;
     }
     procedure = found->second.Procedure;
-    return found->second.Name.c_str();
+    return standardClass;
 }
 
 void TControl::CreateHandle() {
@@ -155,7 +169,8 @@ void TControl::Dispatch(TMessage& message) {
 }
 
 LRESULT CALLBACK TControl::StdWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-    // Only windows of our classes come here, each bound to its control at its first message.
+    // Only windows of our classes come here, each bound to its control at its first message,
+    // but for the inner windows that standard controls make of our superclasses.
     const auto& windows = BoundWindows();
     const auto bound = windows.find(window);
     TControl* self = bound != windows.end() ? bound->second : nullptr;
@@ -164,7 +179,7 @@ LRESULT CALLBACK TControl::StdWndProc(HWND window, UINT msg, WPARAM wParam, LPAR
         self->FHandle = window;
         Bind(window, self);
     }
-    if (!self) return DefWindowProcW(window, msg, wParam, lParam);
+    if (!self) return CallWindowProcW(StandardProcedure(window), window, msg, wParam, lParam);
     TMessage message{msg, wParam, lParam, 0};
     self->Dispatch(message);
     if (msg == WM_NCDESTROY) self->WindowGone(window);

@@ -9,7 +9,7 @@ TEdit::TEdit(TComponent* owner) : TControl(owner) {
 
 void TEdit::CreateParams(TCreateParams& params) {
     TControl::CreateParams(params);
-    params.ClassName = L"EDIT";
+    params.ClassName = L"Edit";
     params.Style |= WS_TABSTOP | ES_AUTOHSCROLL;
     if (!FHideSelection) params.Style |= ES_NOHIDESEL;
     if (FReadOnly) params.Style |= ES_READONLY;

@@ -138,18 +138,11 @@ RECT ClientRect(HWND window, HWND child) {
     return r;
 }
 
-// The class a control is made from: Velkari makes its edits, buttons and combo boxes of the
-// system's classes under names of its own ("VelkariEDIT"), which Wine's RealGetWindowClass
-// does not see through as Windows' does.
+// The class a control is made from, as other programs see it.
 std::wstring ClassOf(HWND window) {
     wchar_t className[128] = {};
     RealGetWindowClassW(window, className, 128);
-    const std::wstring name = className;
-    const std::wstring own = L"Velkari";
-    if (name.size() > own.size() && name.compare(0, own.size(), own) == 0 &&
-        name != L"VelkariControl")
-        return name.substr(own.size());
-    return name;
+    return className;
 }
 
 // The INDEX-th child of a class, in the order that EnumChildWindows reports them.

@@ -364,8 +364,7 @@ TEST_CASE("the box is freed after it closes and when building it fails") {
             if (code == HCBT_CREATEWND) {
                 wchar_t name[32] = {};
                 GetClassNameW(reinterpret_cast<HWND>(wParam), name, 32);
-                // The toolkit makes its buttons of the system's class under a name of its own.
-                if (lstrcmpiW(name, L"VelkariBUTTON") == 0) return 1;
+                if (lstrcmpiW(name, L"Button") == 0) return 1;
             }
             return CallNextHookEx(nullptr, code, wParam, lParam);
         },

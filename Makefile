@@ -5,7 +5,8 @@
 #                    and 200 % display scale main-144.png and main-192.png
 #   make bench       build and run the benchmarks
 #   make fuzz        libFuzzer over the core for a bounded time (FUZZ_SECONDS, default 60)
-#   make dist        build/dist/velkari-2.9-win64.zip, checked to need only system DLLs
+#   make dist        build/dist/velkari-VERSION-win64.zip and velkari.exe.debug, after
+#                    tools/check-release read the executable back
 #   make deps        install the Debian packages the build and the tests need
 #   make clean
 
@@ -16,9 +17,9 @@ JOBS ?= $(shell nproc)
 
 PACKAGES := cmake make g++ doctest-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
 	wine wine64 xvfb xauth xdotool x11-utils fonts-wine fonts-liberation imagemagick sox \
-	multimon-ng clang-format pulseaudio pulseaudio-utils wamerican wamerican-small
+	multimon-ng clang-format pulseaudio pulseaudio-utils wamerican wamerican-small zip
 
-.PHONY: all deps build host win run test test-host test-win screenshot bench dist fuzz install-packages clean
+.PHONY: all deps build host win win-configure run test test-host test-win screenshot bench dist fuzz install-packages clean
 
 all: build
 
@@ -43,9 +44,11 @@ host: deps
 
 # The Windows tree runs the host tree's resgen to draw its bitmaps and icon, so the host
 # tree is built first (also under make -j).
-win: host
+win-configure: host
 	cmake -S . -B $(WIN_DIR) --toolchain cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release \
 	  -DVELKARI_RESGEN=$(CURDIR)/$(HOST_DIR)/resgen >/dev/null
+
+win: win-configure
 	cmake --build $(WIN_DIR) -j $(JOBS)
 
 build: host win
@@ -94,8 +97,8 @@ fuzz:
 	@$(MAKE) --no-print-directory install-packages WANTED="$(FUZZ_PACKAGES)"
 	tools/fuzz $(FUZZ_SECONDS)
 
-dist: win
-	tools/dist $(WIN_DIR)/velkari.exe
+dist: win-configure
+	cmake --build $(WIN_DIR) -j $(JOBS) --target dist
 
 clean:
 	rm -rf build

@@ -1,9 +1,9 @@
 # The host tree: the core with sanitizers, its native tests and the host-side tools.
 option(VELKARI_SANITIZE "Build the host tree with address and undefined-behaviour sanitizers" ON)
 if(VELKARI_SANITIZE)
-  target_compile_options(velkari_warnings INTERFACE -fsanitize=address,undefined
+  target_compile_options(velkari_flags INTERFACE -fsanitize=address,undefined
                                                     -fno-sanitize-recover=all -fno-omit-frame-pointer)
-  target_link_options(velkari_warnings INTERFACE -fsanitize=address,undefined)
+  target_link_options(velkari_flags INTERFACE -fsanitize=address,undefined)
 endif()
 
 file(GLOB VELKARI_CORE_TESTS CONFIGURE_DEPENDS tests/core/*.cpp)

@@ -1,8 +1,28 @@
 # The Windows tree: velkari.exe, the toolkit and the Windows tests that CTest runs under Wine.
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
-set(VELKARI_WIN_LIBS comctl32 comdlg32 gdi32 user32 version winmm shell32 shlwapi oleacc
-    oleaut32 ole32 uuid)
+set(VELKARI_WIN_LIBS comctl32 comdlg32 gdi32 user32 winmm shell32 shlwapi oleacc oleaut32 ole32
+    uuid)
 add_link_options(-static -static-libgcc -static-libstdc++)
+# What the executables need, said rather than left to the linker's defaults: Windows 7 (6.1),
+# address-space layout randomisation with high entropy, no code from data pages, and
+# terminal-server awareness. No build path and no time of building end up in them: the
+# linker dates them at the last commit (SOURCE_DATE_EPOCH, when not given from outside).
+if(DEFINED ENV{SOURCE_DATE_EPOCH})
+  set(VELKARI_DATE $ENV{SOURCE_DATE_EPOCH})
+else()
+  execute_process(COMMAND git log -1 --format=%ct WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
+                  OUTPUT_VARIABLE VELKARI_DATE OUTPUT_STRIP_TRAILING_WHITESPACE)
+endif()
+# What writes a PE header (the linker, objcopy) runs under VELKARI_DATED.
+if(VELKARI_DATE)
+  set(VELKARI_DATED ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${VELKARI_DATE})
+  set(CMAKE_CXX_LINKER_LAUNCHER ${VELKARI_DATED})
+endif()
+add_link_options(-Wl,--dynamicbase,--high-entropy-va,--nxcompat,--tsaware
+                 -Wl,--major-subsystem-version,6,--minor-subsystem-version,1
+                 -Wl,--major-os-version,6,--minor-os-version,1 -Wl,--build-id)
+target_compile_options(velkari_flags INTERFACE -ffile-prefix-map=${CMAKE_SOURCE_DIR}=.
+                                                -ffile-prefix-map=${CMAKE_BINARY_DIR}=.)
 
 file(GLOB VELKARI_TOOLKIT_SOURCES CONFIGURE_DEPENDS src/toolkit/*.cpp src/controls/*.cpp
      src/dialogs/*.cpp)
@@ -16,6 +36,8 @@ add_library(velkari_app STATIC ${VELKARI_APP_SOURCES})
 target_link_libraries(velkari_app PUBLIC velkari_toolkit)
 
 set(VELKARI_RC ${CMAKE_SOURCE_DIR}/resources/velkari.rc)
+set(VELKARI_COMPANY "The Velkari authors")
+set(VELKARI_COPYRIGHT "Copyright (c) 2026 the Velkari authors. MIT licence.")
 
 # The glyphs and the icon are drawn as text in resources/art and turned into BMP/ICO files
 # by resgen, a tool of the host tree (the Makefile builds that tree first).
@@ -28,6 +50,9 @@ endif()
 set(VELKARI_ART ${CMAKE_SOURCE_DIR}/resources/art)
 set(VELKARI_GENERATED ${CMAKE_BINARY_DIR}/generated)
 file(MAKE_DIRECTORY ${VELKARI_GENERATED})
+configure_file(${CMAKE_SOURCE_DIR}/resources/version.h.in ${VELKARI_GENERATED}/version.h @ONLY)
+configure_file(${CMAKE_SOURCE_DIR}/resources/velkari.manifest.in
+               ${VELKARI_GENERATED}/velkari.manifest @ONLY)
 set(VELKARI_GENERATED_RESOURCES)
 foreach(glyph pin font mute play note)
   set(bmp ${VELKARI_GENERATED}/glyph_${glyph}.bmp)
@@ -63,12 +88,22 @@ list(APPEND VELKARI_GENERATED_RESOURCES ${VELKARI_GENERATED}/words.bin)
 add_custom_target(velkari_resources DEPENDS ${VELKARI_GENERATED_RESOURCES})
 set_property(SOURCE ${VELKARI_RC} APPEND PROPERTY INCLUDE_DIRECTORIES ${VELKARI_GENERATED})
 set_property(SOURCE ${VELKARI_RC} APPEND PROPERTY
-             OBJECT_DEPENDS ${VELKARI_GENERATED_RESOURCES}
-                            ${CMAKE_SOURCE_DIR}/resources/velkari.manifest)
+             OBJECT_DEPENDS ${VELKARI_GENERATED_RESOURCES} ${VELKARI_GENERATED}/version.h
+                            ${VELKARI_GENERATED}/velkari.manifest)
 add_executable(velkari WIN32 src/app/main.cpp ${VELKARI_RC})
 target_link_libraries(velkari PRIVATE velkari_app)
-target_link_options(velkari PRIVATE -municode $<$<CONFIG:Release>:-s>)
+target_link_options(velkari PRIVATE -municode)
 add_dependencies(velkari velkari_resources)
+# The debug information goes to a file of its own beside the executable, which keeps only
+# its build id and the debug file's name and checksum.
+target_compile_options(velkari_flags INTERFACE $<$<CONFIG:Release>:-g>)
+add_custom_command(TARGET velkari POST_BUILD
+                   COMMAND ${CMAKE_SOURCE_DIR}/tools/set-load-config $<TARGET_FILE:velkari>
+                   COMMAND ${VELKARI_DATED} ${CMAKE_OBJCOPY} --only-keep-debug
+                           $<TARGET_FILE:velkari> $<TARGET_FILE:velkari>.debug
+                   COMMAND ${VELKARI_DATED} ${CMAKE_OBJCOPY} --strip-all
+                           --add-gnu-debuglink=$<TARGET_FILE:velkari>.debug $<TARGET_FILE:velkari>
+                   WORKING_DIRECTORY $<TARGET_FILE_DIR:velkari> VERBATIM)
 
 # Windows tests: one executable per folder, each linked with the program's resources so the
 # forms find their version information, glyphs and pictures.
@@ -104,9 +139,12 @@ foreach(dpi 144 192 120 168)
                        RESOURCE_LOCK desktop ENVIRONMENT "${dpi_env}" TIMEOUT 240)
 endforeach()
 
-# The libraries loaded only when first used stay out of the executable's imports.
-add_test(NAME startup_imports COMMAND bash ${CMAKE_SOURCE_DIR}/tests/tools/startup_imports.sh
-                                      $<TARGET_FILE:velkari>)
+# The executable as a user gets it: imports, header, version, manifest, icon and notices.
+add_test(NAME release_check COMMAND ${CMAKE_SOURCE_DIR}/tools/check-release
+                                    $<TARGET_FILE:velkari> ${PROJECT_VERSION})
+add_custom_target(dist COMMAND ${VELKARI_DATED} ${CMAKE_SOURCE_DIR}/tools/dist $<TARGET_FILE:velkari>
+                               ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}
+                  DEPENDS velkari VERBATIM)
 
 # The pictures that the picture tests save, read again by ImageMagick on the build machine.
 add_test(NAME saved_pictures_imagemagick

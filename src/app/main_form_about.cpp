@@ -8,7 +8,7 @@
 #include "toolkit/dpi.h"
 
 const wchar_t kAboutAuthorLine[] = L"Written by the Velkari developers.";
-const wchar_t kAboutRightsLine[] = L"Free to use and share.";
+const wchar_t kAboutRightsLine[] = L"Free software under the MIT licence.";
 
 void TForm1::SpeedButtonPinClick(TObject*) {
     // Only the stacking changes; a window that cannot be moved up simply stays where it is.

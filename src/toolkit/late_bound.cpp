@@ -81,4 +81,10 @@ HRESULT AssocQueryStringW(ASSOCF flags, ASSOCSTR what, LPCWSTR association, LPCW
     return bound ? bound(flags, what, association, extra, out, size) : E_FAIL;
 }
 
+HRESULT SetWindowThemeAttribute(HWND window, WINDOWTHEMEATTRIBUTETYPE type, void* attribute,
+                                DWORD size) {
+    LATE_BOUND(L"uxtheme.dll", SetWindowThemeAttribute);
+    return bound ? bound(window, type, attribute, size) : E_NOTIMPL;
+}
+
 }  // namespace late

@@ -1,6 +1,7 @@
 // Functions of the system libraries that only some uses of the program need: a screen
 // reader's (COM, the accessibility library), the tones' (the multimedia library), saving a
-// picture's (the common dialogs) and a call's (the shell). Each library is loaded when one
+// picture's (the common dialogs), a call's (the shell) and a form's icon (the theme
+// library, which keeps it out of a dialog frame's caption). Each library is loaded when one
 // of its functions is first called, so a start-up that needs none of them does not load
 // them, nor what they load in turn (the sound codecs, the RPC runtime, the print spooler).
 // A library that cannot be loaded makes the call fail as the real one would.
@@ -11,6 +12,7 @@
 #include <oleacc.h>
 #include <shellapi.h>
 #include <shlwapi.h>
+#include <uxtheme.h>
 
 #include <string>
 
@@ -43,5 +45,7 @@ DWORD CommDlgExtendedError();
 BOOL ShellExecuteExW(SHELLEXECUTEINFOW* info);
 HRESULT AssocQueryStringW(ASSOCF flags, ASSOCSTR what, LPCWSTR association, LPCWSTR extra,
                           LPWSTR out, DWORD* size);
+HRESULT SetWindowThemeAttribute(HWND window, WINDOWTHEMEATTRIBUTETYPE type, void* attribute,
+                                DWORD size);
 
 }  // namespace late

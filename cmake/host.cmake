@@ -43,8 +43,10 @@ add_test(NAME word_list_notice COMMAND bash ${CMAKE_SOURCE_DIR}/tests/tools/word
                                        ${CMAKE_SOURCE_DIR}/README.md)
 
 # The resource generator that the Windows tree runs at build time (see cmake/windows.cmake).
+# It compresses the icon's PNG picture with the host's zlib.
+find_package(ZLIB REQUIRED)
 add_executable(resgen tools/resgen/resgen.cpp)
-target_link_libraries(resgen PRIVATE velkari_core)
+target_link_libraries(resgen PRIVATE velkari_core ZLIB::ZLIB)
 
 # An independent reader: ImageMagick must decode what resgen writes, pixel for pixel.
 add_test(NAME resgen_imagemagick

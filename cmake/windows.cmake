@@ -62,11 +62,12 @@ foreach(glyph pin font mute play note)
                      COMMENT "Drawing glyph_${glyph}.bmp" VERBATIM)
   list(APPEND VELKARI_GENERATED_RESOURCES ${bmp})
 endforeach()
+set(VELKARI_ICON_ART ${VELKARI_ART}/velkari16.txt ${VELKARI_ART}/velkari20.txt
+    ${VELKARI_ART}/velkari24.txt ${VELKARI_ART}/velkari32.txt)
 add_custom_command(OUTPUT ${VELKARI_GENERATED}/velkari.ico
                    COMMAND ${VELKARI_RESGEN} ico ${VELKARI_GENERATED}/velkari.ico
-                           ${VELKARI_ART}/velkari32.txt ${VELKARI_ART}/velkari16.txt
-                   DEPENDS ${VELKARI_RESGEN} ${VELKARI_ART}/velkari32.txt
-                           ${VELKARI_ART}/velkari16.txt
+                           ${VELKARI_ICON_ART}
+                   DEPENDS ${VELKARI_RESGEN} ${VELKARI_ICON_ART}
                    COMMENT "Drawing velkari.ico" VERBATIM)
 list(APPEND VELKARI_GENERATED_RESOURCES ${VELKARI_GENERATED}/velkari.ico)
 set(VELKARI_KEYS ${CMAKE_SOURCE_DIR}/resources/keys)

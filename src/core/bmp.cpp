@@ -2,6 +2,8 @@
 // the bytes are the same on every host and need no packed Windows structures.
 #include "core/bmp.h"
 
+#include "core/png.h"
+
 #include <stdexcept>
 #include <string>
 
@@ -152,60 +154,69 @@ std::vector<std::uint8_t> EncodeBmp4(const TPixelImage& image) {
     return EncodeBmp(image, 4, rows);
 }
 
-std::vector<std::uint8_t> EncodeIco(const std::vector<TPixelImage>& images, TRgb transparent) {
+namespace {
+
+// One picture of an icon as a DIB of twice its height: BITMAPINFOHEADER, the colour rows,
+// then the 1-bit mask rows, both bottom-up. Set mask bits are the transparent pixels, for
+// readers that ignore alpha.
+std::vector<std::uint8_t> IconDib(const TPixelImage& image, TRgb transparent) {
+    const std::uint32_t maskStride = RowStride(image.Width, 1);
+    const std::uint32_t imageSize =
+        (RowStride(image.Width, 32) + maskStride) * static_cast<std::uint32_t>(image.Height);
+    std::vector<std::uint8_t> out;
+    TByteWriter w(out);
+    WriteInfoHeader(w, image.Width, image.Height * 2, 32, imageSize, 0);
+    for (int y = image.Height - 1; y >= 0; --y) {
+        for (int x = 0; x < image.Width; ++x) {
+            const TRgb colour = image.At(x, y) & 0xFFFFFF;
+            w.U32(colour == transparent ? 0 : colour | 0xFF000000u);  // B, G, R, A in memory
+        }
+    }
+    for (int y = image.Height - 1; y >= 0; --y) {
+        std::vector<std::uint8_t> mask(maskStride, 0);
+        for (int x = 0; x < image.Width; ++x)
+            if ((image.At(x, y) & 0xFFFFFF) == transparent)
+                mask[x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+        out.insert(out.end(), mask.begin(), mask.end());
+    }
+    return out;
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> EncodeIco(const std::vector<TPixelImage>& images, TRgb transparent,
+                                    const TZlibCompress& compress) {
     if (images.empty()) throw std::invalid_argument("an icon needs at least one picture");
     for (const TPixelImage& image : images)
         if (image.Width < 1 || image.Width > 256 || image.Height < 1 || image.Height > 256)
             throw std::invalid_argument("icon pictures are 1 to 256 pixels on each side");
     transparent &= 0xFFFFFF;
 
-    // Each picture is a DIB of twice its height: the colour rows, then the 1-bit mask rows,
-    // both bottom-up. Set mask bits are the transparent pixels, for readers that ignore alpha.
-    auto imageBytes = [](const TPixelImage& image) {
-        return kInfoHeaderSize + RowStride(image.Width, 32) * image.Height +
-               RowStride(image.Width, 1) * image.Height;
-    };
-
+    std::vector<std::vector<std::uint8_t>> pictures;
+    for (const TPixelImage& image : images) {
+        const bool png = compress && image.Width == 256 && image.Height == 256;
+        pictures.push_back(png ? EncodePng(image, compress, transparent)
+                               : IconDib(image, transparent));
+    }
     std::vector<std::uint8_t> out;
     TByteWriter w(out);
     w.U16(0);
     w.U16(1);  // icon, not cursor
     w.U16(static_cast<std::uint32_t>(images.size()));
     std::uint32_t offset = kIcoDirSize + kIcoEntrySize * static_cast<std::uint32_t>(images.size());
-    for (const TPixelImage& image : images) {
-        w.U8(image.Width == 256 ? 0 : image.Width);
-        w.U8(image.Height == 256 ? 0 : image.Height);
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        const auto size = static_cast<std::uint32_t>(pictures[i].size());
+        w.U8(images[i].Width == 256 ? 0 : images[i].Width);
+        w.U8(images[i].Height == 256 ? 0 : images[i].Height);
         w.U8(0);  // no palette
         w.U8(0);
         w.U16(1);   // planes
         w.U16(32);  // bits per pixel
-        w.U32(imageBytes(image));
+        w.U32(size);
         w.U32(offset);
-        offset += imageBytes(image);
+        offset += size;
     }
-    for (const TPixelImage& image : images) {
-        const std::uint32_t maskStride = RowStride(image.Width, 1);
-        const std::uint32_t imageSize =
-            (RowStride(image.Width, 32) + maskStride) * static_cast<std::uint32_t>(image.Height);
-        WriteInfoHeader(w, image.Width, image.Height * 2, 32, imageSize, 0);
-        for (int y = image.Height - 1; y >= 0; --y) {
-            for (int x = 0; x < image.Width; ++x) {
-                const TRgb colour = image.At(x, y) & 0xFFFFFF;
-                if (colour == transparent) {
-                    w.U32(0);
-                } else {
-                    w.U32(colour | 0xFF000000u);  // B, G, R, A in memory order
-                }
-            }
-        }
-        for (int y = image.Height - 1; y >= 0; --y) {
-            std::vector<std::uint8_t> mask(maskStride, 0);
-            for (int x = 0; x < image.Width; ++x)
-                if ((image.At(x, y) & 0xFFFFFF) == transparent)
-                    mask[x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
-            out.insert(out.end(), mask.begin(), mask.end());
-        }
-    }
+    for (const auto& picture : pictures) out.insert(out.end(), picture.begin(), picture.end());
     return out;
 }
 

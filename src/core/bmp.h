@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -53,10 +54,17 @@ std::vector<std::uint8_t> EncodeBmp24(const TPixelImage& image);
 // pixel whose colour is not exactly one of the palette's.
 std::vector<std::uint8_t> EncodeBmp4(const TPixelImage& image);
 
+// Compresses bytes into a zlib stream (RFC 1950); see png.h.
+using TZlibCompress =
+    std::function<std::vector<std::uint8_t>(const std::vector<std::uint8_t>& bytes)>;
+
 // An ICO file holding each picture as a 32-bit BGRA image with its AND mask, in the order
 // given. Pixels of the colour transparent get alpha 0 and a set mask bit; all others are
-// opaque. Throws std::invalid_argument for no pictures or a side outside 1..256.
+// opaque. With compress, a 256 x 256 picture is stored as a PNG file instead, as Windows
+// keeps its large icons. Throws std::invalid_argument for no pictures or a side outside
+// 1..256.
 std::vector<std::uint8_t> EncodeIco(const std::vector<TPixelImage>& images,
-                                    TRgb transparent = kTransparentKey);
+                                    TRgb transparent = kTransparentKey,
+                                    const TZlibCompress& compress = {});
 
 }  // namespace velkari

@@ -78,6 +78,7 @@ void TForm::HandleCreated() {
     // The sizes so far are at the design dpi; the controls' windows are made after this,
     // at their scaled places.
     ScaleTo(WindowDpi(FHandle));
+    FIcon.Apply(FHandle, WindowDpi(FHandle));
     FWindowReady = true;
     if (FClientWidth > 0 || FClientHeight > 0) SetClientSize(FClientWidth, FClientHeight);
 }
@@ -362,6 +363,7 @@ void TForm::Activated(HWND previous) {
 }
 
 void TForm::WndProc(TMessage& message) {
+    if (FIcon.HandleMessage(FHandle, message)) return;
     switch (message.Msg) {
         case WM_ACTIVATE:
             if (LOWORD(message.WParam) != WA_INACTIVE) {

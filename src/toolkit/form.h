@@ -4,6 +4,7 @@
 
 #include "control.h"
 #include "dpi.h"
+#include "form_icon.h"
 
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog };
 enum TPosition { poDesigned, poScreenCenter, poOwnerFormCenter };
@@ -119,4 +120,5 @@ class TForm : public TControl {
     bool FLostToOwnWindow = false;
     bool FModal = false;
     TModalResult FModalResult = mrNone;
+    TFormIcon FIcon;  // the program's icon at the window's dpi
 };

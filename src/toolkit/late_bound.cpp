@@ -96,4 +96,10 @@ BOOL VerQueryValueW(const void* block, LPCWSTR subBlock, void** value, UINT* len
     return bound ? bound(block, subBlock, value, length) : FALSE;
 }
 
+HRESULT SetWindowThemeAttribute(HWND window, WINDOWTHEMEATTRIBUTETYPE type, void* attribute,
+                                DWORD size) {
+    LATE_BOUND(L"uxtheme.dll", SetWindowThemeAttribute);
+    return bound ? bound(window, type, attribute, size) : E_NOTIMPL;
+}
+
 }  // namespace late

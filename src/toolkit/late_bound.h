@@ -1,8 +1,9 @@
 // Functions of the system libraries that only some uses of the program need: a screen
 // reader's (COM, the accessibility library), the tones' (the multimedia library), saving a
-// picture's (the common dialogs) and a call's (the shell); and the version library, which is
-// no system known DLL, so that an import of it would be looked for beside the program
-// first. Each library is loaded when one
+// picture's (the common dialogs), a call's (the shell) and a form's icon (the theme
+// library, which keeps it out of a dialog frame's caption); and the version library, which
+// is no known DLL of the system, so that an import of it would be looked for beside the
+// program first. Each library is loaded when one
 // of its functions is first called, so a start-up that needs none of them does not load
 // them, nor what they load in turn (the sound codecs, the RPC runtime, the print spooler).
 // A library that cannot be loaded makes the call fail as the real one would.
@@ -13,6 +14,7 @@
 #include <oleacc.h>
 #include <shellapi.h>
 #include <shlwapi.h>
+#include <uxtheme.h>
 
 #include <string>
 
@@ -48,5 +50,7 @@ HRESULT AssocQueryStringW(ASSOCF flags, ASSOCSTR what, LPCWSTR association, LPCW
 DWORD GetFileVersionInfoSizeW(LPCWSTR file, DWORD* handle);
 BOOL GetFileVersionInfoW(LPCWSTR file, DWORD handle, DWORD size, void* data);
 BOOL VerQueryValueW(const void* block, LPCWSTR subBlock, void** value, UINT* length);
+HRESULT SetWindowThemeAttribute(HWND window, WINDOWTHEMEATTRIBUTETYPE type, void* attribute,
+                                DWORD size);
 
 }  // namespace late

@@ -21,9 +21,9 @@ struct TArtFile {
 };
 
 const TArtFile kArtFiles[] = {
-    {"pin", 64, 16, true},        {"font", 16, 16, true}, {"mute", 64, 16, true},
-    {"play", 16, 16, true},       {"note", 16, 16, true}, {"velkari32", 32, 32, false},
-    {"velkari16", 16, 16, false},
+    {"pin", 64, 16, true},        {"font", 16, 16, true},       {"mute", 64, 16, true},
+    {"play", 16, 16, true},       {"note", 16, 16, true},       {"velkari32", 32, 32, false},
+    {"velkari24", 24, 24, false}, {"velkari20", 20, 20, false}, {"velkari16", 16, 16, false},
 };
 
 TPixelImage Load(const std::string& name) {
@@ -104,15 +104,16 @@ TEST_CASE("glyph content the buttons promise") {
     }
 }
 
-TEST_CASE("the icon sources make an icon with a transparent outside") {
+TEST_CASE("the icon sources: a transparent outside, and one palette for every size") {
     const TPixelImage big = Load("velkari32");
-    const TPixelImage small = Load("velkari16");
-    const std::vector<std::uint8_t> ico = EncodeIco({big, small});
-    CHECK(ico[6] == 32);
-    CHECK(ico[22] == 16);
-    for (const TPixelImage* image : {&big, &small}) {
-        CAPTURE(image->Width);
-        CHECK(image->At(0, image->Height - 1) == kTransparentKey);
-        CHECK(Colours(*image).size() >= 4);
+    for (const char* name : {"velkari32", "velkari24", "velkari20", "velkari16"}) {
+        CAPTURE(name);
+        const TPixelImage image = Load(name);
+        CHECK(image.At(0, image.Height - 1) == kTransparentKey);
+        CHECK(Colours(image).size() >= 4);
+        for (TRgb colour : Colours(image)) {
+            CAPTURE(colour);
+            CHECK(Colours(big).count(colour) == 1);
+        }
     }
 }

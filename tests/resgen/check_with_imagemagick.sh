@@ -60,20 +60,20 @@ for source in "$art"/*.txt; do
     same_pixels "$name (4-bit)" "$work/$name.expected" "$work/$name.4.bmp"
 done
 
-"$resgen" ico "$work/velkari.ico" "$art/velkari32.txt" "$art/velkari16.txt" || fail "ico"
-frames=$(identify -format '%wx%h ' "$work/velkari.ico")
-[ "$frames" = "64x64 48x48 32x32 16x16 " ] || fail "the icon's frames are '$frames'"
-expected_pixels "$art/velkari32.txt" icon >"$work/icon32.expected"
-expected_pixels "$art/velkari16.txt" icon >"$work/icon16.expected"
-same_pixels "icon 32" "$work/icon32.expected" "$work/velkari.ico[2]"
-same_pixels "icon 16" "$work/icon16.expected" "$work/velkari.ico[3]"
-# The larger display scales' frames: the 32-pixel art doubled pixel for pixel, and at 150 %
-# no colour that the art does not have.
-convert "$work/velkari.ico[2]" -filter point -resize 200% "$work/icon64.png"
-same_pixels "icon 64" <(actual_pixels "$work/icon64.png") "$work/velkari.ico[0]"
-colours() { convert "$1" -depth 8 -unique-colors txt:- | awk 'NR > 1 { print $3 }' | sort; }
-[ -z "$(comm -23 <(colours "$work/velkari.ico[1]") <(colours "$work/velkari.ico[2]"))" ] ||
-    fail "icon 48: colours that the art does not have"
+"$resgen" ico "$work/velkari.ico" "$art"/velkari{16,20,24,32}.txt || fail "ico"
+frames=$(identify -format '%m:%wx%h ' "$work/velkari.ico")
+[ "$frames" = "PNG:256x256 ICO:64x64 ICO:48x48 ICO:40x40 ICO:32x32 ICO:24x24 ICO:20x20 ICO:16x16 " ] ||
+    fail "the icon's frames are '$frames'"
+for frame in 4:32 5:24 6:20 7:16; do
+    expected_pixels "$art/velkari${frame#*:}.txt" icon >"$work/icon${frame#*:}.expected"
+    same_pixels "icon ${frame#*:}" "$work/icon${frame#*:}.expected" "$work/velkari.ico[${frame%:*}]"
+done
+# The larger frames: a drawn one enlarged pixel for pixel (frame:from:percent).
+for frame in 0:4:800 1:4:200 2:5:200 3:6:200; do
+    IFS=: read -r index from percent <<<"$frame"
+    convert "$work/velkari.ico[$from]" -filter point -resize "$percent%" "$work/enlarged.png"
+    same_pixels "icon frame $index" <(actual_pixels "$work/enlarged.png") "$work/velkari.ico[$index]"
+done
 
 # Failures: a message naming the file and line, exit status 1, and no output file left.
 printf 'colour . #FF00FF\n..\n.x\n' >"$work/broken.txt"

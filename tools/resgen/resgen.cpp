@@ -3,8 +3,8 @@
 //
 //   resgen bmp24 picture.txt out.bmp            24-bit bitmap
 //   resgen bmp4 picture.txt out.bmp             4-bit bitmap, standard 16-colour palette
-//   resgen ico out.ico big.txt [smaller.txt...] icon, one image per art file, magenta clear,
-//                                               and the biggest at 150 % and 200 %
+//   resgen ico out.ico art.txt [art.txt...]     icon of 16 to 256 pixels, magenta clear,
+//                                               each size drawn from the art that fits it
 //   resgen keys digits.txt letters.txt out.bmp  the key-picture strip, 4 bits per pixel
 //   resgen words common.txt all.txt out.bin     the packed word list of the words for a number
 #include <cstdio>
@@ -13,6 +13,8 @@
 #include <fstream>
 #include <string>
 #include <vector>
+
+#include <zlib.h>
 
 #include "core/bmp.h"
 #include "core/key_cells.h"
@@ -54,6 +56,37 @@ void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) 
     std::filesystem::rename(temporary, path);
 }
 
+// The icon's sizes: Windows' small and large icons at 100, 125, 150 and 200 %, and the one
+// of Explorer's large views.
+constexpr int kIconSizes[] = {256, 64, 48, 40, 32, 24, 20, 16};
+
+// Each size from the largest art whose side divides it, every art pixel a square block of
+// one colour, so that no size is a blur of another.
+std::vector<velkari::TPixelImage> IconImages(const std::vector<velkari::TPixelImage>& arts) {
+    std::vector<velkari::TPixelImage> images;
+    for (int size : kIconSizes) {
+        const velkari::TPixelImage* best = nullptr;
+        for (const velkari::TPixelImage& art : arts)
+            if (art.Width == art.Height && size % art.Width == 0 &&
+                (!best || art.Width > best->Width))
+                best = &art;
+        if (!best)
+            throw std::runtime_error("no square art divides the icon size " + std::to_string(size));
+        images.push_back(velkari::ScalePixelArt(*best, 2 * size / best->Width));
+    }
+    return images;
+}
+
+std::vector<std::uint8_t> ZlibCompress(const std::vector<std::uint8_t>& bytes) {
+    uLongf size = compressBound(static_cast<uLong>(bytes.size()));
+    std::vector<std::uint8_t> out(size);
+    if (compress2(out.data(), &size, bytes.data(), static_cast<uLong>(bytes.size()),
+                  Z_BEST_COMPRESSION) != Z_OK)
+        throw std::runtime_error("zlib cannot compress the icon's PNG picture");
+    out.resize(size);
+    return out;
+}
+
 int Run(const std::vector<std::string>& args) {
     if (args.size() == 3 && (args[0] == "bmp24" || args[0] == "bmp4")) {
         const velkari::TPixelImage image = velkari::LoadPixelArtFile(args[1]);
@@ -66,14 +99,11 @@ int Run(const std::vector<std::string>& args) {
         return 0;
     }
     if (args.size() >= 3 && args[0] == "ico") {
-        std::vector<velkari::TPixelImage> images;
+        std::vector<velkari::TPixelImage> arts;
         for (std::size_t i = 2; i < args.size(); ++i)
-            images.push_back(velkari::LoadPixelArtFile(args[i]));
-        // The sizes that larger display scales ask for, with the art's hard edges.
-        const velkari::TPixelImage big = images.front();
-        images.insert(images.begin(),
-                      {velkari::ScalePixelArt(big, 4), velkari::ScalePixelArt(big, 3)});
-        WriteFile(args[1], velkari::EncodeIco(images));
+            arts.push_back(velkari::LoadPixelArtFile(args[i]));
+        WriteFile(args[1],
+                  velkari::EncodeIco(IconImages(arts), velkari::kTransparentKey, ZlibCompress));
         return 0;
     }
     if (args.size() == 4 && args[0] == "keys") {

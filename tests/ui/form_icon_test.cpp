@@ -1,0 +1,77 @@
+// The program's icon on its windows, for the taskbar and Alt+Tab: at the sizes of the
+// display's scale, again at another scale after a move to a monitor of that scale, and never
+// in the caption of the dialog frames. These run in a prefix of each display scale too.
+#include <algorithm>
+
+#include "app/main_form.h"
+#include "app/picture_form.h"
+#include "display_scale.h"
+#include "support/doctest_strings.h"
+#include "toolkit/picture_file.h"
+#include "ui_support.h"
+
+namespace {
+
+// The side of the icon the window answers WM_GETICON with, asked as another program asks;
+// 0 for none, -1 for one that is not square.
+int IconSide(HWND window, WPARAM kind) {
+    DWORD_PTR answer = 0;
+    if (!SendMessageTimeoutW(window, WM_GETICON, kind, 0, SMTO_ABORTIFHUNG, 1000, &answer))
+        return 0;
+    ICONINFO info{};
+    if (!answer || !GetIconInfo(reinterpret_cast<HICON>(answer), &info)) return 0;
+    const TBitmapHandle colour(info.hbmColor), mask(info.hbmMask);
+    BITMAP bitmap{};
+    GetObjectW(colour.Get(), sizeof(bitmap), &bitmap);
+    return bitmap.bmWidth == bitmap.bmHeight ? bitmap.bmWidth : -1;
+}
+
+void CheckIconsAt(HWND window, int dpi) {
+    CAPTURE(dpi);
+    CHECK(IconSide(window, ICON_BIG) == MulDiv(32, dpi, 96));
+    CHECK(IconSide(window, ICON_SMALL) == MulDiv(16, dpi, 96));
+    CHECK(IconSide(window, ICON_SMALL2) == MulDiv(16, dpi, 96));
+}
+
+// Whether the window's caption, as the screen shows it, has any of the icon's reds.
+bool RedInCaption(HWND window) {
+    const int height = GetSystemMetrics(SM_CYCAPTION) + 2 * GetSystemMetrics(SM_CYFIXEDFRAME);
+    BringToFront(window);
+    PumpFor(50);
+    RECT place;
+    GetWindowRect(window, &place);
+    TBitmapHandle bitmap = CreatePixelBitmap(place.right - place.left, height);
+    {
+        const TWindowDC screen(nullptr);
+        TMemoryDC dc(CreateCompatibleDC(screen.Get()));
+        const TSelectObject select(dc.Get(), bitmap.Get());
+        BitBlt(dc.Get(), 0, 0, place.right - place.left, height, screen.Get(), place.left,
+               place.top, SRCCOPY);
+    }
+    const velkari::TPixelImage pixels = BitmapPixels(bitmap.Get());
+    return std::any_of(pixels.Pixels.begin(), pixels.Pixels.end(), [](velkari::TRgb c) {
+        const int red = (c >> 16) & 0xFF, green = (c >> 8) & 0xFF, blue = c & 0xFF;
+        return red - std::max(green, blue) > 64;
+    });
+}
+
+}  // namespace
+
+TEST_CASE("the main window and the preview carry the icon at their dpi, not in the caption" *
+          doctest::test_suite("display scale")) {
+    TShownForm<TForm1> form;
+    TShownForm<TForm2> preview;
+    const int dpi = ExpectedDpi();
+    for (HWND window : {form->Handle(), preview->Handle()}) {
+        CheckIconsAt(window, dpi);
+        CHECK_FALSE(RedInCaption(window));
+    }
+
+    const int other = dpi == 96 ? 144 : 96;
+    MoveToDpi(form.Get(), dpi, other);
+    PumpFor(50);
+    CheckIconsAt(form->Handle(), other);
+    CHECK_FALSE(RedInCaption(form->Handle()));
+    MoveToDpi(form.Get(), other, dpi);
+    CheckIconsAt(form->Handle(), dpi);
+}

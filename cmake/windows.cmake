@@ -142,6 +142,8 @@ foreach(script ${VELKARI_E2E_SCRIPTS})
   set_tests_properties(e2e_${scenario} PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK desktop
                        ENVIRONMENT VELKARI_BUILD_DIR=${CMAKE_BINARY_DIR} TIMEOUT 300)
 endforeach()
+set_property(TEST e2e_planted_dlls APPEND PROPERTY ENVIRONMENT
+             VELKARI_C_COMPILER=${CMAKE_C_COMPILER})
 
 # The high-contrast scenario, in a prefix of its own whose system colours are white on black.
 set(contrast_env VELKARI_BUILD_DIR=${CMAKE_BINARY_DIR}/contrast VELKARI_CONTRAST=high

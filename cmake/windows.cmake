@@ -168,6 +168,11 @@ target_link_libraries(e2e_probe PRIVATE oleacc oleaut32 ole32 uuid)
 target_link_options(e2e_probe PRIVATE -municode)
 add_executable(e2e_tel_recorder WIN32 tests/e2e/tel_recorder.cpp)
 target_link_options(e2e_tel_recorder PRIVATE -municode)
+# The library that planted_dlls.sh plants beside velkari.exe: an archive, which the scenario
+# links into one DLL for each name, with the exports the program imports from that name.
+add_library(e2e_planted STATIC tests/e2e/planted_dll.c)
+target_link_libraries(e2e_planted PRIVATE velkari_warnings)
+set_target_properties(e2e_planted PROPERTIES ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 file(GLOB VELKARI_E2E_SCRIPTS CONFIGURE_DEPENDS tests/e2e/*.sh)
 list(FILTER VELKARI_E2E_SCRIPTS EXCLUDE REGEX "/(lib|high_contrast)\\.sh$")
 foreach(script ${VELKARI_E2E_SCRIPTS})
@@ -176,6 +181,8 @@ foreach(script ${VELKARI_E2E_SCRIPTS})
   set_tests_properties(e2e_${scenario} PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK desktop
                        ENVIRONMENT VELKARI_BUILD_DIR=${CMAKE_BINARY_DIR} TIMEOUT 300)
 endforeach()
+set_property(TEST e2e_planted_dlls APPEND PROPERTY ENVIRONMENT
+             VELKARI_C_COMPILER=${CMAKE_C_COMPILER})
 
 # The high-contrast scenario, in a prefix of its own whose system colours are white on black.
 set(contrast_env VELKARI_BUILD_DIR=${CMAKE_BINARY_DIR}/contrast VELKARI_CONTRAST=high

@@ -171,7 +171,7 @@ target_link_options(e2e_tel_recorder PRIVATE -municode)
 # The library that planted_dlls.sh plants beside velkari.exe: an archive, which the scenario
 # links into one DLL for each name, with the exports the program imports from that name.
 add_library(e2e_planted STATIC tests/e2e/planted_dll.c)
-target_link_libraries(e2e_planted PRIVATE velkari_warnings)
+target_link_libraries(e2e_planted PRIVATE velkari_flags)
 set_target_properties(e2e_planted PROPERTIES ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 file(GLOB VELKARI_E2E_SCRIPTS CONFIGURE_DEPENDS tests/e2e/*.sh)
 list(FILTER VELKARI_E2E_SCRIPTS EXCLUDE REGEX "/(lib|high_contrast)\\.sh$")

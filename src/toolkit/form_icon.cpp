@@ -36,11 +36,20 @@ void TFormIcon::Apply(HWND window, int dpi) {
     const bool dialogFrame = GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME;
     if (!dialogFrame || HideCaptionIcon(window)) {
         // The previous icons that these messages hand back are still ours, destroyed below.
-        SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.Get()));
-        SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.Get()));
+        FSetOn = window;
+        SetWindowIcons(big.Get(), small.Get());
     }
     FBig = std::move(big);
     FSmall = std::move(small);
+}
+
+TFormIcon::~TFormIcon() {
+    if (FSetOn && IsWindow(FSetOn)) SetWindowIcons(nullptr, nullptr);
+}
+
+void TFormIcon::SetWindowIcons(HICON big, HICON small) const {
+    SendMessageW(FSetOn, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+    SendMessageW(FSetOn, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
 }
 
 HICON TFormIcon::ForKind(WPARAM kind) const {

@@ -9,6 +9,12 @@
 
 class TFormIcon {
   public:
+    TFormIcon() = default;
+    TFormIcon(const TFormIcon&) = delete;
+    TFormIcon& operator=(const TFormIcon&) = delete;
+    // A window that outlives its form's icons (the form's window goes after its members)
+    // gives them back first.
+    ~TFormIcon();
     // Loads the program's icon at the sizes of this dpi's large and small icons and gives it
     // to the window; the icons it had before are destroyed once it holds the new ones.
     void Apply(HWND window, int dpi);
@@ -20,6 +26,9 @@ class TFormIcon {
     bool HandleMessage(HWND window, TMessage& message);
 
   private:
+    void SetWindowIcons(HICON big, HICON small) const;
+
+    HWND FSetOn = nullptr;  // the window that holds the icons through WM_SETICON
     TIconHandle FBig;
     TIconHandle FSmall;
 };

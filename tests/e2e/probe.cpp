@@ -27,9 +27,6 @@
 //                                       has the keyboard focus: CLASS INDEX
 //   probe list CAPTION                  every child: class, client x y w h, enabled,
 //                                       visible, text (line breaks as \r \n)
-//   probe icon CAPTION                  the window's big and small icon (WM_GETICON) and its
-//                                       class's: width of each, 0 for none, -1 for one whose
-//                                       size this process cannot read
 //   probe at CAPTION CLASS [INDEX]      centre of the INDEX-th child of that class: x y
 //   probe text CAPTION CLASS [INDEX]    text of the INDEX-th child of that class (0 first)
 //   probe visible CAPTION TEXT          for each window with the caption, oldest first: 1 if
@@ -353,24 +350,6 @@ int wmain(int argc, wchar_t** argv) {
             return 1;
         PrintUtf8(ClassOf(info.hwndFocus) + L" " +
                   std::to_wstring(IndexInClass(window, info.hwndFocus)));
-        return 0;
-    }
-    if (command == L"icon") {
-        const auto width = [](LONG_PTR icon) {
-            ICONINFO info{};
-            if (!icon) return 0L;
-            // Wine lets no other process read an icon's bitmaps; Windows does.
-            if (!GetIconInfo(reinterpret_cast<HICON>(icon), &info)) return -1L;
-            BITMAP bitmap{};
-            GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof(bitmap), &bitmap);
-            if (info.hbmColor) DeleteObject(info.hbmColor);
-            DeleteObject(info.hbmMask);
-            return bitmap.bmWidth;
-        };
-        std::printf("big %ld small %ld class %ld\n",
-                    width(SendMessageW(window, WM_GETICON, ICON_BIG, 0)),
-                    width(SendMessageW(window, WM_GETICON, ICON_SMALL, 0)),
-                    width(GetClassLongPtrW(window, GCLP_HICON)));
         return 0;
     }
     if (command == L"list") {

@@ -35,20 +35,13 @@ void CheckIconsAt(HWND window, int dpi) {
 
 // Whether the window's caption, as the screen shows it, has any of the icon's reds.
 bool RedInCaption(HWND window) {
-    const int height = GetSystemMetrics(SM_CYCAPTION) + 2 * GetSystemMetrics(SM_CYFIXEDFRAME);
     BringToFront(window);
     PumpFor(50);
-    RECT place;
-    GetWindowRect(window, &place);
-    TBitmapHandle bitmap = CreatePixelBitmap(place.right - place.left, height);
-    {
-        const TWindowDC screen(nullptr);
-        TMemoryDC dc(CreateCompatibleDC(screen.Get()));
-        const TSelectObject select(dc.Get(), bitmap.Get());
-        BitBlt(dc.Get(), 0, 0, place.right - place.left, height, screen.Get(), place.left,
-               place.top, SRCCOPY);
-    }
-    const velkari::TPixelImage pixels = BitmapPixels(bitmap.Get());
+    RECT caption;
+    GetWindowRect(window, &caption);
+    caption.bottom =
+        caption.top + GetSystemMetrics(SM_CYCAPTION) + 2 * GetSystemMetrics(SM_CYFIXEDFRAME);
+    const velkari::TPixelImage pixels = BitmapPixels(ScreenShot(caption).Get());
     return std::any_of(pixels.Pixels.begin(), pixels.Pixels.end(), [](velkari::TRgb c) {
         const int red = (c >> 16) & 0xFF, green = (c >> 8) & 0xFF, blue = c & 0xFF;
         return red - std::max(green, blue) > 64;

@@ -173,15 +173,7 @@ TEST_CASE("the preview window's layout") {
              if (GetTickCount64() - firstSeen < 700) return false;
              RECT r;
              GetWindowRect(p->Handle(), &r);
-             TBitmapHandle shot = CreatePixelBitmap(r.right - r.left, r.bottom - r.top);
-             {
-                 TWindowDC screen(nullptr);
-                 TMemoryDC dc(CreateCompatibleDC(screen.Get()));
-                 TSelectObject select(dc.Get(), shot.Get());
-                 BitBlt(dc.Get(), 0, 0, r.right - r.left, r.bottom - r.top, screen.Get(), r.left,
-                        r.top, SRCCOPY);
-             }
-             SaveBitmapFile(shot.Get(), OutputFolder() + L"preview_window.bmp");
+             SaveBitmapFile(ScreenShot(r).Get(), OutputFolder() + L"preview_window.bmp");
              return true;
          },
          [&] {

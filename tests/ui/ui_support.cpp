@@ -1,6 +1,8 @@
 // Test support: message pumping and real keyboard and mouse input.
 #include "ui_support.h"
 
+#include "toolkit/picture_file.h"
+
 #include <vector>
 
 void PumpFor(int milliseconds) {
@@ -313,4 +315,14 @@ TForeignWindow::~TForeignWindow() {
     WaitForSingleObject(FThread, 10000);
     CloseHandle(FThread);
     CloseHandle(FReady);
+}
+
+TBitmapHandle ScreenShot(const RECT& area) {
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    TBitmapHandle shot = CreatePixelBitmap(width, height);
+    const TWindowDC screen(nullptr);
+    const TMemoryDC dc(CreateCompatibleDC(screen.Get()));
+    const TSelectObject select(dc.Get(), shot.Get());
+    BitBlt(dc.Get(), 0, 0, width, height, screen.Get(), area.left, area.top, SRCCOPY);
+    return shot;
 }

@@ -9,6 +9,7 @@
 
 #include "toolkit/application.h"
 #include "toolkit/form.h"
+#include "toolkit/handles.h"
 
 // Handles messages for about this long.
 void PumpFor(int milliseconds);
@@ -42,6 +43,8 @@ void MoveMouseTo(int x, int y);
 void LeftButtonAt(int x, int y, bool down);
 // Brings the window to the front and waits until it is the foreground window.
 bool BringToFront(HWND window);
+// What the screen shows in the rectangle (screen coordinates), as a 32-bit bitmap.
+TBitmapHandle ScreenShot(const RECT& area);
 
 // A form of type T, created and shown for the length of one test, then freed.
 template <typename T>

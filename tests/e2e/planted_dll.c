@@ -1,9 +1,7 @@
-// A DLL planted beside a program under the name of a library it uses, as a stranger would
-// plant one in a downloads folder. Loaded, it appends a line to planted_marks.txt in its
-// folder: its file name, and "static" when the loader took it with the process (the
-// program's imports, or another library's) or "dynamic" when LoadLibrary did later. The
-// planted_dlls scenario links it once for each name, with stub exports of what is imported
-// from that name, so that the loader takes it rather than refusing it.
+// A DLL planted beside a program under the name of a library it uses. Loaded, it appends to
+// planted_marks.txt in its folder its file name, and "static" when the loader took it with
+// the process or "dynamic" when LoadLibrary did later. The planted_dlls scenario links it once
+// for each name, with stub exports of what is imported from that name.
 #include <windows.h>
 
 // What every stub export is: any call of one fails as plainly as it can.

@@ -11,8 +11,7 @@ DOWNLOADS="$WIN_DIR/planted-downloads"
 MARKS="$DOWNLOADS/planted_marks.txt"
 CALLED="$WIN_DIR/tel_called.txt"
 TEL_KEY='HKCR\tel'
-rm -rf "$DOWNLOADS" "$CALLED"
-mkdir -p "$DOWNLOADS"
+rm -rf "$DOWNLOADS" "$CALLED" && mkdir -p "$DOWNLOADS"
 cp "$WIN_DIR/velkari.exe" "$DOWNLOADS/"
 # The probe is planted beside them too, to see that a planted DLL does leave its mark.
 cp "$WIN_DIR/e2e_probe.exe" "$DOWNLOADS/planted_probe.exe"
@@ -48,7 +47,6 @@ NAMED=$(strings -a -el "$DOWNLOADS/velkari.exe" | grep -ioE '[a-z0-9_]+\.dll$' |
   done)
 PLANTED=$(printf '%s\n' $PROGRAM_IMPORTS oleacc $NAMED version uxtheme dwmapi comctl32 |
   grep -vxE 'ntdll|kernelbase|kernel32|msvcrt' | sort -u)
-echo "planted beside velkari.exe:" $PLANTED
 
 OVERRIDES=
 for name in $PLANTED; do
@@ -64,7 +62,7 @@ for name in $PLANTED; do
   [[ $KNOWN_DLLS == *" $name "* || $name == uxtheme ]] || OVERRIDES+="${OVERRIDES:+,}$name"
 done
 OVERRIDES="mscoree,mshtml=;$OVERRIDES=n,b"
-echo "WINEDLLOVERRIDES=$OVERRIDES"
+echo "planted beside velkari.exe:" $PLANTED "(WINEDLLOVERRIDES=$OVERRIDES)"
 
 run_planted() {  # exe args...: a program of the downloads folder, as Explorer starts it
   (source "$E2E_ROOT/tools/wine-env"
@@ -79,8 +77,7 @@ faults() {
 }
 verdict() {
   wine_run reg delete "$TEL_KEY" /f >/dev/null 2>&1
-  cleanup
-  rm -f "$CALLED"
+  cleanup; rm -f "$CALLED"
   [ ! -e "$MARKS" ] || sed 's/^/planted and loaded: /' "$MARKS"
   [ -z "$(faults)" ] || { echo "FAIL: velkari.exe loaded planted DLLs:" $(faults) >&2; exit 1; }
 }
@@ -90,8 +87,7 @@ run_planted planted_probe.exe count "$MAIN"
 grep -qix 'oleacc.dll static' "$MARKS" || fail "the planted probe did not load its planted oleacc.dll"
 rm -f "$MARKS"
 
-(run_planted velkari.exe) &
-STARTED+=($!)
+(run_planted velkari.exe) & STARTED+=($!)
 probe wait "$MAIN" 20 || fail "Velkari did not show its window"
 read -r x y < <(probe at "$MAIN" Edit 0)
 click_at "$x" "$y"

@@ -143,7 +143,8 @@ endforeach()
 # The executable as a user gets it: imports, header, version, manifest, icon and notices.
 add_test(NAME release_check COMMAND ${CMAKE_SOURCE_DIR}/tools/check-release
                                     $<TARGET_FILE:velkari> ${PROJECT_VERSION})
-add_custom_target(dist COMMAND ${VELKARI_DATED} ${CMAKE_SOURCE_DIR}/tools/dist $<TARGET_FILE:velkari>
+add_custom_target(dist COMMAND ${VELKARI_DATED} ${CMAKE_SOURCE_DIR}/tools/dist
+                               $<TARGET_FILE:velkari>
                                ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}
                   DEPENDS velkari VERBATIM)
 

@@ -51,8 +51,9 @@ class TForm1 : public TForm {
 
     // Tones: a key's DTMF pair unless it has none or the mute key is down.
     void SoundKey(wchar_t key, bool sequence);
-    void PlayTone(wchar_t key, int durationMs, std::uint8_t amplitude, int pauseMs);
-    void PlayWaveTone(int lowHz, int highHz, int durationMs, std::uint8_t amplitude);
+    // The pause is slept after the tone; the silence is part of what is played.
+    void PlayTone(wchar_t key, int durationMs, std::uint8_t amplitude, int pauseMs, int silenceMs);
+    void PlayWaveTone(int lowHz, int highHz, int durationMs, std::uint8_t amplitude, int silenceMs);
 
     // Keyboard and keypad input: every letter and digit goes through its on-screen key.
     void FormKeyPress(TObject* sender, wchar_t& key);

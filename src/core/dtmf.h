@@ -18,7 +18,6 @@ constexpr int kKeyPressPauseMs = 30;         // after the tone of a key press
 // sound system that adds no gap of its own. A receiver takes a break of 10 ms or less for none
 // (ITU-T Q.24), which would merge two equal digits; 40 ms is what Q.23 and Q.24 ask.
 constexpr int kNumberBreakMs = 40;
-constexpr int kPlaybackPauseMs = 1;
 constexpr std::size_t kToneHeaderSize = 46;  // RIFF header, 18-byte format chunk, data tag
 constexpr std::uint8_t kToneSilence = 127;   // the sample of a zero sum
 

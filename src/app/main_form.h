@@ -94,12 +94,18 @@ class TForm1 : public TForm {
     // Both are commands of the system menu, also on Ctrl+W and Ctrl+D.
     void WordsForNumber();
     void CallNumber();
+    // The number's tones, exactly as the play key sounds them, as a wave file: the Save As
+    // dialog, then SaveNumberTonesAs. Nothing to do while the number has no letter or digit.
+    void SaveNumberTones();
+    void SaveNumberTonesAs(const std::wstring& fileName);
+    bool NumberHasTones() const;
     void AddNumberCommands();
-    // True when the system command was one of the two.
+    // True when the system command was one of the number's.
     bool NumberCommand(WPARAM command);
-    // True when the key was one of the two shortcuts (then handled).
+    // True when the key was one of their shortcuts (then handled).
     bool NumberShortcut(WORD key, TShiftState shift);
-    // The call is greyed in the system menu while the number has no digit.
+    // The call is greyed in the system menu while the number has no digit, the tones' file
+    // while it has no letter or digit.
     void WMInitMenuPopup(TMessage& message);
 
     ATOM HotKeyAtom() const { return FHotKeyAtom.Get(); }

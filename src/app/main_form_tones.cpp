@@ -1,11 +1,15 @@
-// Tones of the keys and of the whole number, and the mute key.
+// Tones of the keys and of the whole number, the number's tones saved as a sound file, and the
+// mute key.
 #include <windows.h>
 
 #include "app/sound.h"
+#include "app/utils.h"
 #include "core/dtmf.h"
 #include "core/keypad.h"
 #include "main_form.h"
 #include "toolkit/application.h"
+#include "toolkit/picture_file.h"
+#include "toolkit/save_dialog.h"
 
 void TForm1::SoundKey(wchar_t key, bool sequence) {
     if (!velkari::IsKeypadChar(static_cast<char16_t>(key))) return;
@@ -57,4 +61,23 @@ void TForm1::SpeedButtonPlayClick(TObject*) {
 
 void TForm1::SpeedButtonMuteClick(TObject*) {
     SpeedButtonPlay->SetEnabled(!SpeedButtonMute->Down());
+}
+
+bool TForm1::NumberHasTones() const {
+    return velkari::CountKeyChars(ToU16(Edit2->Text())) > 0;
+}
+
+void TForm1::SaveNumberTones() {
+    if (!NumberHasTones()) return;
+    TSaveDialog dialog(nullptr);
+    dialog.SetDefaultExt(L"wav");
+    dialog.SetFilter(L"Wave sound (*.wav)|*.wav");
+    dialog.SetOptions(dialog.Options() | OFN_OVERWRITEPROMPT);
+    if (dialog.Execute()) SaveNumberTonesAs(dialog.FileName());
+}
+
+void TForm1::SaveNumberTonesAs(const std::wstring& fileName) {
+    // Whole or not at all; a failure reaches the application's handler with its message.
+    WriteFileAtomically(fileName,
+                        velkari::WaveImage(velkari::NumberToneSamples(ToU16(Edit2->Text()))));
 }

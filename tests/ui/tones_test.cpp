@@ -4,10 +4,13 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include "app/main_form.h"
 #include "app/sound.h"
 #include "app/utils.h"
+#include "modal_script.h"
+#include "toolkit/win32_error.h"
 #include "core/dtmf.h"
 #include "support/doctest_strings.h"
 #include "ui_support.h"
@@ -159,4 +162,41 @@ TEST_CASE("the number's sound, as played without a gap between images, is what i
         WriteBytes(TonesFolder() + L"gapless_" + digits + L".wav",
                    velkari::WaveImage(Timeline(recorder.Played, true)));
     }
+}
+
+TEST_CASE("the number's tones saved through the Save As dialog, whole or not at all") {
+    TShownForm<TForm1> form;
+    form->Edit1->SetText(L"1-800-FLOWERS");
+    const std::wstring folder = TonesFolder();
+    const std::wstring name = folder + L"saved_18003569377";  // the dialog adds .wav
+    DeleteFileW((name + L".wav").c_str());
+    TModalScript script({[name] {
+        HWND dialog = FindSystemDialog();
+        HWND edit = dialog ? FileNameEdit(dialog) : nullptr;
+        if (!edit) return false;
+        SetWindowTextW(edit, name.c_str());
+        PostCommand(dialog, IDOK);
+        return true;
+    }});
+    SendMessageW(form->Handle(), WM_SYSCOMMAND, 0x0120, 0);
+    REQUIRE(script.Finished());
+    std::ifstream in(std::filesystem::path(name + L".wav"), std::ios::binary);
+    const std::vector<std::uint8_t> saved{std::istreambuf_iterator<char>(in), {}};
+    CHECK(saved == velkari::WaveImage(velkari::NumberToneSamples(u"18003569377")));
+
+    // A folder in the way: the program's message names the file, and nothing is left.
+    const std::wstring blocked = folder + L"folder.wav";
+    CreateDirectoryW(blocked.c_str(), nullptr);
+    std::wstring message;
+    try {
+        form->SaveNumberTonesAs(blocked);
+    } catch (const EToolkitError& e) {
+        message = e.Message();
+    }
+    RemoveDirectoryW(blocked.c_str());
+    CHECK(message.rfind(L"Cannot create file \"" + blocked + L"\". ", 0) == 0);
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW((folder + L"*.tmp").c_str(), &found);
+    CHECK(search == INVALID_HANDLE_VALUE);
+    if (search != INVALID_HANDLE_VALUE) FindClose(search);
 }

@@ -80,13 +80,13 @@ screenshot: win
 	done
 
 # Benchmarks run from optimised builds: the core natively without sanitizers, then the
-# Windows ones under Wine, side by side.
+# Windows ones under Wine, side by side, with a sound output (the tones take their real time).
 BENCH_DIR := build/bench-host
 bench: win
 	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DVELKARI_SANITIZE=OFF >/dev/null
 	cmake --build $(BENCH_DIR) -j $(JOBS) >/dev/null
 	@for b in $(BENCH_DIR)/bench_*; do [ -x "$$b" ] && "$$b"; done; \
-	VELKARI_BUILD_DIR=$(CURDIR)/$(WIN_DIR) tools/with-xvfb bash -c \
+	VELKARI_BUILD_DIR=$(CURDIR)/$(WIN_DIR) tools/with-xvfb tools/with-pulse bash -c \
 	  'tools/wine-prefix start && for b in $(WIN_DIR)/bench_*.exe; do tools/wine-run "$$b"; done; \
 	   tools/wine-prefix stop && echo "the same with the program and the wineserver on one CPU:" && \
 	   taskset -c 0 tools/wine-prefix start && taskset -c 0 tools/wine-run $(WIN_DIR)/bench_startup.exe && \

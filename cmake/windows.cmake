@@ -154,6 +154,12 @@ add_test(NAME saved_pictures_imagemagick
 set_property(TEST ui_tests APPEND PROPERTY FIXTURES_SETUP saved_pictures)
 set_tests_properties(saved_pictures_imagemagick PROPERTIES FIXTURES_REQUIRED saved_pictures)
 
+# The number sounds that the tone tests wrote, heard by multimon-ng on the build machine.
+add_test(NAME saved_tones_multimon
+         COMMAND bash ${CMAKE_SOURCE_DIR}/tests/ui/check_saved_tones.sh ${CMAKE_BINARY_DIR})
+set_property(TEST ui_tests APPEND PROPERTY FIXTURES_SETUP saved_tones)
+set_tests_properties(saved_tones_multimon PROPERTIES FIXTURES_REQUIRED saved_tones)
+
 file(GLOB VELKARI_WIN_BENCH CONFIGURE_DEPENDS bench/win/*.cpp)
 foreach(bench_source ${VELKARI_WIN_BENCH})
   get_filename_component(bench_name ${bench_source} NAME_WE)

@@ -51,8 +51,9 @@ class TForm1 : public TForm {
 
     // Tones: a key's DTMF pair unless it has none or the mute key is down.
     void SoundKey(wchar_t key, bool sequence);
-    void PlayTone(wchar_t key, int durationMs, std::uint8_t amplitude, int pauseMs);
-    void PlayWaveTone(int lowHz, int highHz, int durationMs, std::uint8_t amplitude);
+    // The pause is slept after the tone; the silence is part of what is played.
+    void PlayTone(wchar_t key, int durationMs, std::uint8_t amplitude, int pauseMs, int silenceMs);
+    void PlayWaveTone(int lowHz, int highHz, int durationMs, std::uint8_t amplitude, int silenceMs);
 
     // Keyboard and keypad input: every letter and digit goes through its on-screen key.
     void FormKeyPress(TObject* sender, wchar_t& key);
@@ -93,12 +94,18 @@ class TForm1 : public TForm {
     // Both are commands of the system menu, also on Ctrl+W and Ctrl+D.
     void WordsForNumber();
     void CallNumber();
+    // The number's tones, exactly as the play key sounds them, as a wave file: the Save As
+    // dialog, then SaveNumberTonesAs. Nothing to do while the number has no letter or digit.
+    void SaveNumberTones();
+    void SaveNumberTonesAs(const std::wstring& fileName);
+    bool NumberHasTones() const;
     void AddNumberCommands();
-    // True when the system command was one of the two.
+    // True when the system command was one of the number's.
     bool NumberCommand(WPARAM command);
-    // True when the key was one of the two shortcuts (then handled).
+    // True when the key was one of their shortcuts (then handled).
     bool NumberShortcut(WORD key, TShiftState shift);
-    // The call is greyed in the system menu while the number has no digit.
+    // The call is greyed in the system menu while the number has no digit, the tones' file
+    // while it has no letter or digit.
     void WMInitMenuPopup(TMessage& message);
 
     ATOM HotKeyAtom() const { return FHotKeyAtom.Get(); }

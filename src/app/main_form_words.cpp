@@ -1,5 +1,5 @@
-// Words for the number and a call through the system's phone program: two commands of the
-// window's system menu, also on Ctrl+W and Ctrl+D.
+// Words for the number, a call through the system's phone program and the number's tones as a
+// sound file: three commands of the window's system menu, also on Ctrl+W, Ctrl+D and Ctrl+S.
 #include <windows.h>
 
 #include <shellapi.h>
@@ -24,6 +24,7 @@ namespace {
 // Below the system's own commands, with the low four bits clear, which the system uses.
 constexpr UINT kWordsCommand = 0x0100;
 constexpr UINT kCallCommand = 0x0110;
+constexpr UINT kSaveTonesCommand = 0x0120;
 
 const wchar_t kWordsCaption[] = L"Words for this number";
 
@@ -70,14 +71,18 @@ void TForm1::AddNumberCommands() {
                 L"&Words for this number\u2026\tCtrl+W");
     InsertMenuW(menu, at + 1, MF_BYPOSITION | MF_STRING, kCallCommand,
                 L"&Call this number\tCtrl+D");
-    InsertMenuW(menu, at + 2, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
+    InsertMenuW(menu, at + 2, MF_BYPOSITION | MF_STRING, kSaveTonesCommand,
+                L"Save the number's &tones\u2026\tCtrl+S");
+    InsertMenuW(menu, at + 3, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
 }
 
 void TForm1::WMInitMenuPopup(TMessage& message) {
     if (HIWORD(message.LParam)) {  // the system menu
         const bool digits = !velkari::TelUri(ToU16(Edit2->Text())).empty();
-        EnableMenuItem(reinterpret_cast<HMENU>(message.WParam), kCallCommand,
-                       MF_BYCOMMAND | (digits ? MF_ENABLED : MF_GRAYED));
+        const auto menu = reinterpret_cast<HMENU>(message.WParam);
+        EnableMenuItem(menu, kCallCommand, MF_BYCOMMAND | (digits ? MF_ENABLED : MF_GRAYED));
+        EnableMenuItem(menu, kSaveTonesCommand,
+                       MF_BYCOMMAND | (NumberHasTones() ? MF_ENABLED : MF_GRAYED));
     }
     TForm::WndProc(message);
 }
@@ -90,12 +95,16 @@ bool TForm1::NumberCommand(WPARAM command) {
         case kCallCommand:
             CallNumber();
             return true;
+        case kSaveTonesCommand:
+            SaveNumberTones();
+            return true;
     }
     return false;
 }
 
 bool TForm1::NumberShortcut(WORD key, TShiftState shift) {
-    if ((shift & (ssCtrl | ssAlt | ssShift)) != ssCtrl || (key != 'W' && key != 'D')) return false;
+    if ((shift & (ssCtrl | ssAlt | ssShift)) != ssCtrl || (key != 'W' && key != 'D' && key != 'S'))
+        return false;
     // The control character the key made must not reach the field after the command.
     const WPARAM control = key - 'A' + 1;
     MSG pending;
@@ -103,6 +112,8 @@ bool TForm1::NumberShortcut(WORD key, TShiftState shift) {
         PeekMessageW(&pending, pending.hwnd, WM_CHAR, WM_CHAR, PM_REMOVE);
     if (key == 'W')
         WordsForNumber();
+    else if (key == 'S')
+        SaveNumberTones();  // which does nothing when the menu would grey it
     else if (!velkari::TelUri(ToU16(Edit2->Text())).empty())
         CallNumber();  // greyed in the menu otherwise
     return true;

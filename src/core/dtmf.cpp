@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "keypad.h"
+
 namespace velkari {
 
 namespace {
@@ -48,10 +50,25 @@ int ToneSampleCount(int durationMs) {
     return durationMs * kToneSampleRate / 1000;
 }
 
-std::vector<std::uint8_t> BuildToneImage(int lowHz, int highHz, int durationMs,
-                                         std::uint8_t amplitude) {
+std::vector<std::uint8_t> ToneSamples(int lowHz, int highHz, int durationMs, std::uint8_t amplitude,
+                                      int silenceMs) {
     const int n = ToneSampleCount(durationMs);
-    const auto count = static_cast<std::uint32_t>(n);
+    std::vector<std::uint8_t> samples;
+    samples.reserve(static_cast<std::size_t>(n) + ToneSampleCount(silenceMs));
+    const double lowStep = lowHz * kTwoPi / kToneSampleRate;
+    const double highStep = highHz * kTwoPi / kToneSampleRate;
+    for (int t = 0; t < n; ++t) {
+        const double s = amplitude * std::sin(t * lowStep) + amplitude * std::sin(t * highStep);
+        // The cast truncates toward zero, so every s in (-1, 1) is silence. |s| < 511 always,
+        // and sums outside 0..255 keep their low 8 bits, as the unsigned conversion does.
+        samples.push_back(static_cast<std::uint8_t>(static_cast<int>(s) + 127));
+    }
+    samples.insert(samples.end(), ToneSampleCount(silenceMs), kToneSilence);
+    return samples;
+}
+
+std::vector<std::uint8_t> WaveImage(const std::vector<std::uint8_t>& samples) {
+    const auto count = static_cast<std::uint32_t>(samples.size());
     constexpr std::uint16_t kChannels = 1;
     constexpr std::uint16_t kBitsPerSample = 8;
     constexpr std::uint16_t kBlockAlign = kChannels * kBitsPerSample / 8;
@@ -72,16 +89,26 @@ std::vector<std::uint8_t> BuildToneImage(int lowHz, int highHz, int durationMs,
     AppendU16(image, 0);  // no extra format bytes
     AppendTag(image, "data");
     AppendU32(image, count);
-
-    const double lowStep = lowHz * kTwoPi / kToneSampleRate;
-    const double highStep = highHz * kTwoPi / kToneSampleRate;
-    for (int t = 0; t < n; ++t) {
-        const double s = amplitude * std::sin(t * lowStep) + amplitude * std::sin(t * highStep);
-        // The cast truncates toward zero, so every s in (-1, 1) is silence. |s| < 511 always,
-        // and sums outside 0..255 keep their low 8 bits, as the unsigned conversion does.
-        image.push_back(static_cast<std::uint8_t>(static_cast<int>(s) + 127));
-    }
+    image.insert(image.end(), samples.begin(), samples.end());
     return image;
+}
+
+std::vector<std::uint8_t> BuildToneImage(int lowHz, int highHz, int durationMs,
+                                         std::uint8_t amplitude, int silenceMs) {
+    return WaveImage(ToneSamples(lowHz, highHz, durationMs, amplitude, silenceMs));
+}
+
+std::vector<std::uint8_t> NumberToneSamples(std::u16string_view number) {
+    std::vector<std::uint8_t> samples;
+    for (char16_t c : number) {
+        if (!IsKeypadChar(c)) continue;
+        const auto pair = DtmfPair(KeyToDigit(c));
+        if (!pair) continue;
+        const std::vector<std::uint8_t> tone =
+            ToneSamples(pair->LowHz, pair->HighHz, kToneDurationMs, kToneAmplitude, kNumberBreakMs);
+        samples.insert(samples.end(), tone.begin(), tone.end());
+    }
+    return samples;
 }
 
 }  // namespace velkari

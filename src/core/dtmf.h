@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 namespace velkari {
@@ -13,7 +14,10 @@ constexpr int kToneSampleRate = 8000;
 constexpr int kToneDurationMs = 100;         // every tone, key press and playback alike
 constexpr std::uint8_t kToneAmplitude = 64;  // of each of the two sines
 constexpr int kKeyPressPauseMs = 30;         // after the tone of a key press
-constexpr int kPlaybackPauseMs = 1;          // after each tone while the number plays
+// After each tone while the number plays: silence inside the image itself, so it holds on a
+// sound system that adds no gap of its own. A receiver takes a break of 10 ms or less for none
+// (ITU-T Q.24), which would merge two equal digits; 40 ms is what Q.23 and Q.24 ask.
+constexpr int kNumberBreakMs = 40;
 constexpr std::size_t kToneHeaderSize = 46;  // RIFF header, 18-byte format chunk, data tag
 constexpr std::uint8_t kToneSilence = 127;   // the sample of a zero sum
 
@@ -36,9 +40,21 @@ std::optional<TDtmfPair> DtmfPair(char16_t key);
 // kMaxToneDurationMs count as that.
 int ToneSampleCount(int durationMs);
 
+// The samples of a tone of durationMs followed by silenceMs of silence.
+std::vector<std::uint8_t> ToneSamples(int lowHz, int highHz, int durationMs, std::uint8_t amplitude,
+                                      int silenceMs = 0);
+
+// A complete RIFF/WAVE image of unsigned 8-bit mono samples at 8000 per second: the 46-byte
+// header, then the samples. What is played from memory and what is saved as a file.
+std::vector<std::uint8_t> WaveImage(const std::vector<std::uint8_t>& samples);
+
 // The complete wave image, header and samples, ready to be played from memory. A duration that
 // gives no samples yields a valid image of the 46 header bytes with a data size of 0.
 std::vector<std::uint8_t> BuildToneImage(int lowHz, int highHz, int durationMs,
-                                         std::uint8_t amplitude);
+                                         std::uint8_t amplitude, int silenceMs = 0);
+
+// What the play key sounds for a number: for each letter or digit its digit's tone and the
+// break after it, one after the other; every other character adds nothing.
+std::vector<std::uint8_t> NumberToneSamples(std::u16string_view number);
 
 }  // namespace velkari

@@ -77,6 +77,7 @@ using TMemoryDC = TUnique<THandleTraits<HDC, DeleteDC>>;
 using TGlobalMemory = TUnique<THandleTraits<HGLOBAL, GlobalFree>>;
 using TGlobalAtom = TUnique<THandleTraits<ATOM, DeleteAtomValue, ATOM{0}>>;
 using TWindowHandle = TUnique<THandleTraits<HWND, DestroyWindow>>;
+using TEventHandle = TUnique<THandleTraits<HANDLE, CloseHandle>>;
 
 // A DC from GetDC, released to its window.
 class TWindowDC {

@@ -58,6 +58,37 @@ BOOL sndPlaySoundW(LPCWSTR sound, UINT flags) {
     return bound ? bound(sound, flags) : FALSE;
 }
 
+MMRESULT waveOutOpen(HWAVEOUT* device, UINT id, const WAVEFORMATEX* format, DWORD_PTR callback,
+                     DWORD_PTR instance, DWORD flags) {
+    LATE_BOUND(L"winmm.dll", waveOutOpen);
+    return bound ? bound(device, id, format, callback, instance, flags) : MMSYSERR_NODRIVER;
+}
+
+MMRESULT waveOutPrepareHeader(HWAVEOUT device, WAVEHDR* header, UINT size) {
+    LATE_BOUND(L"winmm.dll", waveOutPrepareHeader);
+    return bound ? bound(device, header, size) : MMSYSERR_NODRIVER;
+}
+
+MMRESULT waveOutWrite(HWAVEOUT device, WAVEHDR* header, UINT size) {
+    LATE_BOUND(L"winmm.dll", waveOutWrite);
+    return bound ? bound(device, header, size) : MMSYSERR_NODRIVER;
+}
+
+MMRESULT waveOutUnprepareHeader(HWAVEOUT device, WAVEHDR* header, UINT size) {
+    LATE_BOUND(L"winmm.dll", waveOutUnprepareHeader);
+    return bound ? bound(device, header, size) : MMSYSERR_NODRIVER;
+}
+
+MMRESULT waveOutReset(HWAVEOUT device) {
+    LATE_BOUND(L"winmm.dll", waveOutReset);
+    return bound ? bound(device) : MMSYSERR_NODRIVER;
+}
+
+MMRESULT waveOutClose(HWAVEOUT device) {
+    LATE_BOUND(L"winmm.dll", waveOutClose);
+    return bound ? bound(device) : MMSYSERR_NODRIVER;
+}
+
 BOOL GetSaveFileNameW(OPENFILENAMEW* dialog) {
     LATE_BOUND(L"comdlg32.dll", GetSaveFileNameW);
     return bound ? bound(dialog) : FALSE;

@@ -11,6 +11,7 @@
 
 #include <windows.h>
 #include <commdlg.h>
+#include <mmsystem.h>
 #include <oleacc.h>
 #include <shellapi.h>
 #include <shlwapi.h>
@@ -42,6 +43,13 @@ HRESULT AccessibleObjectFromWindow(HWND window, DWORD object, REFIID iid, void**
 HRESULT CreateStdAccessibleObject(HWND window, LONG object, REFIID iid, void** out);
 LRESULT LresultFromObject(REFIID iid, WPARAM wParam, IUnknown* object);
 BOOL sndPlaySoundW(LPCWSTR sound, UINT flags);
+MMRESULT waveOutOpen(HWAVEOUT* device, UINT id, const WAVEFORMATEX* format, DWORD_PTR callback,
+                     DWORD_PTR instance, DWORD flags);
+MMRESULT waveOutPrepareHeader(HWAVEOUT device, WAVEHDR* header, UINT size);
+MMRESULT waveOutWrite(HWAVEOUT device, WAVEHDR* header, UINT size);
+MMRESULT waveOutUnprepareHeader(HWAVEOUT device, WAVEHDR* header, UINT size);
+MMRESULT waveOutReset(HWAVEOUT device);
+MMRESULT waveOutClose(HWAVEOUT device);
 BOOL GetSaveFileNameW(OPENFILENAMEW* dialog);
 DWORD CommDlgExtendedError();
 BOOL ShellExecuteExW(SHELLEXECUTEINFOW* info);

@@ -1,5 +1,5 @@
-// The system menu's two commands for the number: present with their keys, and the call
-// greyed while the number has no digit.
+// The system menu's commands for the number: present with their keys, the call greyed while
+// the number has no digit, the tones' file while it has no letter or digit.
 #include <doctest/doctest.h>
 
 #include "app/main_form.h"
@@ -13,11 +13,15 @@ std::wstring ItemText(HMENU menu, UINT id) {
     return text;
 }
 
-bool CallGreyed(TForm1* form) {
+bool Greyed(TForm1* form, UINT id) {
     HMENU menu = GetSystemMenu(form->Handle(), FALSE);
     SendMessageW(form->Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu),
                  MAKELPARAM(0, TRUE));
-    return (GetMenuState(menu, 0x0110, MF_BYCOMMAND) & MF_GRAYED) != 0;
+    return (GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED) != 0;
+}
+
+bool CallGreyed(TForm1* form) {
+    return Greyed(form, 0x0110);
 }
 
 }  // namespace
@@ -28,12 +32,16 @@ TEST_CASE("the system menu holds the words and the call, the call greyed without
     REQUIRE(menu != nullptr);
     CHECK(ItemText(menu, 0x0100) == L"&Words for this number\u2026\tCtrl+W");
     CHECK(ItemText(menu, 0x0110) == L"&Call this number\tCtrl+D");
+    CHECK(ItemText(menu, 0x0120) == L"Save the number's &tones\u2026\tCtrl+S");
 
     CHECK(CallGreyed(form.Get()));
-    form->Edit1->SetText(L"+-");
+    CHECK(Greyed(form.Get(), 0x0120));
+    form->Edit1->SetText(L"+-*#");
     CHECK(CallGreyed(form.Get()));
+    CHECK(Greyed(form.Get(), 0x0120));
     form->Edit1->SetText(L"+1-TEL");
     CHECK_FALSE(CallGreyed(form.Get()));
+    CHECK_FALSE(Greyed(form.Get(), 0x0120));
     form->Edit1->SetText(L"0");
     CHECK_FALSE(CallGreyed(form.Get()));
 }

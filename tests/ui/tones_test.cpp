@@ -1,6 +1,16 @@
-// Tones through the recorder: which pairs sound, when, and how playing walks the number.
+// Tones through the recorder: which pairs sound, when, and how playing walks the number. The
+// number's sound is also written out, for multimon-ng to hear (check_saved_tones.sh).
+#include <windows.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
 #include "app/main_form.h"
 #include "app/sound.h"
+#include "app/utils.h"
+#include "modal_script.h"
+#include "toolkit/picture_file.h"
 #include "core/dtmf.h"
 #include "support/doctest_strings.h"
 #include "ui_support.h"
@@ -31,10 +41,36 @@ class TRecorder {
     TSoundPlayer FPrevious;
 };
 
-std::vector<std::uint8_t> ToneOf(char16_t key) {
+// A key's image: 100 ms of its tone, then the silence given (a key press has none: it pauses).
+std::vector<std::uint8_t> ToneOf(char16_t key, int silenceMs = 0) {
     const auto pair = velkari::DtmfPair(key);
     REQUIRE(pair.has_value());
-    return velkari::BuildToneImage(pair->LowHz, pair->HighHz, 100, 64);
+    return velkari::BuildToneImage(pair->LowHz, pair->HighHz, 100, 64, silenceMs);
+}
+
+// Where the wave files go that check_saved_tones.sh decodes after this executable has run;
+// each is named after the digits it must sound.
+std::wstring TonesFolder() {
+    const std::wstring folder = TestFolder() + L"tones_out";
+    CreateDirectoryW(folder.c_str(), nullptr);  // it may exist already
+    return folder + L"\\";
+}
+
+// The images' samples one after the other; with pausesToo, the time the program let pass
+// between handing two images over (the recorder takes none) as silence between them. That is
+// what a sound system that adds no gap of its own sounds.
+std::vector<std::uint8_t> Timeline(const std::vector<TPlayed>& played, bool pausesToo) {
+    std::vector<std::uint8_t> samples;
+    for (std::size_t i = 0; i < played.size(); ++i) {
+        const std::vector<std::uint8_t>& image = played[i].Image;
+        samples.insert(samples.end(), image.begin() + velkari::kToneHeaderSize, image.end());
+        if (pausesToo && i + 1 < played.size()) {
+            const double pauseMs = played[i + 1].At - played[i].At;
+            samples.insert(samples.end(), static_cast<std::size_t>(pauseMs * 8),
+                           velkari::kToneSilence);
+        }
+    }
+    return samples;
 }
 
 void Unmute(TForm1* form) {
@@ -88,7 +124,7 @@ TEST_CASE("playing the number sounds each key in turn while its character is sel
     const int positions[] = {0, 2, 3, 4, 6, 7, 8, 9, 11, 12, 13};
     for (size_t i = 0; i < expected.size(); ++i) {
         CAPTURE(i);
-        CHECK(recorder.Played[i].Image == ToneOf(expected[i]));
+        CHECK(recorder.Played[i].Image == ToneOf(expected[i], 40));
         CHECK(recorder.Played[i].SelStart == positions[i]);
         CHECK(recorder.Played[i].SelLength == 1);
     }
@@ -103,4 +139,41 @@ TEST_CASE("playing the number sounds each key in turn while its character is sel
         CHECK(form->Edit1->SelStart() == 0);
         CHECK(form->Edit1->SelLength() == 0);
     }
+}
+
+TEST_CASE("the number's sound, as played without a gap between images, is what is saved") {
+    TShownForm<TForm1> form;
+    Unmute(form.Get());
+    for (const std::wstring number : {L"18003569377", L"1-800-2255-000"}) {
+        CAPTURE(velkari_test::Utf8(number));
+        form->Edit1->SetText(number);
+        TRecorder recorder(form.Get());
+        form->PressButton(form->SpeedButtonPlay);
+        CHECK(Timeline(recorder.Played, false) == velkari::NumberToneSamples(ToU16(number)));
+        std::wstring digits = number;
+        std::erase(digits, L'-');
+        WriteFileAtomically(TonesFolder() + L"gapless_" + digits + L".wav",
+                            velkari::WaveImage(Timeline(recorder.Played, true)));
+    }
+}
+
+// A failed save is the shared file writer's, tested with the pictures.
+TEST_CASE("the number's tones saved through the Save As dialog are what the play key sounds") {
+    TShownForm<TForm1> form;
+    form->Edit1->SetText(L"1-800-FLOWERS");
+    const std::wstring name = TonesFolder() + L"saved_18003569377";  // the dialog adds .wav
+    DeleteFileW((name + L".wav").c_str());
+    TModalScript script({[name] {
+        HWND dialog = FindSystemDialog();
+        HWND edit = dialog ? FileNameEdit(dialog) : nullptr;
+        if (!edit) return false;
+        SetWindowTextW(edit, name.c_str());
+        PostCommand(dialog, IDOK);
+        return true;
+    }});
+    SendMessageW(form->Handle(), WM_SYSCOMMAND, 0x0120, 0);
+    REQUIRE(script.Finished());
+    std::ifstream in(std::filesystem::path(name + L".wav"), std::ios::binary);
+    const std::vector<std::uint8_t> saved{std::istreambuf_iterator<char>(in), {}};
+    CHECK(saved == velkari::WaveImage(velkari::NumberToneSamples(u"18003569377")));
 }

@@ -201,24 +201,3 @@ TEST_CASE("the sample count follows the duration, within bounds") {
         }
     }
 }
-
-TEST_CASE("the number's samples: each digit's tone, then 40 ms of silence; others add nothing") {
-    const std::vector<std::uint8_t> samples = NumberToneSamples(u"1-80 0+s");
-    constexpr std::size_t kTone = 800, kBreak = 320;
-    REQUIRE(samples.size() == 5 * (kTone + kBreak));
-    const std::u16string digits = u"18007";  // "s" sounds the tone of 7
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        CAPTURE(i);
-        const auto tone = KeyTone(digits[i]);
-        const auto at = samples.begin() + static_cast<std::ptrdiff_t>(i * (kTone + kBreak));
-        CHECK(std::equal(tone.begin() + kToneHeaderSize, tone.end(), at));
-        CHECK(std::all_of(at + kTone, at + kTone + kBreak,
-                          [](std::uint8_t s) { return s == kToneSilence; }));
-    }
-    CHECK(NumberToneSamples(u"*#+ ").empty());
-
-    const std::vector<std::uint8_t> image = WaveImage(samples);
-    CHECK(U32At(image, 4) == samples.size() + 38);
-    CHECK(U32At(image, 42) == samples.size());
-    CHECK(std::equal(samples.begin(), samples.end(), image.begin() + kToneHeaderSize));
-}

@@ -4,6 +4,9 @@
 #include <doctest/doctest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "toolkit/application.h"
 #include "toolkit/form.h"
@@ -210,6 +213,22 @@ HWND FileNameEdit(HWND dialog) {
         window = FindWindowExW(window, nullptr, nullptr, nullptr);
     }
     return nullptr;
+}
+
+TModalScript::TStep SaveAs(const std::wstring& fileName) {
+    return [fileName] {
+        HWND dialog = FindSystemDialog();
+        HWND edit = dialog ? FileNameEdit(dialog) : nullptr;
+        if (!edit) return false;
+        SetWindowTextW(edit, fileName.c_str());
+        PostCommand(dialog, IDOK);
+        return true;
+    };
+}
+
+std::string ReadFileBytes(const std::wstring& name) {
+    std::ifstream in(std::filesystem::path(name), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 bool CloseBoxPoint(HWND window, POINT& point) {

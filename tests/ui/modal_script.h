@@ -81,6 +81,10 @@ void PostCommand(HWND dialog, int id);
 std::wstring DialogText(HWND dialog);
 // The Save As dialog's file name field, or null.
 HWND FileNameEdit(HWND dialog);
+// A step that types the file name into the Save As dialog and presses its OK.
+TModalScript::TStep SaveAs(const std::wstring& fileName);
+// A file's bytes; empty for a missing file.
+std::string ReadFileBytes(const std::wstring& name);
 // A screen point on the window's close box, found by hit testing its caption.
 bool CloseBoxPoint(HWND window, POINT& point);
 // A real left click on the window's close box.

@@ -24,17 +24,6 @@
 namespace {
 
 // Steps for the Save As dialog: type the name and press Save.
-TModalScript::TStep SaveAs(const std::wstring& fileName) {
-    return [fileName] {
-        HWND dialog = FindSystemDialog();
-        HWND edit = dialog ? FileNameEdit(dialog) : nullptr;
-        if (!edit) return false;
-        SetWindowTextW(edit, fileName.c_str());
-        PostCommand(dialog, IDOK);
-        return true;
-    };
-}
-
 // A step that answers the message box whose text contains the words, with the button.
 TModalScript::TStep Answer(const std::wstring& words, int button, std::wstring* seen = nullptr) {
     return [words, button, seen] {
@@ -50,11 +39,6 @@ TModalScript::TStep Answer(const std::wstring& words, int button, std::wstring* 
 
 bool FileExists(const std::wstring& name) {
     return GetFileAttributesW(name.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-std::string ReadFileBytes(const std::wstring& name) {
-    std::ifstream in(std::filesystem::path(name), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 void WriteFileBytes(const std::wstring& name, const std::string& bytes) {

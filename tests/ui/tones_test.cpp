@@ -1,11 +1,5 @@
 // Tones through the recorder: which pairs sound, when, and how playing walks the number. The
 // number's sound is also written out, for multimon-ng to hear (check_saved_tones.sh).
-#include <windows.h>
-
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-
 #include "app/main_form.h"
 #include "app/sound.h"
 #include "app/utils.h"
@@ -48,8 +42,7 @@ std::vector<std::uint8_t> ToneOf(char16_t key, int silenceMs = 0) {
     return velkari::BuildToneImage(pair->LowHz, pair->HighHz, 100, 64, silenceMs);
 }
 
-// Where the wave files go that check_saved_tones.sh decodes after this executable has run;
-// each is named after the digits it must sound.
+// The wave files for check_saved_tones.sh, each named after the digits it must sound.
 std::wstring TonesFolder() {
     const std::wstring folder = TestFolder() + L"tones_out";
     CreateDirectoryW(folder.c_str(), nullptr);  // it may exist already
@@ -57,8 +50,7 @@ std::wstring TonesFolder() {
 }
 
 // The images' samples one after the other; with pausesToo, the time the program let pass
-// between handing two images over (the recorder takes none) as silence between them. That is
-// what a sound system that adds no gap of its own sounds.
+// between two images (the recorder takes none) as silence: what a gapless sound system sounds.
 std::vector<std::uint8_t> Timeline(const std::vector<TPlayed>& played, bool pausesToo) {
     std::vector<std::uint8_t> samples;
     for (std::size_t i = 0; i < played.size(); ++i) {
@@ -141,7 +133,7 @@ TEST_CASE("playing the number sounds each key in turn while its character is sel
     }
 }
 
-TEST_CASE("the number's sound, as played without a gap between images, is what is saved") {
+TEST_CASE("the number's sound, played without a gap between images, is what is saved") {
     TShownForm<TForm1> form;
     Unmute(form.Get());
     for (const std::wstring number : {L"18003569377", L"1-800-2255-000"}) {
@@ -155,25 +147,15 @@ TEST_CASE("the number's sound, as played without a gap between images, is what i
         WriteFileAtomically(TonesFolder() + L"gapless_" + digits + L".wav",
                             velkari::WaveImage(Timeline(recorder.Played, true)));
     }
-}
-
-// A failed save is the shared file writer's, tested with the pictures.
-TEST_CASE("the number's tones saved through the Save As dialog are what the play key sounds") {
-    TShownForm<TForm1> form;
+    // Saved through the Save As dialog; a failed save is the shared file writer's, tested
+    // with the pictures.
     form->Edit1->SetText(L"1-800-FLOWERS");
     const std::wstring name = TonesFolder() + L"saved_18003569377";  // the dialog adds .wav
     DeleteFileW((name + L".wav").c_str());
-    TModalScript script({[name] {
-        HWND dialog = FindSystemDialog();
-        HWND edit = dialog ? FileNameEdit(dialog) : nullptr;
-        if (!edit) return false;
-        SetWindowTextW(edit, name.c_str());
-        PostCommand(dialog, IDOK);
-        return true;
-    }});
+    TModalScript script({SaveAs(name)});
     SendMessageW(form->Handle(), WM_SYSCOMMAND, 0x0120, 0);
     REQUIRE(script.Finished());
-    std::ifstream in(std::filesystem::path(name + L".wav"), std::ios::binary);
-    const std::vector<std::uint8_t> saved{std::istreambuf_iterator<char>(in), {}};
-    CHECK(saved == velkari::WaveImage(velkari::NumberToneSamples(u"18003569377")));
+    const std::string saved = ReadFileBytes(name + L".wav");
+    const auto image = velkari::WaveImage(velkari::NumberToneSamples(u"18003569377"));
+    CHECK(std::vector<std::uint8_t>(saved.begin(), saved.end()) == image);
 }

@@ -1,10 +1,7 @@
-// A DLL planted beside a program under the name of a library it uses. Loaded, it appends to
-// planted_marks.txt in its folder its file name, and "static" when the loader took it with
-// the process or "dynamic" when LoadLibrary did later. The planted_dlls scenario links it once
-// for each name, with stub exports of what is imported from that name.
+// A DLL planted under a library's name (planted_dlls.sh): loaded, it appends its file name and
+// "static" (loaded with the process) or "dynamic" (LoadLibrary) to planted_marks.txt.
 #include <windows.h>
 
-// What every stub export is: a call of one does nothing.
 __declspec(dllexport) ULONG_PTR PlantedStub(void) {
     return 0;
 }
@@ -22,7 +19,6 @@ BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID reserved) {
     // The loader passes a non-null reserved to the libraries it loads with the process.
     for (const char* how = reserved ? " static\n" : " dynamic\n"; *how; ++how) line[bytes++] = *how;
     lstrcpyW(path + folder, L"planted_marks.txt");
-    // Appended whole, so that two libraries loaded at once write two lines.
     HANDLE file = CreateFileW(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL,
                               OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
     if (file == INVALID_HANDLE_VALUE) return TRUE;

@@ -1,5 +1,4 @@
-// The program's icon on its windows for the taskbar and Alt+Tab, at the display scale's sizes
-// (also after a move to another scale), never in a dialog frame's caption.
+// The icon for the taskbar at the display scale's sizes, never in a dialog frame's caption.
 #include <algorithm>
 
 #include "app/main_form.h"

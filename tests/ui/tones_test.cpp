@@ -1,5 +1,4 @@
-// Tones through the recorder: which pairs sound, when, and how playing walks the number. The
-// number's sound is also written out, for multimon-ng to hear (check_saved_tones.sh).
+// Tones through the recorder: which pairs sound, when, how playing walks the number, and files.
 #include "app/main_form.h"
 #include "app/sound.h"
 #include "app/utils.h"
@@ -49,8 +48,7 @@ std::wstring TonesFolder() {
     return folder + L"\\";
 }
 
-// The images' samples one after the other; with pausesToo, the time the program let pass
-// between two images (the recorder takes none) as silence: what a gapless sound system sounds.
+// The images' samples in turn; with pausesToo, the program's pauses between them as silence.
 std::vector<std::uint8_t> Timeline(const std::vector<TPlayed>& played, bool pausesToo) {
     std::vector<std::uint8_t> samples;
     for (std::size_t i = 0; i < played.size(); ++i) {
@@ -147,8 +145,7 @@ TEST_CASE("the number's sound, played without a gap between images, is what is s
         WriteFileAtomically(TonesFolder() + L"gapless_" + digits + L".wav",
                             velkari::WaveImage(Timeline(recorder.Played, true)));
     }
-    // Saved through the Save As dialog; a failed save is the shared file writer's, tested
-    // with the pictures.
+    // Through Save As; a failed save is the shared writer's, tested with the pictures.
     form->Edit1->SetText(L"1-800-FLOWERS");
     const std::wstring name = TonesFolder() + L"saved_18003569377";  // the dialog adds .wav
     DeleteFileW((name + L".wav").c_str());

@@ -17,7 +17,7 @@ JOBS ?= $(shell nproc)
 
 PACKAGES := cmake make g++ doctest-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
 	wine wine64 xvfb xauth xdotool x11-utils fonts-wine fonts-liberation imagemagick sox \
-	multimon-ng clang-format pulseaudio pulseaudio-utils wamerican wamerican-small zip \
+	multimon-ng clang-format pulseaudio pulseaudio-utils scowl zip \
 	zlib1g-dev
 
 .PHONY: all deps build host win win-configure run test test-host test-win screenshot bench dist fuzz install-packages clean

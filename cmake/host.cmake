@@ -24,16 +24,15 @@ foreach(bench_source ${VELKARI_CORE_BENCH})
   get_filename_component(bench_name ${bench_source} NAME_WE)
   add_executable(${bench_name} ${bench_source})
   target_link_libraries(${bench_name} PRIVATE velkari_core)
-  target_compile_definitions(${bench_name} PRIVATE VELKARI_COMMON_WORDS="${VELKARI_COMMON_WORDS}"
-                                                   VELKARI_ALL_WORDS="${VELKARI_ALL_WORDS}")
+  target_compile_definitions(${bench_name} PRIVATE ${VELKARI_WORD_DEFINITIONS}
+                             VELKARI_VANITY_NUMBERS="${CMAKE_SOURCE_DIR}/bench/vanity_numbers.tsv")
 endforeach()
 
 # Tests of the art sources read them from the source tree.
 target_compile_definitions(core_tests PRIVATE
                            VELKARI_ART_DIR="${CMAKE_SOURCE_DIR}/resources/art"
                            VELKARI_KEYS_DIR="${CMAKE_SOURCE_DIR}/resources/keys"
-                           VELKARI_COMMON_WORDS="${VELKARI_COMMON_WORDS}"
-                           VELKARI_ALL_WORDS="${VELKARI_ALL_WORDS}")
+                           ${VELKARI_WORD_DEFINITIONS})
 
 # The Wine tools keep to the prefix they made (no Wine process is started).
 add_test(NAME tools_prefix_safety COMMAND bash ${CMAKE_SOURCE_DIR}/tests/tools/prefix_safety.sh)

@@ -78,9 +78,10 @@ add_custom_command(OUTPUT ${VELKARI_GENERATED}/qzkeys.bmp
                    COMMENT "Drawing qzkeys.bmp" VERBATIM)
 list(APPEND VELKARI_GENERATED_RESOURCES ${VELKARI_GENERATED}/qzkeys.bmp)
 add_custom_command(OUTPUT ${VELKARI_GENERATED}/words.bin
-                   COMMAND ${VELKARI_RESGEN} words ${VELKARI_COMMON_WORDS} ${VELKARI_ALL_WORDS}
-                           ${VELKARI_GENERATED}/words.bin
-                   DEPENDS ${VELKARI_RESGEN} ${VELKARI_COMMON_WORDS} ${VELKARI_ALL_WORDS}
+                   COMMAND ${VELKARI_RESGEN} words ${VELKARI_WORD_LISTS} ${VELKARI_TRADE_WORDS}
+                           ${VELKARI_BANNED_WORDS} ${VELKARI_GENERATED}/words.bin
+                   DEPENDS ${VELKARI_RESGEN} ${VELKARI_WORD_LIST_FILES} ${VELKARI_TRADE_WORDS}
+                           ${VELKARI_BANNED_WORDS}
                    COMMENT "Packing words.bin" VERBATIM)
 list(APPEND VELKARI_GENERATED_RESOURCES ${VELKARI_GENERATED}/words.bin)
 

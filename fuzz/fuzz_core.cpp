@@ -15,6 +15,7 @@
 #include "core/key_cells.h"
 #include "core/keypad.h"
 #include "core/message_layout.h"
+#include "core/dialled_number.h"
 #include "core/phone_words.h"
 #include "core/pixel_art.h"
 #include "core/wheel_geometry.h"
@@ -169,11 +170,13 @@ void PixelArt(TReader& in) {
 }
 
 // A small dictionary with words of every length, two-letter ones among them, so that the
-// search has many ways to spell a number.
+// search has many ways to spell a number, and words that run past a number's end.
 const velkari::TWordList& FuzzWords() {
-    static const velkari::TWordList words = velkari::TWordList::FromBlob(
-        velkari::MakeWordListBlob("go\nat\nhot\ngot\njunk\nflow\nflowers\ncall\nball\nabc\n",
-                                  "cab\nbaa\nad\nerr\nlowers\nflower\nacceptably\nadministrate\n"));
+    static const velkari::TWordSource sources[] = {
+        {10, "go\nat\nhot\ngot\njunk\nflow\nflowers\ncall\nball\nabc\n"},
+        {50, "cab\nbaa\nad\nerr\nlowers\nflower\nacceptably\nadministrate\nmattress\n"}};
+    static const velkari::TWordList words =
+        velkari::TWordList::FromBlob(velkari::MakeWordListBlob(sources, "err\n"));
     return words;
 }
 
@@ -188,10 +191,20 @@ void Spellings(TReader& in) {
     Require(spellings.size() <= velkari::kMostSpellings);
     if (!velkari::HasSpellableDigit(text)) Require(spellings.empty());
     const std::u16string digits = WithoutHyphens(velkari::ConvertVanityText(text).Text);
-    for (const auto& spelling : spellings)
-        Require(WithoutHyphens(velkari::ConvertVanityText(spelling).Text) == digits);
+    for (const auto& spelling : spellings) {
+        Require(spelling.Undialled <= velkari::kMostUndialled);
+        const std::u16string dialled =
+            spelling.Text.substr(0, spelling.Text.size() - spelling.Undialled);
+        Require(WithoutHyphens(velkari::ConvertVanityText(dialled).Text) == digits);
+    }
     const std::u16string uri = velkari::TelUri(text);
     Require(uri.empty() || uri.starts_with(u"tel:"));
+    // A North American number dials eleven digits, and says so.
+    if (const auto number = velkari::NorthAmericanNumber(text)) {
+        Require(number->Digits.size() == 11 && number->Digits[0] == u'1');
+        Require(uri == u"tel:+" + number->Digits);
+        Require(velkari::DialledDescription(text).starts_with(u"Dialled as +1 "));
+    }
 }
 
 void WordListBlob(TReader& in) {

@@ -2,10 +2,9 @@
 // program does at the first use), and all spellings of 11-digit numbers.
 #include <chrono>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 
 #include "core/phone_words.h"
+#include "core/word_sources.h"
 
 namespace {
 
@@ -15,16 +14,12 @@ double MsSince(TClock::time_point start) {
     return std::chrono::duration<double, std::milli>(TClock::now() - start).count();
 }
 
-std::string ReadFile(const char* path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 }  // namespace
 
 int main() {
     const auto blob =
-        velkari::MakeWordListBlob(ReadFile(VELKARI_COMMON_WORDS), ReadFile(VELKARI_ALL_WORDS));
+        velkari::MakeWordListBlob(velkari::ReadWordSources(VELKARI_WORD_LISTS, VELKARI_TRADE_WORDS),
+                                  velkari::ReadTextFile(VELKARI_BANNED_WORDS));
     const auto loadStart = TClock::now();
     const velkari::TWordList words = velkari::TWordList::FromBlob(blob);
     std::printf("word list: %zu words in %zu bytes, indexed in %.2f ms (native)\n", words.Size(),

@@ -14,8 +14,8 @@ int main() {
     application.Initialize();
     const double loadStart = NowMs();
     const velkari::TWordList& words = ProgramWordList();
-    std::printf("word list at its first use: %zu words in %.2f ms (under Wine)\n", words.Size(),
-                NowMs() - loadStart);
+    std::printf("word list at its first use: %zu words in %.2f ms (under Wine; goal 20 ms)\n",
+                words.Size(), NowMs() - loadStart);
     const char16_t* numbers[] = {u"18003569377", u"18004685865", u"14155552671", u"12223334444"};
     for (const char16_t* number : numbers) {
         std::size_t found = 0;

@@ -2,6 +2,7 @@
 #include "main_form.h"
 
 #include "app/utils.h"
+#include "core/dialled_number.h"
 #include "core/keypad.h"
 #include "toolkit/application.h"
 
@@ -161,4 +162,13 @@ void TForm1::Edit1Change(TObject*) {
     Edit2->SetText(FromU16(result.Text));
     Label1->SetCaption(FromU16(result.Caption));
     Label1->SetHint(FromU16(result.Hint));
+    // Which digits of a North American number are dialled, for the mouse and screen readers.
+    const std::wstring dialled = FromU16(velkari::DialledDescription(ToU16(Edit1->Text())));
+    if (dialled != Edit2->Hint()) {
+        Edit2->SetHint(dialled);
+        Edit2->SetShowHint(!dialled.empty());
+        if (Edit2->HandleAllocated())
+            NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, Edit2->Handle(), OBJID_CLIENT,
+                           CHILDID_SELF);
+    }
 }

@@ -99,6 +99,9 @@ class TForm1 : public TForm {
     void SaveNumberTones();
     void SaveNumberTonesAs(const std::wstring& fileName);
     bool NumberHasTones() const;
+    // The number as typed, letters and all, or the lower field's digits when it was cleared
+    // apart from the upper field.
+    std::wstring NumberText() const;
     void AddNumberCommands();
     // True when the system command was one of the number's.
     bool NumberCommand(WPARAM command);

@@ -10,6 +10,7 @@
 
 #include "app/utils.h"
 #include "app/word_dictionary.h"
+#include "core/dialled_number.h"
 #include "core/keypad.h"
 #include "core/phone_words.h"
 #include "dialogs/input_query.h"
@@ -33,10 +34,19 @@ void Tell(const std::wstring& text) {
                        L"", nullptr);
 }
 
+// The digits a text dials: those of a North American number, letters past its end left out.
 std::u16string DialledDigits(const std::wstring& text) {
+    if (const auto number = velkari::NorthAmericanNumber(ToU16(text))) return number->Digits;
     std::u16string digits = velkari::ConvertVanityText(ToU16(text)).Text;
     std::erase(digits, u'-');
     return digits;
+}
+
+// A spelling as the list shows it: letters past the end are named.
+std::wstring ListedSpelling(const velkari::TSpelling& spelling) {
+    const std::wstring text = FromU16(spelling.Text);
+    if (spelling.Undialled == 0) return text;
+    return text + L" (" + text.substr(text.size() - spelling.Undialled) + L" not dialled)";
 }
 
 // ASSOCF_IS_PROTOCOL, which the headers offer only to programs for Windows 8 and later.
@@ -78,7 +88,7 @@ void TForm1::AddNumberCommands() {
 
 void TForm1::WMInitMenuPopup(TMessage& message) {
     if (HIWORD(message.LParam)) {  // the system menu
-        const bool digits = !velkari::TelUri(ToU16(Edit2->Text())).empty();
+        const bool digits = !velkari::TelUri(ToU16(NumberText())).empty();
         const auto menu = reinterpret_cast<HMENU>(message.WParam);
         EnableMenuItem(menu, kCallCommand, MF_BYCOMMAND | (digits ? MF_ENABLED : MF_GRAYED));
         EnableMenuItem(menu, kSaveTonesCommand,
@@ -114,31 +124,48 @@ bool TForm1::NumberShortcut(WORD key, TShiftState shift) {
         WordsForNumber();
     else if (key == 'S')
         SaveNumberTones();  // which does nothing when the menu would grey it
-    else if (!velkari::TelUri(ToU16(Edit2->Text())).empty())
+    else if (!velkari::TelUri(ToU16(NumberText())).empty())
         CallNumber();  // greyed in the menu otherwise
     return true;
 }
 
+std::wstring TForm1::NumberText() const {
+    // The upper field knows the letters, unless the lower field was cleared on its own.
+    const std::wstring upper = Edit1->Text();
+    const std::wstring lower = Edit2->Text();
+    return FromU16(velkari::ConvertVanityText(ToU16(upper)).Text) == lower ? upper : lower;
+}
+
 void TForm1::WordsForNumber() {
-    const std::u16string number = ToU16(Edit2->Text());
+    std::u16string number = ToU16(Edit2->Text());
+    // Letters past the end of the number are not dialled, and so not spelled again.
+    if (const auto dialled = velkari::NorthAmericanNumber(ToU16(NumberText())))
+        number.resize(number.size() - dialled->Undialled);
     if (!velkari::HasSpellableDigit(number)) {
         Tell(L"This number has no digit from 2 to 9, and only those carry letters.");
         return;
     }
     std::vector<std::wstring> spellings;
-    for (const std::u16string& spelling : velkari::FindSpellings(ProgramWordList(), number)) {
+    std::vector<std::wstring> listed;
+    for (const velkari::TSpelling& spelling : velkari::FindSpellings(ProgramWordList(), number)) {
         // The separators a spelling adds must still fit into the upper field.
-        if (Edit1->MaxLength() <= 0 || spelling.size() <= static_cast<size_t>(Edit1->MaxLength()))
-            spellings.push_back(FromU16(spelling));
+        if (Edit1->MaxLength() > 0 &&
+            spelling.Text.size() > static_cast<size_t>(Edit1->MaxLength()))
+            continue;
+        spellings.push_back(FromU16(spelling.Text));
+        listed.push_back(ListedSpelling(spelling));
     }
     if (spellings.empty()) {
         Tell(L"No English word fits the digits of this number.");
         return;
     }
-    std::wstring chosen = spellings.front();
-    if (!InputQueryList(kWordsCaption, L"Spelling", chosen, &spellings)) return;
+    std::wstring chosen = listed.front();
+    if (!InputQueryList(kWordsCaption, L"Spelling", chosen, &listed)) return;
+    // An entry of the list goes in whole, letters past the end among it.
+    if (const auto at = std::find(listed.begin(), listed.end(), chosen); at != listed.end())
+        chosen = spellings[static_cast<std::size_t>(at - listed.begin())];
     // The list can be typed into: take only a text that still dials this number.
-    if (DialledDigits(chosen) != DialledDigits(Edit2->Text())) {
+    if (DialledDigits(chosen) != DialledDigits(NumberText())) {
         Tell(L"\u201C" + chosen + L"\u201D does not spell this number, so it was not taken.");
         return;
     }
@@ -149,7 +176,7 @@ void TForm1::WordsForNumber() {
 }
 
 void TForm1::CallNumber() {
-    const std::wstring uri = FromU16(velkari::TelUri(ToU16(Edit2->Text())));
+    const std::wstring uri = FromU16(velkari::TelUri(ToU16(NumberText())));
     if (uri.empty()) return;
     // Asked first, so that a missing phone program gets our words, not the shell's own
     // dialog about choosing an app.

@@ -1,29 +1,51 @@
 // The search for a number's spellings: words are placed from the end of the number towards
-// its start, so the spelled tail grows first, and a bounded list of the best spellings so
-// far cuts off every branch that can no longer beat the worst of them.
+// its start, and a bounded list of the best spellings so far cuts off every branch that can
+// no longer beat the worst of them.
 #include "phone_words.h"
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 
+#include "dialled_number.h"
 #include "keypad.h"
 
 namespace velkari {
 
 namespace {
 
-bool IsDigit(char16_t c) {
-    return c >= u'0' && c <= u'9';
-}
 bool IsSpellable(char16_t c) {
     return c >= u'2' && c <= u'9';
 }
 
-// The text with its hyphens taken out: its characters, and for each gap before a
-// character (and the one after the last) how many hyphens stood there.
+// What a spelling costs, in tenths: a word for being one more word and by its level
+// (kWordLevels in order), a digit 2-9 left standing, a letter not dialled, and a break in the
+// wrong place: after a word, or worse, between digits and the word they lead into.
+constexpr std::array<int, std::size(kWordLevels)> kLevelCost = {0, 3, 8, 16, 22, 30, 36, 42};
+constexpr int kWordCost = 25;
+constexpr int kDigitCost = 10;
+constexpr int kUndialledCost = 4;
+constexpr int kBreakCost = 8;
+constexpr int kLeadCost = 20;
+// Letters past the end only after a word of at least this many dialled letters: a short
+// word that runs on is a longer word cut short.
+constexpr std::size_t kShortestRunOn = 4;
+
+// What a spelling costs, in tenths: a word by its level (kWordLevels in order) and for being
+// one more word, a digit 2-9 left standing, a break in the wrong place, a letter not dialled.
+
+int LevelCost(int level) {
+    const auto* at = std::find(std::begin(kWordLevels), std::end(kWordLevels), level);
+    return kLevelCost[static_cast<std::size_t>(at - std::begin(kWordLevels))];
+}
+
+// The text with its hyphens taken out, and what the search needs to know of its cells.
 struct TCells {
     std::u16string Chars;
-    std::vector<int> Hyphens;
+    std::vector<int> Hyphens;   // for each gap before a character, and the one after the last
+    std::vector<bool> Natural;  // for each gap: a break there costs nothing
+    std::size_t First = 0;      // words stand only from this cell on
+    bool Past = false;          // the last word may run past the last cell
 };
 
 TCells SplitHyphens(std::u16string_view text) {
@@ -31,9 +53,9 @@ TCells SplitHyphens(std::u16string_view text) {
     for (char16_t c : text) digits.push_back(KeyToDigit(c));
     TCells cells;
     const std::size_t first = !digits.empty() && digits[0] == u'+' ? 1 : 0;
-    const bool bare =
-        digits.size() > first &&
-        std::all_of(digits.begin() + static_cast<std::ptrdiff_t>(first), digits.end(), IsDigit);
+    const bool bare = digits.size() > first &&
+                      std::all_of(digits.begin() + static_cast<std::ptrdiff_t>(first), digits.end(),
+                                  [](char16_t c) { return c >= u'0' && c <= u'9'; });
     if (bare) {
         cells.Chars = digits;
         cells.Hyphens.assign(digits.size() + 1, 0);
@@ -43,40 +65,46 @@ TCells SplitHyphens(std::u16string_view text) {
         } else if (count == 10) {
             cells.Hyphens[first + 3] = 1;
         }
-        return cells;
-    }
-    int pending = 0;
-    for (char16_t c : digits) {
-        if (c == u'-') {
-            ++pending;
-            continue;
+    } else {
+        int pending = 0;
+        for (char16_t c : digits) {
+            if (c == u'-') {
+                ++pending;
+                continue;
+            }
+            cells.Hyphens.push_back(pending);
+            cells.Chars.push_back(c);
+            pending = 0;
         }
         cells.Hyphens.push_back(pending);
-        cells.Chars.push_back(c);
-        pending = 0;
     }
-    cells.Hyphens.push_back(pending);
+    for (int hyphens : cells.Hyphens) cells.Natural.push_back(hyphens > 0);
+    // A whole number of the plan: only its seven last digits are spelled, split naturally
+    // after the exchange, and its last word may run on.
+    const std::vector<std::size_t> places = PlanDigitPlaces(cells.Chars);
+    if (!places.empty()) {
+        cells.First = places[places.size() - 7];
+        cells.Natural[places[places.size() - 4]] = true;
+        cells.Past = places.back() + 1 == cells.Chars.size();
+    }
     return cells;
 }
 
 struct TRank {
-    int Tail = 0;
-    int Words = 0;
-    int Rare = 0;
+    int Cost = 0;
     int Letters = 0;
 };
 
 // True when a ranks before b.
 bool Before(const TRank& a, const TRank& b) {
-    if (a.Tail != b.Tail) return a.Tail > b.Tail;
-    if (a.Words != b.Words) return a.Words < b.Words;
-    if (a.Rare != b.Rare) return a.Rare < b.Rare;
+    if (a.Cost != b.Cost) return a.Cost < b.Cost;
     return a.Letters > b.Letters;
 }
 
 struct TPlaced {
     std::size_t Start;
-    std::size_t Length;
+    std::size_t Length;  // the cells it spells
+    std::size_t Past;    // and its letters past the end
     const TWordEntry* Word;
 };
 
@@ -88,68 +116,99 @@ struct TCandidate {
 
 class TSearch {
   public:
-    TSearch(const TWordList& words, const std::u16string& chars, std::size_t most)
-        : FWords(words), FChars(chars), FMost(most), FSpellableBefore(chars.size() + 1, 0) {
-        for (std::size_t i = 0; i < chars.size(); ++i)
-            FSpellableBefore[i + 1] = FSpellableBefore[i] + (IsSpellable(chars[i]) ? 1 : 0);
+    TSearch(const TWordList& words, const TCells& cells, std::size_t most)
+        : FWords(words),
+          FCells(cells),
+          FChars(cells.Chars),
+          FMost(most),
+          FSpellableBefore(FChars.size() + 1, 0) {
+        for (std::size_t i = 0; i < FChars.size(); ++i)
+            FSpellableBefore[i + 1] = FSpellableBefore[i] + (IsSpellable(FChars[i]) ? 1 : 0);
     }
 
     std::vector<TCandidate> Run() {
-        if (FMost > 0) Visit(static_cast<std::ptrdiff_t>(FChars.size()) - 1, true, TRank{});
+        if (FMost > 0) Visit(static_cast<std::ptrdiff_t>(FChars.size()) - 1, TRank{});
         return std::move(FBest);
     }
 
   private:
     bool Full() const { return FBest.size() >= FMost; }
+    int OpenBefore(std::size_t end) const {
+        return end <= FCells.First ? 0 : FSpellableBefore[end] - FSpellableBefore[FCells.First];
+    }
     // Whether anything reached from this rank, with the cells before `end` still open,
     // could make the list.
-    bool Promising(const TRank& rank, bool inTail, std::size_t end) const {
+    bool Promising(const TRank& rank, std::size_t end) const {
         if (!Full()) return true;
-        const int open = FSpellableBefore[end];
-        const TRank best{rank.Tail + (inTail ? open : 0), rank.Words, rank.Rare,
+        const int open = OpenBefore(end);
+        const TRank best{rank.Cost + std::min(open * kDigitCost, open > 0 ? kWordCost : 0),
                          rank.Letters + open};
         return Before(best, FBest.front().Rank);
     }
 
-    // Decides the cells from `from` down to the first: each digit 2-9 stays or is the last
-    // letter of a word.
-    void Visit(std::ptrdiff_t from, bool inTail, TRank rank) {
-        for (std::ptrdiff_t q = from; q >= 0; --q) {
+    // Decides the cells from `from` down to the first that may be spelled: each digit 2-9
+    // stays or is the last letter of a word.
+    void Visit(std::ptrdiff_t from, TRank rank) {
+        for (std::ptrdiff_t q = from; q >= static_cast<std::ptrdiff_t>(FCells.First); --q) {
             const auto end = static_cast<std::size_t>(q);
             if (!IsSpellable(FChars[end])) continue;
-            if (FPlaced.size() < kMostWordsPerSpelling) PlaceWordsEndingAt(end, inTail, rank);
-            // The digit stays: the tail ends here, and every later word only adds one.
-            inTail = false;
-            TRank oneMore = rank;
-            ++oneMore.Words;
-            if (!Promising(oneMore, false, end)) return;
+            if (FPlaced.size() < kMostWordsPerSpelling) PlaceWordsEndingAt(end, rank);
+            rank.Cost += kDigitCost;
+            if (!Promising(rank, end)) return;
         }
     }
 
-    void PlaceWordsEndingAt(std::size_t end, bool inTail, const TRank& rank) {
-        for (std::size_t length = kShortestWord; length <= kLongestWord && length <= end + 1;
-             ++length) {
+    void PlaceWordsEndingAt(std::size_t end, const TRank& rank) {
+        const bool runOn = FCells.Past && end + 1 == FChars.size();
+        for (std::size_t length = 1; length <= kLongestWord && length <= end + 1; ++length) {
             const std::size_t start = end + 1 - length;
-            if (!IsSpellable(FChars[start])) break;
-            for (const TWordEntry& word :
-                 FWords.WordsFor(std::u16string_view(FChars).substr(start, length))) {
-                TRank next = rank;
-                ++next.Words;
-                next.Letters += static_cast<int>(length);
-                if (inTail) next.Tail += static_cast<int>(length);
-                if (!word.Common) ++next.Rare;
-                if (!Promising(next, inTail, start)) continue;
-                FPlaced.push_back({start, length, &word});
-                Offer(next);
-                Visit(static_cast<std::ptrdiff_t>(start) - 1, inTail, next);
-                FPlaced.pop_back();
+            if (start < FCells.First || !IsSpellable(FChars[start])) break;
+            const std::u16string_view digits = std::u16string_view(FChars).substr(start, length);
+            for (std::size_t past = 0;
+                 past <= (runOn && length >= kShortestRunOn ? kMostUndialled : 0); ++past) {
+                if (length + past < kShortestWord || length + past > kLongestWord) continue;
+                for (const TWordEntry& word : FWords.WordsStartingWith(digits, past))
+                    Place({start, length, past, &word}, rank);
             }
         }
     }
 
+    void Place(const TPlaced& placed, TRank rank) {
+        rank.Cost += kWordCost + LevelCost(placed.Word->Level) +
+                     kUndialledCost * static_cast<int>(placed.Past);
+        rank.Letters += static_cast<int>(placed.Length);
+        if (!Promising(rank, placed.Start)) return;
+        FPlaced.push_back(placed);
+        Offer(rank);
+        Visit(static_cast<std::ptrdiff_t>(placed.Start) - 1, rank);
+        FPlaced.pop_back();
+    }
+
+    // The word that spells a cell, or -1.
+    int WordAt(std::size_t cell) const {
+        for (std::size_t w = 0; w < FPlaced.size(); ++w)
+            if (cell >= FPlaced[w].Start && cell < FPlaced[w].Start + FPlaced[w].Length)
+                return static_cast<int>(w);
+        return -1;
+    }
+
+    // What the breaks cost where words meet each other or digits, and no hyphen or the
+    // exchange parts them.
+    int BreaksCost() const {
+        int cost = 0;
+        for (std::size_t i = FCells.First + 1; i < FChars.size(); ++i) {
+            if (FCells.Natural[i] || !IsKeypadChar(FChars[i - 1]) || !IsKeypadChar(FChars[i]))
+                continue;
+            const int before = WordAt(i - 1);
+            const int after = WordAt(i);
+            if (before != after) cost += before < 0 ? kLeadCost : kBreakCost;
+        }
+        return cost;
+    }
+
     bool TwoLetterWordAlone() const {
         for (const TPlaced& word : FPlaced) {
-            if (word.Length > 2) continue;
+            if (word.Length + word.Past > 2) continue;
             const bool touched = std::any_of(FPlaced.begin(), FPlaced.end(), [&](const auto& o) {
                 return o.Start + o.Length == word.Start || word.Start + word.Length == o.Start;
             });
@@ -158,8 +217,9 @@ class TSearch {
         return false;
     }
 
-    void Offer(const TRank& rank) {
+    void Offer(TRank rank) {
         if (TwoLetterWordAlone()) return;
+        rank.Cost += OpenBefore(FPlaced.back().Start) * kDigitCost + BreaksCost();
         const auto worstFirst = [](const TCandidate& a, const TCandidate& b) {
             return Before(a.Rank, b.Rank);
         };
@@ -175,6 +235,7 @@ class TSearch {
     }
 
     const TWordList& FWords;
+    const TCells& FCells;
     const std::u16string& FChars;
     const std::size_t FMost;
     std::vector<int> FSpellableBefore;  // digits 2-9 in the cells before index i
@@ -182,8 +243,7 @@ class TSearch {
     std::vector<TCandidate> FBest;      // a heap with the worst spelling at its front
 };
 
-std::u16string SpellingText(const TWordList& words, const TCells& cells,
-                            const TCandidate& candidate) {
+TSpelling SpellingText(const TWordList& words, const TCells& cells, const TCandidate& candidate) {
     const std::size_t n = cells.Chars.size();
     std::vector<int> wordAt(n, -1);
     for (std::size_t w = 0; w < candidate.Count; ++w) {
@@ -191,9 +251,18 @@ std::u16string SpellingText(const TWordList& words, const TCells& cells,
         for (std::size_t i = 0; i < placed.Length; ++i)
             wordAt[placed.Start + i] = static_cast<int>(w);
     }
-    std::u16string text;
+    TSpelling spelling;
+    std::u16string& text = spelling.Text;
     for (std::size_t i = 0; i <= n; ++i) {
         const bool between = i > 0 && i < n;
+        if (i == n && wordAt[n - 1] >= 0 && candidate.Placed[0].Past > 0) {
+            // The letters past the end end the spelling: no hyphen comes after them.
+            const TPlaced& last = candidate.Placed[0];
+            for (char c : words.Text(*last.Word).substr(last.Length))
+                text.push_back(UpperChar(static_cast<char16_t>(c)));
+            spelling.Undialled = last.Past;
+            break;
+        }
         if (!(between && wordAt[i - 1] >= 0 && wordAt[i - 1] == wordAt[i])) {
             int hyphens = cells.Hyphens[i];
             const bool edge = between && wordAt[i - 1] != wordAt[i] &&
@@ -210,7 +279,7 @@ std::u16string SpellingText(const TWordList& words, const TCells& cells,
         text.push_back(
             UpperChar(static_cast<char16_t>(words.Text(*placed.Word)[i - placed.Start])));
     }
-    return text;
+    return spelling;
 }
 
 }  // namespace
@@ -220,35 +289,22 @@ bool HasSpellableDigit(std::u16string_view text) {
                        [](char16_t c) { return IsSpellable(KeyToDigit(c)); });
 }
 
-std::vector<std::u16string> FindSpellings(const TWordList& words, std::u16string_view text,
-                                          std::size_t most) {
+std::vector<TSpelling> FindSpellings(const TWordList& words, std::u16string_view text,
+                                     std::size_t most) {
     const TCells cells = SplitHyphens(text);
-    std::vector<TCandidate> found = TSearch(words, cells.Chars, most).Run();
-    std::vector<std::pair<TRank, std::u16string>> ranked;
+    std::vector<TCandidate> found = TSearch(words, cells, most).Run();
+    std::vector<std::pair<TRank, TSpelling>> ranked;
     ranked.reserve(found.size());
     for (const TCandidate& candidate : found)
         ranked.emplace_back(candidate.Rank, SpellingText(words, cells, candidate));
     std::sort(ranked.begin(), ranked.end(), [](const auto& a, const auto& b) {
         if (Before(a.first, b.first)) return true;
         if (Before(b.first, a.first)) return false;
-        return a.second < b.second;
+        return a.second.Text < b.second.Text;
     });
-    std::vector<std::u16string> spellings;
+    std::vector<TSpelling> spellings;
     for (auto& entry : ranked) spellings.push_back(std::move(entry.second));
     return spellings;
-}
-
-std::u16string TelUri(std::u16string_view text) {
-    std::u16string digits;
-    bool plus = false;
-    for (char16_t c : text) {
-        if (IsDigit(c))
-            digits.push_back(c);
-        else if (c == u'+' && digits.empty())
-            plus = true;
-    }
-    if (digits.empty()) return {};
-    return u"tel:" + std::u16string(plus ? u"+" : u"") + digits;
 }
 
 }  // namespace velkari

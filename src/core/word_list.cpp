@@ -2,6 +2,8 @@
 #include "word_list.h"
 
 #include <algorithm>
+#include <iterator>
+#include <map>
 #include <set>
 #include <stdexcept>
 
@@ -11,49 +13,75 @@ namespace velkari {
 
 namespace {
 
-constexpr char kMagic[4] = {'V', 'W', 'L', '1'};
-constexpr std::uint8_t kCommonBit = 0x10;
-constexpr std::uint8_t kSharedMask = 0x0F;
+constexpr char kMagic[4] = {'V', 'W', 'L', '2'};
+constexpr std::uint8_t kHeadBase = 0x80;
+constexpr std::size_t kLevelCount = std::size(kWordLevels);
+constexpr std::size_t kMostShared = kLongestWord - 1;
 
-bool IsListWord(std::string_view line) {
-    if (line.size() < kShortestWord || line.size() > kLongestWord) return false;
-    if (line.find_first_of("aeiouy") == std::string_view::npos) return false;
-    return std::all_of(line.begin(), line.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+std::size_t LevelPlace(int level) {
+    const auto* found = std::find(std::begin(kWordLevels), std::end(kWordLevels), level);
+    if (found == std::end(kWordLevels)) throw std::invalid_argument("not a word level");
+    return static_cast<std::size_t>(found - std::begin(kWordLevels));
 }
 
-std::set<std::string> ListWords(std::string_view list) {
-    std::set<std::string> words;
+// Calls `take` with each line of the list that is a word once lower-cased.
+template <typename TTake>
+void ForEachWord(std::string_view list, TTake take) {
+    std::string word;
     while (!list.empty()) {
         const std::size_t end = std::min(list.find('\n'), list.size());
         std::string_view line = list.substr(0, end);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        if (IsListWord(line)) words.emplace(line);
         list.remove_prefix(std::min(end + 1, list.size()));
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (line.size() < kShortestWord || line.size() > kLongestWord) continue;
+        word.clear();
+        for (char c : line) word.push_back(static_cast<char>(LowerChar(static_cast<char16_t>(c))));
+        if (std::all_of(word.begin(), word.end(), [](char c) { return c >= 'a' && c <= 'z'; }))
+            take(word);
     }
-    return words;
 }
 
-// Three bits a digit from the first, and the length above all twelve of them, so words of
-// different lengths never share a key.
+// The length above twelve digits of three bits, the first digit highest, so that the words
+// of one length whose first digits agree lie side by side in key order.
 constexpr int kLengthShift = 3 * static_cast<int>(kLongestWord);
-// A key takes 40 bits; below it, in the order the index sorts by, a rare bit and the
+int DigitShift(std::size_t place) {
+    return 3 * static_cast<int>(kLongestWord - 1 - place);
+}
+// A key takes 40 bits; below it, in the order the index sorts by, the level's place and the
 // word's number.
 constexpr int kKeyShift = 24;
-constexpr std::uint64_t kRareBit = std::uint64_t{1} << 23;
-constexpr std::uint64_t kIndexMask = kRareBit - 1;
+constexpr int kLevelShift = 20;
+constexpr std::uint64_t kIndexMask = (std::uint64_t{1} << kLevelShift) - 1;
 
+// The key of `length` letters whose first digits are `chars`; false when one is no digit
+// 2-9 (or letter, which stands for one).
 template <typename TChars>
-bool DigitKey(const TChars& chars, std::uint64_t& key) {
-    if (chars.size() < kShortestWord || chars.size() > kLongestWord) return false;
-    key = static_cast<std::uint64_t>(chars.size()) << kLengthShift;
-    int shift = 0;
+bool DigitKey(const TChars& chars, std::size_t length, std::uint64_t& key) {
+    if (length < kShortestWord || length > kLongestWord || chars.size() > length) return false;
+    key = static_cast<std::uint64_t>(length) << kLengthShift;
+    std::size_t place = 0;
     for (auto c : chars) {
         const char16_t digit = KeyToDigit(static_cast<char16_t>(c));
         if (digit < u'2' || digit > u'9') return false;
-        key |= static_cast<std::uint64_t>(digit - u'2') << shift;
-        shift += 3;
+        key |= static_cast<std::uint64_t>(digit - u'2') << DigitShift(place++);
     }
     return true;
+}
+
+// Sorts the values by their bits from `low` up, keeping the order of equal ones: a radix
+// sort, some times faster than a comparison sort on this many numbers.
+void SortFromBit(std::vector<std::uint64_t>& values, int low) {
+    constexpr int kBits = 11;
+    constexpr std::uint64_t kMask = (std::uint64_t{1} << kBits) - 1;
+    std::vector<std::uint64_t> spare(values.size());
+    std::vector<std::size_t> starts(kMask + 2);
+    for (int shift = low; shift < 64; shift += kBits) {
+        std::fill(starts.begin(), starts.end(), 0);
+        for (std::uint64_t value : values) ++starts[((value >> shift) & kMask) + 1];
+        for (std::size_t i = 1; i < starts.size(); ++i) starts[i] += starts[i - 1];
+        for (std::uint64_t value : values) spare[starts[(value >> shift) & kMask]++] = value;
+        values.swap(spare);
+    }
 }
 
 std::uint32_t ReadCount(std::span<const std::uint8_t> blob) {
@@ -62,24 +90,65 @@ std::uint32_t ReadCount(std::span<const std::uint8_t> blob) {
     return count;
 }
 
+// Whether the word is another word of the list with an ending: safes, safer, safest, saved,
+// saving, safely; rated, rating (rate); bigger, bigged (big).
+bool Derived(const std::map<std::string, std::size_t>& places, const std::string& word) {
+    const auto listed = [&](const std::string& w) { return places.count(w) > 0; };
+    for (std::string_view ending : {"s", "es", "d", "ed", "r", "er", "st", "est", "ing", "ly"}) {
+        if (word.size() <= ending.size() + 2 || !word.ends_with(ending)) continue;
+        const std::string stem = word.substr(0, word.size() - ending.size());
+        const bool doubled = stem.size() > 2 && stem.back() == stem[stem.size() - 2];
+        if (listed(stem) || (ending[0] != 'e' && ending != "s" && listed(stem + "e")) ||
+            (doubled && listed(stem.substr(0, stem.size() - 1))))
+            return true;
+    }
+    return false;
+}
+
+// Whether the word is banned, or a banned word with an ending (turds, pissing).
+bool Banned(const std::set<std::string>& banned, const std::string& word) {
+    if (banned.count(word)) return true;
+    for (std::string_view ending : {"s", "es", "ed", "er", "ers", "ing", "y"})
+        if (word.ends_with(ending) && banned.count(word.substr(0, word.size() - ending.size())))
+            return true;
+    return false;
+}
+
+// A derived word ranks a level below its own: a person picks the word itself.
+void DemoteDerived(std::map<std::string, std::size_t>& places) {
+    std::vector<std::string> derived;
+    for (const auto& [word, place] : places)
+        if (place > 0 && Derived(places, word)) derived.push_back(word);
+    for (const std::string& word : derived)
+        places[word] = std::min(places[word] + 1, kLevelCount - 1);
+}
+
 }  // namespace
 
-std::vector<std::uint8_t> MakeWordListBlob(std::string_view commonList, std::string_view fullList) {
-    const std::set<std::string> common = ListWords(commonList);
-    std::set<std::string> all = common;
-    for (const std::string& word : ListWords(fullList))
-        if (word.size() > kShortestWord) all.insert(word);
-
+std::vector<std::uint8_t> MakeWordListBlob(std::span<const TWordSource> sources,
+                                           std::string_view banned) {
+    std::set<std::string> unwanted;
+    ForEachWord(banned, [&](const std::string& word) { unwanted.insert(word); });
+    std::map<std::string, std::size_t> places;  // each word's commonest level
+    for (const TWordSource& source : sources) {
+        const std::size_t place = LevelPlace(source.Level);
+        ForEachWord(source.Text, [&](const std::string& word) {
+            if (Banned(unwanted, word)) return;
+            const auto [at, added] = places.emplace(word, place);
+            if (!added) at->second = std::min(at->second, place);
+        });
+    }
+    DemoteDerived(places);
     std::vector<std::uint8_t> blob(kMagic, kMagic + 4);
-    const auto count = static_cast<std::uint32_t>(all.size());
+    const auto count = static_cast<std::uint32_t>(places.size());
     for (int i = 0; i < 4; ++i) blob.push_back(static_cast<std::uint8_t>(count >> (8 * i)));
     std::string previous;
-    for (const std::string& word : all) {
+    for (const auto& [word, place] : places) {
         std::size_t shared = 0;
         while (shared < previous.size() && shared < word.size() - 1 &&
                previous[shared] == word[shared])
             ++shared;
-        blob.push_back(static_cast<std::uint8_t>(shared | (common.count(word) ? kCommonBit : 0)));
+        blob.push_back(static_cast<std::uint8_t>(kHeadBase + place * (kMostShared + 1) + shared));
         blob.insert(blob.end(), word.begin() + static_cast<std::ptrdiff_t>(shared), word.end());
         previous = word;
     }
@@ -96,55 +165,65 @@ TWordList TWordList::FromBlob(std::span<const std::uint8_t> blob) {
         throw std::invalid_argument("word count beyond the data");
 
     TWordList list;
-    std::vector<TWordEntry> entries;
-    std::vector<std::uint64_t> keys;
-    entries.reserve(count);
-    keys.reserve(count);
+    std::vector<std::uint64_t> order;
+    order.reserve(count);
+    list.FEntries.reserve(count);
+    list.FLetters.reserve(blob.size());
     std::string word;
+    std::uint64_t digits = 0;  // the word's digits in its key
     std::size_t pos = 8;
     while (pos < blob.size()) {
-        const std::uint8_t head = blob[pos++];
-        const std::size_t shared = head & kSharedMask;
-        if ((head & ~(kSharedMask | kCommonBit)) != 0 || shared > word.size())
+        const std::size_t head = blob[pos++] - std::size_t{kHeadBase};
+        const std::size_t shared = head % (kMostShared + 1);
+        const std::size_t place = head / (kMostShared + 1);
+        if (head >= kLevelCount * (kMostShared + 1) || shared > word.size())
             throw std::invalid_argument("damaged word list");
+        // The digits of the shared letters stand; the new letters' are added.
         word.resize(shared);
-        while (pos < blob.size() && blob[pos] >= 'a' && blob[pos] <= 'z')
+        digits &= shared == 0 ? 0 : ~((std::uint64_t{1} << DigitShift(shared - 1)) - 1);
+        while (pos < blob.size() && blob[pos] >= 'a' && blob[pos] <= 'z') {
+            if (word.size() == kLongestWord) throw std::invalid_argument("damaged word list");
+            const auto digit = static_cast<std::uint64_t>(KeyToDigit(blob[pos]) - u'2');
+            digits |= digit << DigitShift(word.size());
             word.push_back(static_cast<char>(blob[pos++]));
-        std::uint64_t key = 0;
-        if (!DigitKey(word, key) || word.size() == shared)
+        }
+        if (word.size() < kShortestWord || word.size() == shared || list.FEntries.size() >= count)
             throw std::invalid_argument("damaged word list");
-        entries.push_back({static_cast<std::uint32_t>(list.FLetters.size()),
-                           static_cast<std::uint8_t>(word.size()), (head & kCommonBit) != 0});
-        keys.push_back(key);
+        const std::uint64_t key = static_cast<std::uint64_t>(word.size()) << kLengthShift | digits;
+        order.push_back(key << kKeyShift | place << kLevelShift | list.FEntries.size());
+        list.FEntries.push_back({static_cast<std::uint32_t>(list.FLetters.size()),
+                                 static_cast<std::uint8_t>(word.size()),
+                                 static_cast<std::uint8_t>(kWordLevels[place])});
         list.FLetters += word;
     }
-    if (entries.size() != count) throw std::invalid_argument("word count does not match");
+    if (list.FEntries.size() != count) throw std::invalid_argument("word count does not match");
 
-    // One sort of plain numbers: the key, then common before rare, then the word's place in
-    // the blob, which is alphabetical.
-    std::vector<std::uint64_t> order(entries.size());
-    for (std::size_t i = 0; i < entries.size(); ++i)
-        order[i] = keys[i] << kKeyShift | (entries[i].Common ? 0 : kRareBit) | i;
-    std::sort(order.begin(), order.end());
-    list.FEntries.reserve(order.size());
+    // One sort of plain numbers by the key, then the level; the words are numbered in the
+    // blob's order, which is alphabetical, and keep it.
+    SortFromBit(order, kLevelShift);
+    std::vector<TWordEntry> entries;
+    entries.reserve(order.size());
     list.FKeys.reserve(order.size());
     for (std::uint64_t packed : order) {
-        const std::size_t i = packed & kIndexMask;
-        list.FEntries.push_back(entries[i]);
-        list.FKeys.push_back(keys[i]);
+        entries.push_back(list.FEntries[packed & kIndexMask]);
+        list.FKeys.push_back(packed >> kKeyShift);
     }
+    list.FEntries = std::move(entries);
     return list;
 }
 
-std::span<const TWordEntry> TWordList::WordsFor(std::u16string_view digits) const {
+std::span<const TWordEntry> TWordList::WordsStartingWith(std::u16string_view digits,
+                                                         std::size_t extra) const {
     std::uint64_t key = 0;
     const bool onlyDigits = std::all_of(digits.begin(), digits.end(),
                                         [](char16_t c) { return c >= u'2' && c <= u'9'; });
-    if (!onlyDigits || !DigitKey(digits, key)) return {};
-    const auto range = std::equal_range(FKeys.begin(), FKeys.end(), key);
+    if (!onlyDigits || digits.empty() || !DigitKey(digits, digits.size() + extra, key)) return {};
+    // Every digit after the given ones may be anything.
+    const std::uint64_t last = key | ((std::uint64_t{1} << DigitShift(digits.size() - 1)) - 1);
+    const auto first = std::lower_bound(FKeys.begin(), FKeys.end(), key);
+    const auto end = std::upper_bound(first, FKeys.end(), last);
     return std::span<const TWordEntry>(FEntries).subspan(
-        static_cast<std::size_t>(range.first - FKeys.begin()),
-        static_cast<std::size_t>(range.second - range.first));
+        static_cast<std::size_t>(first - FKeys.begin()), static_cast<std::size_t>(end - first));
 }
 
 }  // namespace velkari

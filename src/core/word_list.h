@@ -1,6 +1,6 @@
 // The dictionary behind the words for a number: English words of 2 to 12 letters a-z, each
-// marked common or rare, packed into a compact blob at build time and indexed at run time
-// by the keypad digits that spell them.
+// with the frequency level of the word lists it comes from, packed into a compact blob at
+// build time and indexed at run time by the keypad digits that spell them.
 #pragma once
 
 #include <cstdint>
@@ -14,22 +14,35 @@ namespace velkari {
 constexpr std::size_t kShortestWord = 2;
 constexpr std::size_t kLongestWord = 12;
 
-// Packs two word lists, one entry a line, into the blob that TWordList reads. Words of the
-// common list are marked common; the full list adds the rest, but no two-letter words (of
-// those it has, nearly all are abbreviations). Only entries of 2 to 12 letters a-z with a
-// vowel (a, e, i, o, u or y) are kept: capitalised names, possessives, accented words and
-// abbreviations such as "pp" or "rpm" are left out.
+// The levels a word can have, commonest first. 10 to 60 are the word lists' own frequency
+// levels (above 60 they hold mostly words a person would not know); kTradeLevel is ours,
+// for the words that businesses put into their numbers.
+constexpr int kTradeLevel = 5;
+constexpr int kWordLevels[] = {kTradeLevel, 10, 20, 35, 40, 50, 55, 60};
+
+// One word list: its entries one a line, all of one level.
+struct TWordSource {
+    int Level;
+    std::string Text;
+};
+
+// Packs word lists into the blob that TWordList reads. An entry is kept when it has 2 to 12
+// letters a-z once lower-cased, so names and abbreviations count as words, and possessives,
+// accented words and phrases are left out; a word keeps the commonest level of the lists
+// that hold it. No word of `banned` (one a line) is kept, nor one of them with an ending
+// (s, es, ed, er, ers, ing, y). Throws std::invalid_argument for
+// a level not in kWordLevels.
 //
-// The blob: "VWL1", the word count (4 bytes, little-endian), then the words in alphabetical
-// order, each as one byte (bit 4: common; bits 0-3: letters shared with the word before)
-// followed by its remaining letters. A letter byte is never below 'a', so the next word's
-// first byte needs no length in front of it.
-std::vector<std::uint8_t> MakeWordListBlob(std::string_view commonList, std::string_view fullList);
+// The blob: "VWL2", the word count (4 bytes, little-endian), then the words in alphabetical
+// order, each as a head byte, 0x80 + 12 x the level's place in kWordLevels + the letters it
+// shares with the word before, followed by its remaining letters a-z.
+std::vector<std::uint8_t> MakeWordListBlob(std::span<const TWordSource> sources,
+                                           std::string_view banned);
 
 struct TWordEntry {
     std::uint32_t Offset;  // into the list's letters
     std::uint8_t Length;
-    bool Common;
+    std::uint8_t Level;  // one of kWordLevels
 };
 
 class TWordList {
@@ -38,9 +51,15 @@ class TWordList {
     // Throws std::invalid_argument for a blob that MakeWordListBlob did not write.
     static TWordList FromBlob(std::span<const std::uint8_t> blob);
 
-    // The words spelled by digits 2-9 (any other character finds nothing), common words
-    // first, each group in alphabetical order.
-    std::span<const TWordEntry> WordsFor(std::u16string_view digits) const;
+    // The words spelled by digits 2-9 (any other character finds nothing), commonest first,
+    // each level in alphabetical order.
+    std::span<const TWordEntry> WordsFor(std::u16string_view digits) const {
+        return WordsStartingWith(digits, 0);
+    }
+    // The words of `extra` more letters than the digits whose first letters the digits spell,
+    // in the same order as WordsFor.
+    std::span<const TWordEntry> WordsStartingWith(std::u16string_view digits,
+                                                  std::size_t extra) const;
     std::string_view Text(const TWordEntry& entry) const {
         return std::string_view(FLetters).substr(entry.Offset, entry.Length);
     }

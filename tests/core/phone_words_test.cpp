@@ -1,30 +1,24 @@
 // Words for a number, with the dictionary made from the system's word lists as the build
-// makes it, and the word list's packing.
+// makes it, the word list's packing, and the number as it is dialled.
 #include "support/doctest_strings.h"
 
 #include <algorithm>
-#include <fstream>
 #include <random>
-#include <sstream>
+#include <stdexcept>
 
+#include "core/dialled_number.h"
 #include "core/keypad.h"
 #include "core/phone_words.h"
+#include "core/word_sources.h"
 
 using namespace velkari;
 
 namespace {
 
-std::string ReadFile(const char* path) {
-    std::ifstream in(path, std::ios::binary);
-    REQUIRE(in);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 const TWordList& Dictionary() {
     static const TWordList list = TWordList::FromBlob(
-        MakeWordListBlob(ReadFile(VELKARI_COMMON_WORDS), ReadFile(VELKARI_ALL_WORDS)));
+        MakeWordListBlob(ReadWordSources(VELKARI_WORD_LISTS, VELKARI_TRADE_WORDS),
+                         ReadTextFile(VELKARI_BANNED_WORDS)));
     return list;
 }
 
@@ -35,39 +29,26 @@ bool IsLetter(char16_t c) {
     return c >= u'A' && c <= u'Z';
 }
 
-std::u16string WithoutHyphens(std::u16string text) {
+std::u16string Dialled(std::u16string text) {
     std::erase(text, u'-');
-    return text;
+    return ConvertVanityText(text).Text;
 }
 
-// The letters spelled at the end, as a reader counts them: past 0, 1 and punctuation, up to
-// the first digit 2-9 left standing.
-int SpelledTail(const std::u16string& spelling) {
-    int letters = 0;
-    for (auto c = spelling.rbegin(); c != spelling.rend(); ++c) {
-        if (IsLetter(*c))
-            ++letters;
-        else if (*c >= u'2' && *c <= u'9')
-            break;
-    }
-    return letters;
-}
-
-// Everything a spelling of the text must be, whatever the ranking: it converts back, each
-// of its words is in the dictionary, and a two-letter word has a neighbour.
-void CheckSpellings(const std::u16string& text, const std::vector<std::u16string>& spellings) {
+// Everything a spelling of the text must be, whatever the ranking: without its letters past
+// the end it converts back, each of its words is in the dictionary, and a two-letter word
+// has a neighbour.
+void CheckSpellings(const std::u16string& text, const std::vector<TSpelling>& spellings) {
     CAPTURE(velkari_test::Utf8(text));
     CHECK(spellings.size() <= kMostSpellings);
-    for (std::size_t i = 0; i < spellings.size(); ++i) {
-        const std::u16string& spelling = spellings[i];
-        CAPTURE(velkari_test::Utf8(spelling));
-        CHECK(WithoutHyphens(ConvertVanityText(spelling).Text) ==
-              WithoutHyphens(ConvertVanityText(text).Text));
+    for (const TSpelling& spelling : spellings) {
+        CAPTURE(velkari_test::Utf8(spelling.Text));
+        CHECK(spelling.Undialled <= kMostUndialled);
+        const std::u16string dialled =
+            spelling.Text.substr(0, spelling.Text.size() - spelling.Undialled);
+        CHECK(Dialled(dialled) == Dialled(text));
         CHECK(std::count(spellings.begin(), spellings.end(), spelling) == 1);
-        if (i > 0) CHECK(SpelledTail(spellings[i - 1]) >= SpelledTail(spelling));
-        // Each word is in the dictionary; one of two letters has a word beside it.
         std::vector<std::u16string> groups(1);
-        for (char16_t c : spelling) {
+        for (char16_t c : spelling.Text) {
             if (c == u'-' ? !groups.back().empty() : !IsLetter(c)) groups.emplace_back();
             if (IsLetter(c)) groups.back().push_back(c);
         }
@@ -95,33 +76,42 @@ TEST_CASE("spellings of worked examples, best first") {
     };
     const TCase cases[] = {
         {"18003569377", "1-800-FLOWERS", 1},
-        {"18004685865", "1-800-GOT-JUNK", 3},
-        {"2255", "CALL", 6},
+        {"18004685865", "1-800-GOT-JUNK", 1},    // not the rare GNU
+        {"18003425669", "1-800-DIAL-NOW", 1},    // not the rarer MOW
+        {"2255", "CALL", 1},                     // before BALL, BALK and CALK
+        {"18007997233", "1-800-799-SAFE", 1},    // the exchange in digits, not PYX
+        {"18006288737", "1-800-MATTRESS", 5},    // an S past the end
         {"1-800-356-9377", "1-800-FLOWERS", 1},  // a word spans the grouping hyphen
         {"+18003569377", "+1-800-FLOWERS", 1},   // the bare digits grouped after the '+'
         {"3569377-8", "FLOWERS-8", 1},           // a last digit that spells nothing
-        {"0101-5678-10-3569377", "0101-LOST-10-FLOWERS", 1},  // the tail passes over 0 and 1
+        {"0101-5678-10-3569377", "0101-LOST-10-FLOWERS", 1},  // no word across 0 and 1
         {"", "", 0},
         {"0110-*#", "", 0},
         {"8", "", 0},
     };
     for (const TCase& c : cases) {
         const std::u16string number = U16(c.Number);
-        const std::string shown = c.Number;
-        CAPTURE(shown);
+        CAPTURE(std::string(c.Number));
         const auto spellings = FindSpellings(Dictionary(), number);
         CheckSpellings(number, spellings);
         if (*c.Expected == 0) {
             CHECK(spellings.empty());
             continue;
         }
-        const auto at = std::find(spellings.begin(), spellings.end(), U16(c.Expected));
+        const auto at = std::find_if(spellings.begin(), spellings.end(),
+                                     [&](const TSpelling& s) { return s.Text == U16(c.Expected); });
         REQUIRE(at != spellings.end());
         CHECK(static_cast<std::size_t>(at - spellings.begin()) < c.Within);
     }
-    // No word reaches across a blank; two words across a 0 both count in the tail.
-    for (const auto& s : FindSpellings(Dictionary(), u"356 9377")) CHECK(s.find(u' ') == 3);
-    CHECK(SpelledTail(FindSpellings(Dictionary(), u"0101-5678-10-3569377").front()) == 11);
+    // A whole number spells only its last seven digits; letters past the end are counted.
+    for (const auto& s : FindSpellings(Dictionary(), u"18006288737")) {
+        CHECK(s.Text.starts_with(u"1-800-"));
+        if (s.Text == u"1-800-MATTRESS") CHECK(s.Undialled == 1);
+    }
+    for (const auto& s : FindSpellings(Dictionary(), u"356 9377")) CHECK(s.Text.find(u' ') == 3);
+    for (const std::u16string rude : {u"SHIT", u"TURDS"})  // banned, and banned with an ending
+        for (const auto& s : FindSpellings(Dictionary(), ConvertVanityText(rude).Text))
+            CHECK(s.Text != rude);
 }
 
 TEST_CASE("every spelling of random numbers converts back to the number") {
@@ -131,6 +121,7 @@ TEST_CASE("every spelling of random numbers converts back to the number") {
         std::u16string number;
         const int length = 1 + static_cast<int>(random() % 30);
         for (int i = 0; i < length; ++i) number.push_back(alphabet[random() % alphabet.size()]);
+        if (round % 3 == 0) number = u"1800" + number.substr(0, 7);  // whole numbers too
         const auto spellings = FindSpellings(Dictionary(), number);
         CheckSpellings(number, spellings);
         if (!HasSpellableDigit(number)) CHECK(spellings.empty());
@@ -139,37 +130,68 @@ TEST_CASE("every spelling of random numbers converts back to the number") {
     CHECK(thirty.size() == kMostSpellings);
 }
 
-TEST_CASE("the word list keeps lower-case words of letters a-z and packs the common mark") {
-    const auto blob =
-        MakeWordListBlob("go\nflower\r\nBoston\nflower's\npp\ncafé\ntoolongforalist\n",
-                         "go\nab\nflowers\nrpm\nflower\n");
+TEST_CASE("the word list keeps each word's commonest level, names too, and none banned") {
+    const TWordSource sources[] = {
+        {50, "go\nflower\r\nBoston\nflower's\ncafé\ntoolongforalist\nflowers\n"},
+        {10, "go\nflowery\n"},
+        {kTradeLevel, "call\n"}};
+    const auto blob = MakeWordListBlob(sources, "flowery\n");
     const TWordList list = TWordList::FromBlob(blob);
-    CHECK(list.Size() == 3);
+    CHECK(list.Size() == 5);  // go, flower, boston, flowers, call
     const auto go = list.WordsFor(u"46");
     REQUIRE(go.size() == 1);
     CHECK(list.Text(go[0]) == "go");
-    CHECK(go[0].Common);
-    const auto flowers = list.WordsFor(u"3569377");
-    REQUIRE(flowers.size() == 1);
-    CHECK_FALSE(flowers[0].Common);
-    CHECK(list.WordsFor(u"22").empty());  // two letters only from the common list
-    CHECK(list.WordsFor(u"GO").empty());  // digits, not letters
-    CHECK(list.WordsFor(u"356937").size() == 1);
+    CHECK(go[0].Level == 10);
+    CHECK(list.WordsFor(u"267866").size() == 1);  // boston
+    CHECK(list.WordsFor(u"2255")[0].Level == kTradeLevel);
+    CHECK(list.WordsFor(u"3569379").empty());                  // flowery is banned
+    CHECK(list.WordsFor(u"GO").empty());                       // digits, not letters
+    const auto longer = list.WordsStartingWith(u"356937", 1);  // flowers, not flower
+    REQUIRE(longer.size() == 1);
+    CHECK(list.Text(longer[0]) == "flowers");
+    const TWordSource unknownLevel[] = {{15, "go\n"}};
+    CHECK_THROWS_AS(MakeWordListBlob(unknownLevel, ""), std::invalid_argument);
 
     // The real lists fit the executable's budget.
-    CHECK(MakeWordListBlob(ReadFile(VELKARI_COMMON_WORDS), ReadFile(VELKARI_ALL_WORDS)).size() <
-          400 * 1024);
+    CHECK(MakeWordListBlob(ReadWordSources(VELKARI_WORD_LISTS, VELKARI_TRADE_WORDS), "").size() <
+          500 * 1024);
 
     auto damaged = blob;
-    damaged[8] = 0x0F;  // the first word cannot share letters with a word before it
+    damaged[8] = 0x8F;  // the first word cannot share letters with a word before it
     CHECK_THROWS_AS(TWordList::FromBlob(damaged), std::invalid_argument);
     CHECK_THROWS_AS(TWordList::FromBlob({blob.data(), blob.size() - 3}), std::invalid_argument);
 }
 
-TEST_CASE("a call goes to tel: with the digits and a leading plus") {
-    CHECK(TelUri(u"+1 (800) 356-9377") == u"tel:+18003569377");
-    CHECK(TelUri(u"00 49-30") == u"tel:004930");
-    CHECK(TelUri(u"12+3") == u"tel:123");
-    CHECK(TelUri(u"+-") == u"");
-    CHECK(TelUri(u"") == u"");
+TEST_CASE("a North American number is dialled without the letters past its end") {
+    struct TCase {
+        const char16_t* Text;
+        const char16_t* Tel;
+        const char16_t* Said;  // the lower field's hint
+    };
+    const TCase cases[] = {
+        {u"1-800-MATTRESS", u"tel:+18006288737",
+         u"Dialled as +1 800-628-8737; the last letter is not dialled"},
+        {u"1-877-KARS-4-KIDS", u"tel:+18775277454",
+         u"Dialled as +1 877-527-7454; the last two letters are not dialled"},
+        {u"+1 (800) 356-9377", u"tel:+18003569377", u"Dialled as +1 800-356-9377"},
+        {u"800.FLOWERS", u"tel:+18003569377", u"Dialled as +1 800-356-9377"},
+        {u"1-800-628-87377", u"tel:180062887377", u""},      // a digit past the end is dialled
+        {u"1-800-FLOWERS-XYZ", u"tel:18003569377999", u""},  // three letters past
+        {u"0800-356-9377", u"tel:08003569377", u""},         // not North America's plan
+        {u"+44 20 7946 0000", u"tel:+442079460000", u""},
+        {u"+8003569377", u"tel:+8003569377", u""},  // '+' then no country code 1
+        {u"1-800-FLOWERS*", u"tel:18003569377", u""},
+        {u"00 49-30", u"tel:004930", u""},
+        {u"12+3", u"tel:123", u""},
+        {u"+-", u"", u""},
+    };
+    for (const TCase& c : cases) {
+        CAPTURE(velkari_test::Utf8(std::u16string(c.Text)));
+        CHECK(TelUri(c.Text) == c.Tel);
+        CHECK(DialledDescription(c.Text) == c.Said);
+    }
+    CHECK(PlanDigitPlaces(u"1-800-356-9377") ==
+          std::vector<std::size_t>{0, 2, 3, 4, 6, 7, 8, 10, 11, 12, 13});
+    CHECK(PlanDigitPlaces(u"1800356937").empty());
+    CHECK(PlanDigitPlaces(u"1-800-35-6937-7").size() == 11);
 }

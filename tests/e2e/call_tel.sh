@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Ctrl+D hands tel: and the number's digits, its leading + kept, to the program registered
-# for tel: links (a recorder here); with none registered the program says so itself.
+# for tel: links (a recorder here); with none registered the program says so itself. A
+# spelling picked from the words list with a letter past the number's end is called with
+# only the dialled digits, and the lower field tells a screen reader which they are.
 source "$(dirname "$0")/lib.sh"
 set -u
 
 CALLED="$WIN_DIR/tel_called.txt"
+WORDS="Words for this number"
 # HKEY_CLASSES_ROOT itself: Wine 8 does not merge the user's classes into it, as Windows does.
 TEL_KEY='HKCR\tel'
 rm -f "$CALLED"
@@ -29,4 +32,23 @@ xdotool key ctrl+d
 for _ in $(seq 100); do [ -e "$CALLED" ] && break; sleep 0.1; done
 [ -e "$CALLED" ] || fail "the registered tel: handler was not started"
 expect_eq "address handed over" "tel:+18003569377" "$(cat "$CALLED")"
+
+rm -f "$CALLED"
+xdotool key ctrl+a BackSpace
+type_text 60 "18006288737"
+expect_soon "lower field" "18006288737" 5 probe text "$MAIN" Edit 1
+xdotool key ctrl+w
+probe wait "$WORDS" 10 || fail "Ctrl+W did not open '$WORDS'"
+expect_eq "spelling offered first" "1-800-MATTRESS (S not dialled)" "$(probe text "$WORDS" Edit 0)"
+xdotool key Return
+probe gone "$WORDS" 10 || fail "Enter did not close the list"
+expect_soon "upper field" "1-800-MATTRESS" 5 probe text "$MAIN" Edit 0
+expect_eq "lower field" "1-800-62887377" "$(probe text "$MAIN" Edit 1)"
+said='description="Dialled as +1 800-628-8737; the last letter is not dialled"'
+probe tree "$MAIN" | grep '"Dialled number"' | grep -qF "$said" ||
+  fail "the lower field's description is not: $said"
+xdotool key ctrl+d
+for _ in $(seq 100); do [ -e "$CALLED" ] && break; sleep 0.1; done
+[ -e "$CALLED" ] || fail "the spelling with a letter past the end was not called"
+expect_eq "address handed over" "tel:+18006288737" "$(cat "$CALLED")"
 echo "call_tel: passed"

@@ -111,7 +111,7 @@ probe gone "$NUMBER" 10 || fail "Esc did not close the preview"
 xdotool key ctrl+w
 probe wait "Words for this number" 10 || fail "Ctrl+W did not open the words"
 xdotool key Return
-expect_soon "upper field after the words" "1-800-GNU-JUNK" 5 probe text "$MAIN" Edit 0
+expect_soon "upper field after the words" "1-800-GOT-JUNK" 5 probe text "$MAIN" Edit 0
 
 recorder=$(wine_run winepath -w "$WIN_DIR/e2e_tel_recorder.exe" 2>/dev/null | tr -d '\r')
 wine_run reg add "$TEL_KEY" /v "URL Protocol" /d "" /f >/dev/null 2>&1

@@ -12,13 +12,13 @@ expect_soon "lower field" "18004685865" 5 probe text "$MAIN" Edit 1
 
 xdotool key ctrl+w
 probe wait "$WORDS" 10 || fail "Ctrl+W did not open '$WORDS'"
-expect_eq "spelling offered first" "1-800-GNU-JUNK" "$(probe text "$WORDS" Edit 0)"
+expect_eq "spelling offered first" "1-800-GOT-JUNK" "$(probe text "$WORDS" Edit 0)"
 xdotool key Down
-expect_soon "spelling after Down" "1-800-GOT-JUNK" 5 probe text "$WORDS" Edit 0
+expect_soon "spelling after Down" "1-800-HOT-JUNK" 5 probe text "$WORDS" Edit 0
 shot words_dialog
 xdotool key Return
 probe gone "$WORDS" 10 || fail "Enter did not close the list"
-expect_soon "upper field" "1-800-GOT-JUNK" 5 probe text "$MAIN" Edit 0
+expect_soon "upper field" "1-800-HOT-JUNK" 5 probe text "$MAIN" Edit 0
 expect_eq "lower field" "1-800-468-5865" "$(probe text "$MAIN" Edit 1)"
 expect_eq "counter" "11" "$(counter_text)"
 

@@ -3,7 +3,7 @@
 # the installed packages give it, so a newer package cannot leave a stale notice behind.
 set -euo pipefail
 readme=$1
-for copyright in /usr/share/doc/wamerican/copyright /usr/share/doc/wamerican-small/copyright; do
+for copyright in /usr/share/doc/scowl/copyright; do
   if ! sed -n '/^## Word list notice$/,$p' "$readme" | sed '1,/^```$/d; /^```$/,$d' |
     cmp -s - "$copyright"; then
     echo "README.md does not end with the notice of $copyright" >&2

@@ -6,7 +6,9 @@
 //   resgen ico out.ico art.txt [art.txt...]     icon of 16 to 256 pixels, magenta clear,
 //                                               each size drawn from the art that fits it
 //   resgen keys digits.txt letters.txt out.bmp  the key-picture strip, 4 bits per pixel
-//   resgen words common.txt all.txt out.bin     the packed word list of the words for a number
+//   resgen words LISTS trade.txt banned.txt out.bin
+//                                               the packed word list of the words for a number,
+//                                               from the levelled lists in the folder LISTS
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -20,6 +22,7 @@
 #include "core/key_cells.h"
 #include "core/phone_words.h"
 #include "core/pixel_art.h"
+#include "core/word_sources.h"
 
 namespace {
 
@@ -28,15 +31,7 @@ const char kUsage[] =
     "       resgen bmp4 IN.txt OUT.bmp\n"
     "       resgen ico OUT.ico IN.txt [IN.txt...]\n"
     "       resgen keys DIGITS.txt LETTERS.txt OUT.bmp\n"
-    "       resgen words COMMON.txt ALL.txt OUT.bin\n";
-
-std::string ReadText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error(path + ": cannot be read");
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) throw std::runtime_error(path + ": cannot be read");
-    return text;
-}
+    "       resgen words LISTS TRADE.txt BANNED.txt OUT.bin\n";
 
 // Writes beside the target and renames, so a failed run never leaves a half-written file
 // that a later build would take as up to date.
@@ -116,13 +111,14 @@ int Run(const std::vector<std::string>& args) {
         }
         return 0;
     }
-    if (args.size() == 4 && args[0] == "words") {
-        const auto blob = velkari::MakeWordListBlob(ReadText(args[1]), ReadText(args[2]));
-        // Lists of another kind, or empty ones, would pack without complaint and spell
-        // nothing; FLOWERS is in every English list.
+    if (args.size() == 5 && args[0] == "words") {
+        const auto blob = velkari::MakeWordListBlob(velkari::ReadWordSources(args[1], args[2]),
+                                                    velkari::ReadTextFile(args[3]));
+        // Lists of another kind would pack without complaint and spell nothing; FLOWERS is
+        // in every English list.
         if (velkari::TWordList::FromBlob(blob).WordsFor(u"3569377").empty())
-            throw std::runtime_error(args[1] + ", " + args[2] + ": not English word lists");
-        WriteFile(args[3], blob);
+            throw std::runtime_error(args[1] + ": not English word lists");
+        WriteFile(args[4], blob);
         return 0;
     }
     std::fputs(kUsage, stderr);

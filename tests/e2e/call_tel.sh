@@ -7,7 +7,6 @@ source "$(dirname "$0")/lib.sh"
 set -u
 
 CALLED="$WIN_DIR/tel_called.txt"
-WORDS="Words for this number"
 # HKEY_CLASSES_ROOT itself: Wine 8 does not merge the user's classes into it, as Windows does.
 TEL_KEY='HKCR\tel'
 rm -f "$CALLED"
@@ -35,11 +34,7 @@ expect_eq "address handed over" "tel:+18003569377" "$(cat "$CALLED")"
 
 rm -f "$CALLED"
 xdotool key ctrl+a BackSpace
-type_text 60 "18006288737"
-expect_soon "lower field" "18006288737" 5 probe text "$MAIN" Edit 1
-xdotool key ctrl+w
-probe wait "$WORDS" 10 || fail "Ctrl+W did not open '$WORDS'"
-expect_eq "spelling offered first" "1-800-MATTRESS (S not dialled)" "$(probe text "$WORDS" Edit 0)"
+open_words 18006288737 "1-800-MATTRESS (S not dialled)"
 xdotool key Return
 probe gone "$WORDS" 10 || fail "Enter did not close the list"
 expect_soon "upper field" "1-800-MATTRESS" 5 probe text "$MAIN" Edit 0

@@ -125,6 +125,17 @@ label_text() {  # left top
   probe textat "$MAIN" $((BORDER + $1)) $((BORDER + $2))
 }
 counter_text() { probe value "$MAIN" "Letters and digits"; }
+
+WORDS="Words for this number"
+# Types a number of digits into the focused, empty upper field, opens the words for it and
+# checks the spelling offered first.
+open_words() {  # number first_spelling
+  type_text 60 "$1"
+  expect_soon "lower field" "$1" 5 probe text "$MAIN" Edit 1
+  xdotool key ctrl+w
+  probe wait "$WORDS" 10 || fail "Ctrl+W did not open '$WORDS'"
+  expect_eq "spelling offered first" "$2" "$(probe text "$WORDS" Edit 0)"
+}
 status_text() { label_text 0 160; }
 
 # The program's own message box: it comes, says the text, and Enter closes it.

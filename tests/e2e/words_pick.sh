@@ -5,14 +5,8 @@
 source "$(dirname "$0")/lib.sh"
 set -u
 
-WORDS="Words for this number"
 start_in_upper_field
-type_text 60 "18004685865"
-expect_soon "lower field" "18004685865" 5 probe text "$MAIN" Edit 1
-
-xdotool key ctrl+w
-probe wait "$WORDS" 10 || fail "Ctrl+W did not open '$WORDS'"
-expect_eq "spelling offered first" "1-800-GOT-JUNK" "$(probe text "$WORDS" Edit 0)"
+open_words 18004685865 1-800-GOT-JUNK
 xdotool key Down
 expect_soon "spelling after Down" "1-800-HOT-JUNK" 5 probe text "$WORDS" Edit 0
 shot words_dialog

@@ -287,6 +287,7 @@ void TForm1::BuildControls() {
     Edit2 = Find<TEdit>(L"Edit2");
     Label1 = Find<TLabel>(L"Label1");
     Label5 = Find<TLabel>(L"Label5");
+    Label5->SetLiveRegion(true);  // the status line, read out as it changes
     PasteLabel = Find<TLabel>(L"PasteLabel");
     SpeedButtonPin = Find<TSpeedButton>(L"SpeedButtonPin");
     SpeedButtonCL = Find<TSpeedButton>(L"SpeedButtonCL");

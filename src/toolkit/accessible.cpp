@@ -22,6 +22,15 @@ bool ComReady() {
     return SUCCEEDED(result) || result == RPC_E_CHANGED_MODE;
 }
 
+// The annotation service of oleacc, and the property UI Automation reads a live region from.
+constexpr CLSID kAccPropServices = {
+    0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88, 0xbd, 0x00, 0xb4, 0xa5, 0xe7}};
+constexpr IID kIAccPropServices = {
+    0x6e26e776, 0x04f0, 0x495d, {0x80, 0xe4, 0x33, 0x30, 0x35, 0x2e, 0x31, 0x69}};
+constexpr GUID kLiveSettingProperty = {
+    0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
+constexpr LONG kPolite = 1;
+
 HRESULT ReturnText(const std::wstring& text, BSTR* out) {
     if (!out) return E_POINTER;
     *out = nullptr;
@@ -311,6 +320,24 @@ class TAccessibleObject final : public IAccessible {
 void TAccessibleRelease::operator()(TAccessibleObject* object) const {
     object->Disconnect();
     object->Release();
+}
+
+bool MarkLiveRegion(HWND window, LONG child) {
+    IAccPropServices* services = nullptr;
+    if (!ComReady() ||
+        FAILED(late::CoCreateInstance(kAccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                      kIAccPropServices, reinterpret_cast<void**>(&services))) ||
+        !services)
+        return false;
+    VARIANT polite;
+    late::VariantInit(&polite);
+    polite.vt = VT_I4;
+    polite.lVal = kPolite;
+    const HRESULT marked =
+        services->SetHwndProp(window, static_cast<DWORD>(OBJID_CLIENT), static_cast<DWORD>(child),
+                              kLiveSettingProperty, polite);
+    services->Release();
+    return SUCCEEDED(marked);
 }
 
 bool TControl::AccessibleRequest(TMessage& message) {

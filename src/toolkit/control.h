@@ -67,6 +67,9 @@ std::wstring WindowText(HWND window);
 // The shift state of the keyboard and mouse buttons as the thread sees them now.
 TShiftState KeyboardShiftState();
 
+// Marks an element of a window as a polite live region among oleacc's annotations.
+bool MarkLiveRegion(HWND window, LONG child);
+
 class TAccessibleObject;
 struct TAccessibleRelease {
     void operator()(TAccessibleObject* object) const;
@@ -150,6 +153,14 @@ class TControl : public TComponent {
     void DoAccessibleAction();
     // Tells a listening screen reader that the control changed (EVENT_OBJECT_*CHANGE).
     void NotifyAccessible(DWORD event);
+    // A live region is read out when its text changes, though it does not have the focus:
+    // marked polite for UI Automation, and each change raises EVENT_OBJECT_LIVEREGIONCHANGED.
+    void SetLiveRegion(bool live) { FLiveRegion = live; }
+    bool LiveRegion() const { return FLiveRegion; }
+    void NotifyLiveRegion();
+
+    // The window and child id under which screen readers know the control.
+    bool AccessibleAddress(HWND& window, LONG& child) const;
 
     // Synchronous delivery of a message through WindowProc, not through the queue.
     LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
@@ -287,6 +298,8 @@ class TControl : public TComponent {
     std::wstring FAccessibleName;
     std::wstring FAccessibleShortcut;
     std::unique_ptr<TAccessibleObject, TAccessibleRelease> FAccessible;
+    bool FLiveRegion = false;
+    HWND FLiveRegionMarked = nullptr;  // the window whose element was marked a live region
 };
 
 // A control without a window of its own: it is drawn in its parent's window and takes no

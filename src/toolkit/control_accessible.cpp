@@ -35,18 +35,38 @@ void TControl::DoAccessibleAction() {
         PostMessageW(form->Handle(), CM_ACCESSIBLEACTION, 0, reinterpret_cast<LPARAM>(this));
 }
 
-void TControl::NotifyAccessible(DWORD event) {
+bool TControl::AccessibleAddress(HWND& window, LONG& child) const {
     // A windowed control is its window's client object; a graphic one is an element of its
     // parent's, numbered from 1 in the parent's order. Before the window exists nobody can
     // have asked about it.
     if (Windowed()) {
-        if (FHandle) NotifyWinEvent(event, FHandle, OBJID_CLIENT, CHILDID_SELF);
-        return;
+        window = FHandle;
+        child = CHILDID_SELF;
+        return FHandle != nullptr;
     }
-    if (!FParent || !FParent->FHandle) return;
+    if (!FParent || !FParent->FHandle) return false;
     const auto& siblings = FParent->FControls;
     const auto it = std::find(siblings.begin(), siblings.end(), this);
-    if (it == siblings.end()) return;
-    NotifyWinEvent(event, FParent->FHandle, OBJID_CLIENT,
-                   static_cast<LONG>(it - siblings.begin()) + 1);
+    if (it == siblings.end()) return false;
+    window = FParent->FHandle;
+    child = static_cast<LONG>(it - siblings.begin()) + 1;
+    return true;
+}
+
+void TControl::NotifyAccessible(DWORD event) {
+    HWND window = nullptr;
+    LONG child = 0;
+    if (AccessibleAddress(window, child)) NotifyWinEvent(event, window, OBJID_CLIENT, child);
+}
+
+// EVENT_OBJECT_LIVEREGIONCHANGED, which the headers offer only to programs for Windows 8 and
+// later; Windows 7 passes it on to nobody.
+constexpr DWORD kEventLiveRegionChanged = 0x8019;
+
+void TControl::NotifyLiveRegion() {
+    HWND window = nullptr;
+    LONG child = 0;
+    if (!FLiveRegion || !AccessibleAddress(window, child)) return;
+    if (FLiveRegionMarked != window && MarkLiveRegion(window, child)) FLiveRegionMarked = window;
+    NotifyWinEvent(kEventLiveRegionChanged, window, OBJID_CLIENT, child);
 }

@@ -21,6 +21,13 @@ HRESULT CoDisconnectObject(IUnknown* object, DWORD reserved) {
     return bound ? bound(object, reserved) : E_FAIL;
 }
 
+HRESULT CoCreateInstance(REFCLSID type, IUnknown* outer, DWORD context, REFIID iid, void** out) {
+    LATE_BOUND(L"ole32.dll", CoCreateInstance);
+    if (bound) return bound(type, outer, context, iid, out);
+    if (out) *out = nullptr;
+    return E_FAIL;
+}
+
 BSTR SysAllocStringLen(const OLECHAR* text, UINT length) {
     LATE_BOUND(L"oleaut32.dll", SysAllocStringLen);
     return bound ? bound(text, length) : nullptr;

@@ -37,6 +37,7 @@ namespace late {
 
 HRESULT CoInitializeEx(void* reserved, DWORD flags);
 HRESULT CoDisconnectObject(IUnknown* object, DWORD reserved);
+HRESULT CoCreateInstance(REFCLSID type, IUnknown* outer, DWORD context, REFIID iid, void** out);
 BSTR SysAllocStringLen(const OLECHAR* text, UINT length);
 void VariantInit(VARIANT* variant);
 HRESULT AccessibleObjectFromWindow(HWND window, DWORD object, REFIID iid, void** out);

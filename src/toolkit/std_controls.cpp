@@ -147,6 +147,7 @@ void TLabel::CaptionChanged() {
     Invalidate();
     NotifyAccessible(GivenAccessibleName().empty() ? EVENT_OBJECT_NAMECHANGE
                                                    : EVENT_OBJECT_VALUECHANGE);
+    if (!Caption().empty()) NotifyLiveRegion();
 }
 
 void TLabel::FontChanged() {

@@ -265,18 +265,22 @@ void PrintTree(HWND window) {
     }
 }
 
+// EVENT_OBJECT_LIVEREGIONCHANGED, which the headers keep for programs for Windows 8 and later.
+constexpr DWORD kEventLiveRegionChanged = 0x8019;
+
 // The changes a screen reader hears of, from an out-of-context hook: the hook's calls come
 // in through this thread's message loop.
 void CALLBACK PrintEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG objectId, LONG childId,
                          DWORD, DWORD) {
     if (event != EVENT_OBJECT_STATECHANGE && event != EVENT_OBJECT_NAMECHANGE &&
-        event != EVENT_OBJECT_VALUECHANGE)
+        event != EVENT_OBJECT_VALUECHANGE && event != kEventLiveRegionChanged)
         return;
     TElement e;
     if (!ElementOfEvent(window, objectId, childId, e)) return;
-    const wchar_t* kind = event == EVENT_OBJECT_STATECHANGE  ? L"state"
-                          : event == EVENT_OBJECT_NAMECHANGE ? L"name"
-                                                             : L"value";
+    const wchar_t* kind = event == EVENT_OBJECT_STATECHANGE   ? L"state"
+                          : event == EVENT_OBJECT_NAMECHANGE  ? L"name"
+                          : event == EVENT_OBJECT_VALUECHANGE ? L"value"
+                                                              : L"live";
     wchar_t state[16];
     swprintf(state, 16, L"%08lx", static_cast<unsigned long>(e.State));
     PrintUtf8(std::wstring(kind) + L" \"" + Escape(e.Name) + L"\" value=\"" + Escape(e.Value) +
@@ -288,8 +292,8 @@ bool PrintEvents(HWND window, double seconds) {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
-    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_VALUECHANGE,
-                                         nullptr, PrintEvent, process, 0, WINEVENT_OUTOFCONTEXT);
+    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_STATECHANGE, kEventLiveRegionChanged, nullptr,
+                                         PrintEvent, process, 0, WINEVENT_OUTOFCONTEXT);
     if (!hook) return false;
     std::printf("listening\n");
     std::fflush(stdout);

@@ -121,6 +121,7 @@ heard "play enabled" 'state "Play the number" value="" state=00000000'
 heard "counter counts" 'value "Letters and digits" value="3" state=00000040'
 heard "lower field changed" 'value "Dialled number" value="270" state=00100040'
 heard "copy announced" 'name ""2q0" copied to clipboard." value="" state=00000040'
+heard "copy read out as a live region" 'live ""2q0" copied to clipboard." value="" state=00000040'
 heard "mute down" 'state "Mute tones" value="" state=00000010'
 
 echo "screen_reader: passed"

@@ -31,6 +31,8 @@ class TForm1 : public TForm {
     TImageList* ImageList1 = nullptr;
 
     void FormCreate(TObject* sender);
+    // The colours that depend on the system's look, chosen at the start and at each change.
+    void FollowSystemLook(TObject* sender);
     void FormActivate(TObject* sender);
     void FormClose(TObject* sender, TCloseAction& action);
     void FormDestroy(TObject* sender);

@@ -185,11 +185,7 @@ TControl* MakeControl(TForm1* form, TLayoutKind kind) {
             edit->SetMaxLength(kFieldLength);
             edit->SetAutoSelect(false);
             edit->SetHideSelection(false);
-            if (kind == lkReadOnlyEdit) {
-                edit->SetReadOnly(true);
-                // A high-contrast scheme pairs only the window colour with its text.
-                edit->SetColor(HighContrast() ? clWindow : clInactiveBorder);
-            }
+            if (kind == lkReadOnlyEdit) edit->SetReadOnly(true);  // coloured by FollowSystemLook
             return edit;
         }
         case lkCounter:
@@ -222,11 +218,6 @@ TControl* MakeControl(TForm1* form, TLayoutKind kind) {
             wheel->SetMax(50);
             wheel->SetColorRemain(clBtnFace);
             wheel->SetColorInner(clBtnFace);
-            // Dark red vanishes on a high-contrast face; the selection colour stands out.
-            if (HighContrast()) {
-                wheel->SetColorDoneMin(clHighlight);
-                wheel->SetColorDoneMax(clHighlight);
-            }
             return wheel;
         }
     }
@@ -265,6 +256,16 @@ void PlaceControl(TForm1* form, TControl* control, const TLayoutRow& row) {
 
 }  // namespace
 
+void TForm1::FollowSystemLook(TObject*) {
+    // A high-contrast scheme pairs only the window colour with its text, and dark red
+    // vanishes on its face, where the selection colour stands out.
+    const bool high = HighContrast();
+    Edit2->SetColor(high ? clWindow : clInactiveBorder);
+    using velkari::TWheelModel;
+    ProgressWheel1->SetColorDoneMin(high ? clHighlight : TWheelModel::kDefaultColorDoneMin);
+    ProgressWheel1->SetColorDoneMax(high ? clHighlight : TWheelModel::kDefaultColorDoneMax);
+}
+
 void TForm1::BuildControls() {
     for (const TKeyRow& keys : kLetterRows) {
         int left = keys.Left;
@@ -295,6 +296,8 @@ void TForm1::BuildControls() {
     SpeedButtonPlay = Find<TSpeedButton>(L"SpeedButtonPlay");
     ProgressWheel1 = Find<TProgressWheel>(L"ProgressWheel1");
     Edit1->OnChange = [this](TObject* sender) { Edit1Change(sender); };
+    FollowSystemLook(this);
+    OnSystemLook = [this](TObject* sender) { FollowSystemLook(sender); };
 
     Timer1 = Create<TTimer>(false);
     Timer1->SetName(L"Timer1");

@@ -90,6 +90,11 @@ void TProgressWheel::RebuildGradient() {
     FWheel.RebuildGradient(Width(), Height(), ResolveSystemColor);
 }
 
+void TProgressWheel::SystemLookChanged(bool colorsChanged) {
+    TControl::SystemLookChanged(colorsChanged);
+    RebuildGradient();
+}
+
 std::wstring TProgressWheel::DisplayText() {
     const std::u16string percent = FWheel.PercentText();
     std::wstring text(percent.begin(), percent.end());

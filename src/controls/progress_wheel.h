@@ -61,6 +61,8 @@ class TProgressWheel : public TControl {
 
   protected:
     void WndProc(TMessage& message) override;
+    // The gradient holds the system colours it was made with.
+    void SystemLookChanged(bool colorsChanged) override;
     void Paint(HDC dc) override;
 
   private:

@@ -154,6 +154,15 @@ void TControl::SetColor(TColor color) {
     Invalidate();
 }
 
+void TControl::SystemLookChanged(bool colorsChanged) {
+    // A brush holds the colour it was made with; the next WM_CTLCOLOR* makes one anew.
+    FBrush.Reset();
+    // Standard controls keep colours of their own, which they take anew from this message.
+    if (colorsChanged && FHandle && !OwnWindowClass())
+        SendMessageW(FHandle, WM_SYSCOLORCHANGE, 0, 0);
+    for (TControl* child : FControls) child->SystemLookChanged(colorsChanged);
+}
+
 TColor TControl::BackgroundColor() const {
     return FColor;
 }

@@ -151,6 +151,9 @@ class TControl : public TComponent {
     void SetAccessibleShortcut(const std::wstring& keys) { FAccessibleShortcut = keys; }
     // Asks the form for the control's default action, in turn with the input before it.
     void DoAccessibleAction();
+    // The system's colours, high contrast or theme changed: the control and its controls
+    // drop what they took of the old ones (their window repaints after).
+    virtual void SystemLookChanged(bool colorsChanged);
     // Tells a listening screen reader that the control changed (EVENT_OBJECT_*CHANGE).
     void NotifyAccessible(DWORD event);
     // A live region is read out when its text changes, though it does not have the focus:

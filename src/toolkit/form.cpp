@@ -407,6 +407,11 @@ void TForm::WndProc(TMessage& message) {
             message.Result = 0;
             return;
         }
+        case WM_SYSCOLORCHANGE:
+        case WM_SETTINGCHANGE:
+        case WM_THEMECHANGED:
+            SystemLookMessage(message);
+            break;
         case WM_SIZE:
             FWindowClient = {LOWORD(message.LParam), HIWORD(message.LParam)};
             // The sizes of a window still being made are not the ones the form asked for.

@@ -83,6 +83,9 @@ class TForm : public TControl {
     TNotifyEvent OnDeactivate;
     TCloseEvent OnClose;
     TNotifyEvent OnDestroy;
+    // The system's colours, high contrast, dark or light mode or theme changed while the form
+    // was open; it repaints whole after this.
+    TNotifyEvent OnSystemLook;
 
     void BeforeDestruction() override;
 
@@ -97,6 +100,9 @@ class TForm : public TControl {
 
   private:
     void Activated(HWND previous);
+    // WM_SYSCOLORCHANGE, WM_THEMECHANGED and the WM_SETTINGCHANGE of a new colour mode or
+    // high contrast: everything drawn anew in the new colours.
+    void SystemLookMessage(const TMessage& message);
     void PlaceAtFirstShow();
     void FocusFirstControl();
     std::vector<TControl*> TabOrder();

@@ -182,7 +182,7 @@ add_library(e2e_planted STATIC tests/e2e/planted_dll.c)
 target_link_libraries(e2e_planted PRIVATE velkari_flags)
 set_target_properties(e2e_planted PROPERTIES ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 file(GLOB VELKARI_E2E_SCRIPTS CONFIGURE_DEPENDS tests/e2e/*.sh)
-list(FILTER VELKARI_E2E_SCRIPTS EXCLUDE REGEX "/(lib|high_contrast)\\.sh$")
+list(FILTER VELKARI_E2E_SCRIPTS EXCLUDE REGEX "/(lib|high_contrast|dark_mode)\\.sh$")
 foreach(script ${VELKARI_E2E_SCRIPTS})
   get_filename_component(scenario ${script} NAME_WE)
   add_test(NAME e2e_${scenario} COMMAND bash ${script})
@@ -192,15 +192,22 @@ endforeach()
 set_property(TEST e2e_planted_dlls APPEND PROPERTY ENVIRONMENT
              VELKARI_C_COMPILER=${CMAKE_C_COMPILER})
 
-# The high-contrast scenario, in a prefix of its own whose system colours are white on black.
-set(contrast_env VELKARI_BUILD_DIR=${CMAKE_BINARY_DIR}/contrast VELKARI_CONTRAST=high
-    VELKARI_PROGRAM_DIR=${CMAKE_BINARY_DIR})
-add_test(NAME wine_prefix_start_contrast COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-prefix start)
-set_tests_properties(wine_prefix_start_contrast PROPERTIES FIXTURES_SETUP wine_contrast
-                     ENVIRONMENT "${contrast_env}")
-add_test(NAME wine_prefix_stop_contrast COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-prefix stop)
-set_tests_properties(wine_prefix_stop_contrast PROPERTIES FIXTURES_CLEANUP wine_contrast
-                     ENVIRONMENT "${contrast_env}")
-add_test(NAME e2e_high_contrast COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/high_contrast.sh)
-set_tests_properties(e2e_high_contrast PROPERTIES FIXTURES_REQUIRED wine_contrast
-                     RESOURCE_LOCK desktop ENVIRONMENT "${contrast_env}" TIMEOUT 300)
+# A scenario in a Wine prefix of its own, started before it and stopped after it.
+function(velkari_scenario_in_own_prefix prefix scenario)
+  set(env ${ARGN} VELKARI_BUILD_DIR=${CMAKE_BINARY_DIR}/${prefix}
+      VELKARI_PROGRAM_DIR=${CMAKE_BINARY_DIR})
+  foreach(step start stop)
+    add_test(NAME wine_prefix_${step}_${prefix} COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-prefix ${step})
+    set_tests_properties(wine_prefix_${step}_${prefix} PROPERTIES ENVIRONMENT "${env}")
+  endforeach()
+  set_tests_properties(wine_prefix_start_${prefix} PROPERTIES FIXTURES_SETUP wine_${prefix})
+  set_tests_properties(wine_prefix_stop_${prefix} PROPERTIES FIXTURES_CLEANUP wine_${prefix})
+  add_test(NAME e2e_${scenario} COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/${scenario}.sh)
+  set_tests_properties(e2e_${scenario} PROPERTIES FIXTURES_REQUIRED wine_${prefix}
+                       RESOURCE_LOCK desktop ENVIRONMENT "${env}" TIMEOUT 300)
+endfunction()
+# High contrast: system colours white on black.
+velkari_scenario_in_own_prefix(contrast high_contrast VELKARI_CONTRAST=high)
+# Dark mode switched on and off while the program runs: the app mode it sets never reaches
+# another scenario.
+velkari_scenario_in_own_prefix(dark dark_mode)

@@ -258,12 +258,15 @@ void PlaceControl(TForm1* form, TControl* control, const TLayoutRow& row) {
 
 void TForm1::FollowSystemLook(TObject*) {
     // A high-contrast scheme pairs only the window colour with its text, and dark red
-    // vanishes on its face, where the selection colour stands out.
+    // vanishes on its face, where the selection colour stands out. On the dark face of dark
+    // mode the wheel fills in lighter reds.
     const bool high = HighContrast();
     Edit2->SetColor(high ? clWindow : clInactiveBorder);
     using velkari::TWheelModel;
-    ProgressWheel1->SetColorDoneMin(high ? clHighlight : TWheelModel::kDefaultColorDoneMin);
-    ProgressWheel1->SetColorDoneMax(high ? clHighlight : TWheelModel::kDefaultColorDoneMax);
+    const TColor least = DarkMode() ? RGB(224, 64, 64) : TWheelModel::kDefaultColorDoneMin;
+    const TColor most = DarkMode() ? RGB(255, 128, 128) : TWheelModel::kDefaultColorDoneMax;
+    ProgressWheel1->SetColorDoneMin(high ? clHighlight : least);
+    ProgressWheel1->SetColorDoneMax(high ? clHighlight : most);
 }
 
 void TForm1::BuildControls() {

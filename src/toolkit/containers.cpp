@@ -5,22 +5,6 @@
 
 namespace {
 
-// One bevel: a one-pixel frame, the first colour along the top and left edges, the second
-// along the bottom and right; the rectangle shrinks by the frame.
-void Frame3D(HDC dc, RECT& r, TColor topLeft, TColor bottomRight) {
-    TBrushHandle light(CreateSolidBrush(ColorToRGB(topLeft)));
-    TBrushHandle dark(CreateSolidBrush(ColorToRGB(bottomRight)));
-    const RECT top{r.left, r.top, r.right - 1, r.top + 1};
-    const RECT left{r.left, r.top, r.left + 1, r.bottom};
-    const RECT bottom{r.left + 1, r.bottom - 1, r.right, r.bottom};
-    const RECT right{r.right - 1, r.top, r.right, r.bottom};
-    FillRect(dc, &top, light.Get());
-    FillRect(dc, &left, light.Get());
-    FillRect(dc, &bottom, dark.Get());
-    FillRect(dc, &right, dark.Get());
-    InflateRect(&r, -1, -1);
-}
-
 void PaintBevel(HDC dc, RECT& r, TBevelCut cut) {
     if (cut == bvNone) return;
     if (cut == bvRaised)

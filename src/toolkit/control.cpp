@@ -5,6 +5,7 @@
 
 #include "application.h"
 #include "form.h"
+#include "late_bound.h"
 
 std::wstring WindowText(HWND window) {
     const int length = GetWindowTextLengthW(window);
@@ -154,9 +155,18 @@ void TControl::SetColor(TColor color) {
     Invalidate();
 }
 
+void TControl::ThemeStandardWindow() {
+    // A standard control takes the system's dark theme where it has one (push buttons,
+    // scroll bars), and its own back after.
+    if (!FHandle || OwnWindowClass() || (!DarkMode() && !FDarkThemed)) return;
+    FDarkThemed = DarkMode();
+    late::SetWindowTheme(FHandle, FDarkThemed ? L"DarkMode_Explorer" : nullptr, nullptr);
+}
+
 void TControl::SystemLookChanged(bool colorsChanged) {
     // A brush holds the colour it was made with; the next WM_CTLCOLOR* makes one anew.
     FBrush.Reset();
+    ThemeStandardWindow();
     // Standard controls keep colours of their own, which they take anew from this message.
     if (colorsChanged && FHandle && !OwnWindowClass())
         SendMessageW(FHandle, WM_SYSCOLORCHANGE, 0, 0);

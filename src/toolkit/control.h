@@ -154,6 +154,8 @@ class TControl : public TComponent {
     // The system's colours, high contrast or theme changed: the control and its controls
     // drop what they took of the old ones (their window repaints after).
     virtual void SystemLookChanged(bool colorsChanged);
+    // A standard control's window in the system's dark theme in dark mode, else its own.
+    void ThemeStandardWindow();
     // Tells a listening screen reader that the control changed (EVENT_OBJECT_*CHANGE).
     void NotifyAccessible(DWORD event);
     // A live region is read out when its text changes, though it does not have the focus:
@@ -302,6 +304,7 @@ class TControl : public TComponent {
     std::wstring FAccessibleShortcut;
     std::unique_ptr<TAccessibleObject, TAccessibleRelease> FAccessible;
     bool FLiveRegion = false;
+    bool FDarkThemed = false;          // the standard window was given the dark theme
     HWND FLiveRegionMarked = nullptr;  // the window whose element was marked a live region
 };
 

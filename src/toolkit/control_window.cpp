@@ -139,6 +139,7 @@ void TControl::CreateHandle() {
     CreatingControl = outer;
     if (!window) throw EWin32Error(L"CreateWindowEx");
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(FFont.Handle()), FALSE);
+    if (DarkMode()) ThemeStandardWindow();
     HandleCreated();
     CreateChildHandles();
 }

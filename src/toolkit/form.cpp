@@ -79,6 +79,7 @@ void TForm::HandleCreated() {
     // at their scaled places.
     ScaleTo(WindowDpi(FHandle));
     FIcon.Apply(FHandle, WindowDpi(FHandle));
+    FollowTitleBarLook();
     FWindowReady = true;
     if (FClientWidth > 0 || FClientHeight > 0) SetClientSize(FClientWidth, FClientHeight);
 }

@@ -103,6 +103,8 @@ class TForm : public TControl {
     // WM_SYSCOLORCHANGE, WM_THEMECHANGED and the WM_SETTINGCHANGE of a new colour mode or
     // high contrast: everything drawn anew in the new colours.
     void SystemLookMessage(const TMessage& message);
+    // The title bar dark in dark mode (Windows 10 2004 and later), else the system's.
+    void FollowTitleBarLook();
     void PlaceAtFirstShow();
     void FocusFirstControl();
     std::vector<TControl*> TabOrder();
@@ -127,4 +129,5 @@ class TForm : public TControl {
     bool FModal = false;
     TModalResult FModalResult = mrNone;
     TFormIcon FIcon;  // the program's icon at the window's dpi
+    bool FDarkTitleBar = false;
 };

@@ -3,6 +3,8 @@
 #include <cwchar>
 
 #include "form.h"
+#include "graphics.h"
+#include "late_bound.h"
 
 void TForm::SystemLookMessage(const TMessage& message) {
     if (message.Msg == WM_SETTINGCHANGE) {
@@ -12,9 +14,20 @@ void TForm::SystemLookMessage(const TMessage& message) {
         const bool colorSet = area && std::wcscmp(area, L"ImmersiveColorSet") == 0;
         if (!colorSet && message.WParam != SPI_SETHIGHCONTRAST) return;
     }
+    RefreshSystemLook();
+    FollowTitleBarLook();
     SystemLookChanged(message.Msg == WM_SYSCOLORCHANGE);
     if (OnSystemLook) OnSystemLook(this);
     if (FHandle)
         RedrawWindow(FHandle, nullptr, nullptr,
                      RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+void TForm::FollowTitleBarLook() {
+    // DWMWA_USE_IMMERSIVE_DARK_MODE, which the headers know only for Windows 11.
+    constexpr DWORD kUseImmersiveDarkMode = 20;
+    if (!FHandle || (!DarkMode() && !FDarkTitleBar)) return;
+    const BOOL dark = DarkMode();
+    if (SUCCEEDED(late::DwmSetWindowAttribute(FHandle, kUseImmersiveDarkMode, &dark, sizeof dark)))
+        FDarkTitleBar = dark;
 }

@@ -32,8 +32,22 @@ constexpr TColor clHotLight = SystemColor(COLOR_HOTLIGHT);
 constexpr TColor clGrayText = SystemColor(COLOR_GRAYTEXT);
 constexpr TColor clHighlight = SystemColor(COLOR_HIGHLIGHT);
 
-// The RGB value of a colour, system colours resolved to their current value.
+// The RGB value of a colour, system colours resolved to their current value: the system's
+// own, or in dark mode the program's dark palette.
 COLORREF ColorToRGB(TColor color);
+
+// Whether the program draws in its dark palette: the app mode is dark (Windows 10 and 11,
+// AppsUseLightTheme = 0) and no high-contrast scheme is on, which always wins. Read once and
+// again after RefreshSystemLook.
+bool DarkMode();
+// Reads the app mode and high contrast anew, after the system said they may have changed.
+void RefreshSystemLook();
+// One bevel: a one-pixel frame, the first colour along the top and left edges, the second
+// along the bottom and right; the rectangle shrinks by the frame.
+void Frame3D(HDC dc, RECT& r, TColor topLeft, TColor bottomRight);
+// DrawEdge with BF_RECT and the flags, or in dark mode the edge in the dark palette, where
+// the system's edges would be light.
+void DrawEdgeInLook(HDC dc, RECT r, UINT edge, UINT flags = BF_RECT);
 
 // Whether the system's colours are a high-contrast scheme: switched on as one, or (as
 // Wine's colours are set) a dark button face, on which fixed dark ink would vanish. Then

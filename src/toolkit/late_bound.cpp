@@ -3,6 +3,7 @@
 #include "late_bound.h"
 
 #include <cderr.h>
+#include <dwmapi.h>
 #include <mmsystem.h>
 
 // The function of the library with the name, of the type of its declaration here.
@@ -138,6 +139,16 @@ HRESULT SetWindowThemeAttribute(HWND window, WINDOWTHEMEATTRIBUTETYPE type, void
                                 DWORD size) {
     LATE_BOUND(L"uxtheme.dll", SetWindowThemeAttribute);
     return bound ? bound(window, type, attribute, size) : E_NOTIMPL;
+}
+
+HRESULT DwmSetWindowAttribute(HWND window, DWORD attribute, const void* value, DWORD size) {
+    LATE_BOUND(L"dwmapi.dll", DwmSetWindowAttribute);
+    return bound ? bound(window, attribute, value, size) : E_NOTIMPL;
+}
+
+HRESULT SetWindowTheme(HWND window, LPCWSTR application, LPCWSTR classes) {
+    LATE_BOUND(L"uxtheme.dll", SetWindowTheme);
+    return bound ? bound(window, application, classes) : E_NOTIMPL;
 }
 
 }  // namespace late

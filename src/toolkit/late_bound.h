@@ -59,6 +59,8 @@ HRESULT AssocQueryStringW(ASSOCF flags, ASSOCSTR what, LPCWSTR association, LPCW
 DWORD GetFileVersionInfoSizeW(LPCWSTR file, DWORD* handle);
 BOOL GetFileVersionInfoW(LPCWSTR file, DWORD handle, DWORD size, void* data);
 BOOL VerQueryValueW(const void* block, LPCWSTR subBlock, void** value, UINT* length);
+HRESULT DwmSetWindowAttribute(HWND window, DWORD attribute, const void* value, DWORD size);
+HRESULT SetWindowTheme(HWND window, LPCWSTR application, LPCWSTR classes);
 HRESULT SetWindowThemeAttribute(HWND window, WINDOWTHEMEATTRIBUTETYPE type, void* attribute,
                                 DWORD size);
 

@@ -178,12 +178,12 @@ void TSpeedButton::PaintFrame(HDC dc, RECT& r) {
     const bool pressed = FState == bsDown || FState == bsExclusive;
     if (FFlat) {
         if (pressed)
-            DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
+            DrawEdgeInLook(dc, r, BDR_SUNKENOUTER);
         else if (FMouseInControl && Enabled())
-            DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
+            DrawEdgeInLook(dc, r, BDR_RAISEDINNER);
         InflateRect(&r, -1, -1);
     } else {
-        DrawEdge(dc, &r, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_SOFT);
+        DrawEdgeInLook(dc, r, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_SOFT);
         InflateRect(&r, -2, -2);
     }
     if (FState == bsExclusive && !(FFlat && FMouseInControl)) {
@@ -225,7 +225,7 @@ void TSpeedButton::PaintGlyph(HDC dc, const RECT& r) {
     const int x = r.left + (r.right - r.left - width) / 2;
     const int y = r.top + (r.bottom - r.top - height) / 2;
     const int index = GlyphIndex();
-    if (HighContrast()) {
+    if (HighContrast() || DarkMode()) {
         // The art's dark ink in the text colour; its light paint leaves the face showing.
         const COLORREF ink = ColorToRGB(Enabled() ? clBtnText : clGrayText);
         for (int py = 0; py < height; ++py)

@@ -126,6 +126,33 @@ label_text() {  # left top
 }
 counter_text() { probe value "$MAIN" "Letters and digits"; }
 
+# The WCAG contrast ratio between the face at an element's inner top-left corner and the
+# pixel inside it that stands out most from that face.
+contrast() {  # screenshot window name
+  local line x y w h cx cy ox oy
+  line=$(probe tree "$2" | grep -F "] \"$3\" state=" | head -1) || true
+  [ -n "$line" ] || fail "no element '$3' in '$2'"
+  read -r x y w h <<<"$(awk '{ print $(NF-3), $(NF-2), $(NF-1), $NF }' <<<"$line")"
+  read -r cx cy _ < <(probe client "$2")
+  read -r ox oy < <(desktop_origin)
+  convert "$SHOTS/$1.png" -crop "$((w - 4))x$((h - 4))+$((ox + cx + x + 2))+$((oy + cy + y + 2))" \
+    +repage -depth 8 txt:- | awk -F'[(),]' '
+    function lin(c) { c /= 255; return c <= 0.04045 ? c / 12.92 : ((c + 0.055) / 1.055) ^ 2.4 }
+    function lum(r, g, b) { return 0.2126 * lin(r) + 0.7152 * lin(g) + 0.0722 * lin(b) }
+    /^#/ { next }
+    NR == 2 { face = lum($3, $4, $5) }
+    { l = lum($3, $4, $5); r = (l > face ? (l + 0.05) / (face + 0.05) : (face + 0.05) / (l + 0.05))
+      if (r > best) best = r }
+    END { printf "%.1f\n", best }'
+}
+stands_out() {  # screenshot window name least
+  local ratio
+  ratio=$(contrast "$1" "$2" "$3")
+  awk -v r="$ratio" -v least="$4" 'BEGIN { exit !(r >= least) }' ||
+    fail "$1: '$3' stands out by $ratio:1, less than $4:1"
+  echo "ok: $1: '$3' $ratio:1"
+}
+
 WORDS="Words for this number"
 # Types a number of digits into the focused, empty upper field, opens the words for it and
 # checks the spelling offered first.

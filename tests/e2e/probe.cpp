@@ -37,6 +37,8 @@
 //   probe move CAPTION X Y W H          moves and sizes the window
 //   probe tip shown|hidden [SECONDS]    wait until a tooltip is on the desktop (then print its
 //                                       rectangle: x y width height), or until none is
+//   probe setting AREA                  broadcasts WM_SETTINGCHANGE for AREA (such as
+//                                       ImmersiveColorSet) to every top-level window
 // Captions and texts are matched exactly; coordinates are on the Windows desktop.
 #include <windows.h>
 #include <commctrl.h>
@@ -326,6 +328,14 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"wait") return WaitFor(true, caption, seconds) ? 0 : 1;
     if (command == L"gone") return WaitFor(false, caption, seconds) ? 0 : 1;
     if (command == L"tip") return WaitForTooltip(caption == L"shown", seconds) ? 0 : 1;
+    if (command == L"setting") {  // as Settings tells every window of a changed area
+        DWORD_PTR result = 0;
+        return SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, 0,
+                                   reinterpret_cast<LPARAM>(caption.c_str()), SMTO_ABORTIFHUNG,
+                                   5000, &result)
+                   ? 0
+                   : 1;
+    }
     if (command == L"count") {
         std::printf("%zu\n", TopWindows(caption).size());
         return 0;

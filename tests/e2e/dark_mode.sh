@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# The app mode switched to dark and back while the program runs, as Settings does it: the
+# registry value, then WM_SETTINGCHANGE "ImmersiveColorSet" to every window. At each step
+# the main window, the words dialog and the preview are photographed, and every caption,
+# field text and the F8 line must stand out from its face by 4.5:1, every glyph and the
+# filling wheel by 3:1 (WCAG 2), the faces dark in dark mode and light in light mode.
+source "$(dirname "$0")/lib.sh"
+set -u
+
+PERSONALIZE='HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize'
+app_mode() {  # 0 dark, 1 light
+  wine_run reg add "$PERSONALIZE" /v AppsUseLightTheme /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+  probe setting ImmersiveColorSet || fail "the setting change was not broadcast"
+  sleep 1
+}
+trap 'app_mode 1; cleanup' EXIT
+
+# The luminance of a window's client area, 0 black to 1 white: its face at the top-left
+# corner, and the mean of the whole.
+luminance() {  # screenshot window
+  local x y w h ox oy
+  read -r x y w h < <(probe client "$2")
+  read -r ox oy < <(desktop_origin)
+  convert "$SHOTS/$1.png" -crop "${w}x${h}+$((ox + x))+$((oy + y))" +repage -colorspace Gray \
+    -format "%[fx:p{3,3}] %[fx:mean]" info:
+}
+face_is() {  # screenshot window dark|light
+  local face mean
+  read -r face mean < <(luminance "$1" "$2")
+  echo "ok: $1: face $face, mean luminance $mean"
+  if [ "$3" = dark ]; then
+    awk -v f="$face" 'BEGIN { exit !(f < 0.2) }' || fail "$1: the face of '$2' is not dark"
+  else
+    awk -v f="$face" 'BEGIN { exit !(f > 0.8) }' || fail "$1: the face of '$2' is not light"
+  fi
+}
+
+look() {  # dark|light [name]
+  local mode=$1
+  set -- "${2:-$1}"
+  shot "main_$1"
+  face_is "main_$1" "$MAIN" "$mode"
+  for name in "2 ABC" Q "Caps Lock" copy exit Clear "Vanity number" "Dialled number" \
+    "F8 = type the number to another window"; do
+    stands_out "main_$1" "$MAIN" "$name" 4.5
+  done
+  for name in "Stay on top" Font "Mute tones" "Play the number" "Keypad picture"; do
+    stands_out "main_$1" "$MAIN" "$name" 3
+  done
+  # The wheel fills while Esc is held; let go before it closes the window.
+  xdotool keydown Escape sleep 0.6
+  shot "wheel_$1"
+  xdotool keyup Escape
+  stands_out "wheel_$1" "$MAIN" Closing 3
+
+  xdotool key ctrl+w
+  probe wait "$WORDS" 10 || fail "Ctrl+W did not open '$WORDS'"
+  sleep 0.5
+  shot "words_$1"
+  face_is "words_$1" "$WORDS" "$mode"
+  stands_out "words_$1" "$WORDS" Spelling 4.5
+  probe close "$WORDS"
+  probe gone "$WORDS" 10 || fail "'$WORDS' did not close"
+
+  xdotool key ctrl+k
+  probe wait "$NUMBER" 10 || fail "Ctrl+K did not open the preview"
+  sleep 0.5
+  shot "preview_$1"
+  face_is "preview_$1" "$NUMBER" "$mode"
+  probe close "$NUMBER"
+  probe gone "$NUMBER" 10 || fail "the preview did not close"
+}
+
+NUMBER=1800FLOWERS  # the preview's caption
+start_in_upper_field
+type_text 60 "$NUMBER"
+probe press "$MAIN" "Mute tones"  # raised, so that the play key's glyph shows too
+sleep 1
+look light
+app_mode 0
+look dark
+app_mode 1
+look light light_again
+# Back in light mode the window is what it was, pixel for pixel but the caret.
+apart=$(compare -metric AE "$SHOTS/main_light.png" "$SHOTS/main_light_again.png" null: 2>&1) || true
+echo "light mode before and after dark: $apart pixels apart"
+[ "${apart%%.*}" -le 20 ] || fail "light mode after dark is $apart pixels off"
+echo "dark_mode: passed"

@@ -15,28 +15,29 @@ app_mode() {  # 0 dark, 1 light
 }
 trap 'app_mode 1; cleanup' EXIT
 
-# The luminance of a window's client area, 0 black to 1 white: its face at the top-left
-# corner, and the mean of the whole.
-luminance() {  # screenshot window
-  local x y w h ox oy
+# The face of a window's client area at its top-left corner, dark or light (luminance 0 is
+# black, 1 white), and the mean luminance of the whole as a figure.
+face_is() {  # screenshot window dark|light
+  local x y w h ox oy face mean
   read -r x y w h < <(probe client "$2")
   read -r ox oy < <(desktop_origin)
-  convert "$SHOTS/$1.png" -crop "${w}x${h}+$((ox + x))+$((oy + y))" +repage -colorspace Gray \
-    -format "%[fx:p{3,3}] %[fx:mean]" info:
-}
-face_is() {  # screenshot window dark|light
-  local face mean
-  read -r face mean < <(luminance "$1" "$2")
+  read -r face mean < <(convert "$SHOTS/$1.png" -crop "${w}x${h}+$((ox + x))+$((oy + y))" \
+    +repage -colorspace Gray -format "%[fx:p{3,3}] %[fx:mean]" info:)
   echo "ok: $1: face $face, mean luminance $mean"
-  if [ "$3" = dark ]; then
-    awk -v f="$face" 'BEGIN { exit !(f < 0.2) }' || fail "$1: the face of '$2' is not dark"
-  else
-    awk -v f="$face" 'BEGIN { exit !(f > 0.8) }' || fail "$1: the face of '$2' is not light"
-  fi
+  awk -v f="$face" -v m="$3" 'BEGIN { exit !(m == "dark" ? f < 0.2 : f > 0.8) }' ||
+    fail "$1: the face of '$2' is not $3"
+}
+# Opens a window with a key, photographs it, checks its face and closes it again.
+window_look() {  # key caption screenshot mode
+  xdotool key "$1"
+  probe wait "$2" 10 || fail "$1 did not open '$2'"
+  sleep 0.5
+  shot "$3"
+  face_is "$3" "$2" "$4"
 }
 
 look() {  # dark|light [name]
-  local mode=$1
+  local mode=$1 name
   set -- "${2:-$1}"
   shot "main_$1"
   face_is "main_$1" "$MAIN" "$mode"
@@ -52,21 +53,11 @@ look() {  # dark|light [name]
   shot "wheel_$1"
   xdotool keyup Escape
   stands_out "wheel_$1" "$MAIN" Closing 3
-
-  xdotool key ctrl+w
-  probe wait "$WORDS" 10 || fail "Ctrl+W did not open '$WORDS'"
-  sleep 0.5
-  shot "words_$1"
-  face_is "words_$1" "$WORDS" "$mode"
+  window_look ctrl+w "$WORDS" "words_$1" "$mode"
   stands_out "words_$1" "$WORDS" Spelling 4.5
   probe close "$WORDS"
   probe gone "$WORDS" 10 || fail "'$WORDS' did not close"
-
-  xdotool key ctrl+k
-  probe wait "$NUMBER" 10 || fail "Ctrl+K did not open the preview"
-  sleep 0.5
-  shot "preview_$1"
-  face_is "preview_$1" "$NUMBER" "$mode"
+  window_look ctrl+k "$NUMBER" "preview_$1" "$mode"
   probe close "$NUMBER"
   probe gone "$NUMBER" 10 || fail "the preview did not close"
 }

@@ -45,6 +45,10 @@ TOOLINFOW HintRectTool(HWND window, UINT_PTR id) {
 
 }  // namespace
 
+void TApplication::ThemeHintWindow() {
+    FHintDark = ThemeWindowForLook(FHintWindow.Get(), FHintDark);
+}
+
 bool TApplication::AddTool(TOOLINFOW& tool) {
     if (!FHintWindow) {
         FHintWindow.Reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
@@ -52,6 +56,7 @@ bool TApplication::AddTool(TOOLINFOW& tool) {
                                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
                                           nullptr, FInstance, nullptr));
         if (!FHintWindow) return false;  // no tooltips: the program works without hints
+        ThemeHintWindow();
     }
     tool.lpszText = LPSTR_TEXTCALLBACKW;
     return SendMessageW(FHintWindow.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));

@@ -68,6 +68,8 @@ class TApplication : public TComponent {
     void RemoveHintRect(HWND window, UINT_PTR id);
     void RelayHintMouse(HWND control, UINT msg, WPARAM wParam, LPARAM lParam);
     HWND HintWindow() const { return FHintWindow.Get(); }
+    // The tooltips in the system's dark theme in dark mode, else in their own.
+    void ThemeHintWindow();
 
     // The form that was last made active, or null.
     TForm* ActiveForm() const { return FActiveForm; }
@@ -92,6 +94,7 @@ class TApplication : public TComponent {
     bool FTerminated = false;
     std::map<TCursor, HCURSOR> FCursors;
     TWindowHandle FHintWindow;
+    bool FHintDark = false;  // the tooltip window has the dark theme
 };
 
 // The one application object; made by the program entry (or a test) before any form.

@@ -5,7 +5,6 @@
 
 #include "application.h"
 #include "form.h"
-#include "late_bound.h"
 
 std::wstring WindowText(HWND window) {
     const int length = GetWindowTextLengthW(window);
@@ -156,11 +155,7 @@ void TControl::SetColor(TColor color) {
 }
 
 void TControl::ThemeStandardWindow() {
-    // A standard control takes the system's dark theme where it has one (push buttons,
-    // scroll bars), and its own back after.
-    if (!FHandle || OwnWindowClass() || (!DarkMode() && !FDarkThemed)) return;
-    FDarkThemed = DarkMode();
-    late::SetWindowTheme(FHandle, FDarkThemed ? L"DarkMode_Explorer" : nullptr, nullptr);
+    if (!OwnWindowClass()) FDarkThemed = ThemeWindowForLook(FHandle, FDarkThemed);
 }
 
 void TControl::SystemLookChanged(bool colorsChanged) {

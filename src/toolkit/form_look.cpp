@@ -2,6 +2,7 @@
 // app mode set dark or light, another theme.
 #include <cwchar>
 
+#include "application.h"
 #include "form.h"
 #include "graphics.h"
 #include "late_bound.h"
@@ -16,6 +17,7 @@ void TForm::SystemLookMessage(const TMessage& message) {
     }
     RefreshSystemLook();
     FollowTitleBarLook();
+    if (Application) Application->ThemeHintWindow();
     SystemLookChanged(message.Msg == WM_SYSCOLORCHANGE);
     if (OnSystemLook) OnSystemLook(this);
     if (FHandle)

@@ -1,6 +1,8 @@
 // Colours and fonts.
 #include "graphics.h"
 
+#include "late_bound.h"
+
 namespace {
 
 bool gLookRead = false;
@@ -101,6 +103,12 @@ void Frame3D(HDC dc, RECT& r, TColor topLeft, TColor bottomRight) {
     FillRect(dc, &bottom, dark.Get());
     FillRect(dc, &right, dark.Get());
     InflateRect(&r, -1, -1);
+}
+
+bool ThemeWindowForLook(HWND window, bool darkThemed) {
+    if (!window || DarkMode() == darkThemed) return darkThemed;
+    late::SetWindowTheme(window, DarkMode() ? L"DarkMode_Explorer" : nullptr, nullptr);
+    return DarkMode();
 }
 
 void RefreshSystemLook() {

@@ -42,6 +42,9 @@ COLORREF ColorToRGB(TColor color);
 bool DarkMode();
 // Reads the app mode and high contrast anew, after the system said they may have changed.
 void RefreshSystemLook();
+// Gives a standard window (push button, scroll bar, tooltip) the system's dark theme in dark
+// mode, or its own back when it had the dark one; returns whether it has the dark theme now.
+bool ThemeWindowForLook(HWND window, bool darkThemed);
 // One bevel: a one-pixel frame, the first colour along the top and left edges, the second
 // along the bottom and right; the rectangle shrinks by the frame.
 void Frame3D(HDC dc, RECT& r, TColor topLeft, TColor bottomRight);

@@ -36,9 +36,18 @@ window_look() {  # key caption screenshot mode
   face_is "$3" "$2" "$4"
 }
 
+# Mute raised, so that the play key's glyph shows enabled: the window's activation presses
+# it, also when a dialog of the program closes.
+raise_mute() {
+  local state
+  state=$(probe tree "$MAIN" | grep -F '] "Mute tones" state=' | sed 's/.*state=\([0-9a-f]*\).*/\1/')
+  if (((16#${state:-0}) & 0x10)); then probe press "$MAIN" "Mute tones" && sleep 1; fi
+}
+
 look() {  # dark|light [name]
   local mode=$1 name
   set -- "${2:-$1}"
+  raise_mute
   shot "main_$1"
   face_is "main_$1" "$MAIN" "$mode"
   for name in "2 ABC" Q "Caps Lock" copy exit Clear "Vanity number" "Dialled number" \
@@ -65,10 +74,15 @@ look() {  # dark|light [name]
 NUMBER=1800FLOWERS  # the preview's caption
 start_in_upper_field
 type_text 60 "$NUMBER"
-probe press "$MAIN" "Mute tones"  # raised, so that the play key's glyph shows too
-sleep 1
 look light
+# A dialog open at the time switches with the program.
+xdotool key ctrl+w
+probe wait "$WORDS" 10 || fail "Ctrl+W did not open '$WORDS'"
 app_mode 0
+shot words_switched
+face_is words_switched "$WORDS" dark
+probe close "$WORDS"
+probe gone "$WORDS" 10 || fail "'$WORDS' did not close"
 look dark
 app_mode 1
 look light light_again

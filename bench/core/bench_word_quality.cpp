@@ -1,13 +1,17 @@
-// How often the words for a number offer what a business chose: for each well-known vanity
-// number of bench/vanity_numbers.tsv, the place of its advertised spelling among the
-// spellings of its dialled digits. With numbers as arguments, prints their ten best instead.
+// How often the words for a number offer what its owner chose: for each vanity number of
+// bench/vanity_numbers.tsv, the place of its advertised spelling among the spellings of its
+// dialled digits, without words typed and with the owner's words typed, for the famous
+// numbers and for all the others apart. With numbers as arguments (and --with "words"
+// before them), prints their ten best instead.
 #include <cstdio>
+#include <cstring>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "core/dialled_number.h"
 #include "core/keypad.h"
+#include "core/own_words.h"
 #include "core/phone_words.h"
 #include "core/word_sources.h"
 
@@ -38,19 +42,64 @@ velkari::TWordList ProgramWords() {
 }
 
 // The place of the advertised spelling, counted from 1; 0 when it is not offered.
-std::size_t RankOf(const velkari::TWordList& words, const std::u16string& advertised) {
+std::size_t RankOf(const velkari::TWordList& words, const std::u16string& advertised,
+                   const velkari::TWordList& own) {
     const auto number = velkari::NorthAmericanNumber(advertised);
     if (!number) return 0;
-    const auto spellings = velkari::FindSpellings(words, number->Digits);
+    const auto spellings =
+        velkari::FindSpellings(words, number->Digits, velkari::kMostSpellings, own);
     for (std::size_t i = 0; i < spellings.size(); ++i)
         if (Characters(spellings[i].Text) == Characters(advertised)) return i + 1;
     return 0;
 }
 
-void PrintBest(const velkari::TWordList& words, const std::string& number) {
-    std::printf("%s:", number.c_str());
-    const auto spellings = velkari::FindSpellings(words, U16(number), 10);
-    for (const auto& spelling : spellings) std::printf(" %s", Utf8(spelling.Text).c_str());
+struct TScore {
+    int Count = 0;
+    int First = 0;
+    double Reciprocal = 0;
+    void Add(std::size_t rank) {
+        ++Count;
+        First += rank == 1;
+        Reciprocal += rank ? 1.0 / static_cast<double>(rank) : 0.0;
+    }
+    void Print(const char* part, const char* words, double firstGoal, double mrrGoal) const {
+        if (Count == 0) return;
+        std::printf("  %-7s %-13s first %3d of %3d, %3.0f %% (goal %2.0f %%); MRR %.3f (goal %.2f)\n",
+                    part, words, First, Count, 100.0 * First / Count, firstGoal,
+                    Reciprocal / Count, mrrGoal);
+    }
+};
+
+struct TRow {
+    std::string Spelling;
+    std::string Kind;
+    std::string Words;
+};
+
+std::vector<TRow> ReadRows() {
+    std::istringstream list(velkari::ReadTextFile(VELKARI_VANITY_NUMBERS));
+    std::vector<TRow> rows;
+    std::string line;
+    while (std::getline(list, line)) {
+        if (line.empty() || line[0] == '#') continue;
+        std::vector<std::string> fields;
+        std::istringstream cells(line);
+        for (std::string field; std::getline(cells, field, '\t');) fields.push_back(field);
+        if (fields.size() >= 4) rows.push_back({fields[0], fields[1], fields[3]});
+    }
+    return rows;
+}
+
+std::string Place(std::size_t rank) {
+    return rank ? std::to_string(rank) : "-";
+}
+
+void PrintBest(const velkari::TWordList& words, const std::string& number,
+               const std::string& typed) {
+    std::printf("%s%s:", number.c_str(), typed.empty() ? "" : (" with \"" + typed + "\"").c_str());
+    const auto own = velkari::OwnWordList(U16(typed));
+    for (const auto& spelling : velkari::FindSpellings(words, U16(number), 10, own))
+        std::printf(" %s", Utf8(spelling.Text).c_str());
     std::printf("\n");
 }
 
@@ -59,27 +108,32 @@ void PrintBest(const velkari::TWordList& words, const std::string& number) {
 int main(int argc, char** argv) {
     const velkari::TWordList words = ProgramWords();
     if (argc > 1) {
-        for (int i = 1; i < argc; ++i) PrintBest(words, argv[i]);
+        std::string typed;
+        for (int i = 1; i < argc; ++i) {
+            if (std::strcmp(argv[i], "--with") == 0 && i + 1 < argc)
+                typed = argv[++i];
+            else
+                PrintBest(words, argv[i], typed);
+        }
         return 0;
     }
-    std::istringstream list(velkari::ReadTextFile(VELKARI_VANITY_NUMBERS));
-    std::string line;
-    int count = 0;
-    int first = 0;
-    double reciprocal = 0;
-    std::printf(
-        "well-known vanity numbers, the place of the advertised spelling (- not offered):\n");
-    while (std::getline(list, line)) {
-        if (line.empty() || line[0] == '#') continue;
-        const std::string spelling = line.substr(0, line.find('\t'));
-        const std::size_t rank = RankOf(words, U16(spelling));
-        ++count;
-        first += rank == 1;
-        reciprocal += rank ? 1.0 / static_cast<double>(rank) : 0.0;
-        std::printf("  %-20s %s\n", spelling.c_str(), rank ? std::to_string(rank).c_str() : "-");
+    TScore famous[2];
+    TScore others[2];
+    std::printf("vanity numbers as advertised, the place of the spelling without and with the "
+                "owner's words (- not offered):\n");
+    for (const TRow& row : ReadRows()) {
+        const std::size_t bare = RankOf(words, U16(row.Spelling), velkari::TWordList());
+        const std::size_t helped = RankOf(words, U16(row.Spelling), velkari::OwnWordList(U16(row.Words)));
+        TScore* part = row.Kind == "famous" ? famous : others;
+        part[0].Add(bare);
+        part[1].Add(helped);
+        std::printf("  %-22s %-8s %3s %3s   %s\n", row.Spelling.c_str(), row.Kind.c_str(),
+                    Place(bare).c_str(), Place(helped).c_str(), row.Words.c_str());
     }
-    std::printf("advertised spelling first: %d of %d, %.0f %% (goal 80 %%)\n", first, count,
-                100.0 * first / count);
-    std::printf("mean reciprocal rank: %.3f (goal 0.85)\n", reciprocal / count);
+    std::printf("the advertised spelling's place:\n");
+    famous[0].Print("famous", "", 85, 0.9);
+    others[0].Print("others", "", 45, 0.55);
+    others[1].Print("others", "owner's words", 80, 0.85);
+    famous[1].Print("famous", "owner's words", 85, 0.9);
     return 0;
 }

@@ -43,8 +43,8 @@ std::vector<std::size_t> PlanDigitPlaces(std::u16string_view digits) {
 std::optional<TDialledNumber> NorthAmericanNumber(std::u16string_view text) {
     std::u16string digits;
     for (char16_t c : text) digits.push_back(KeyToDigit(c));
-    // Letters past the end: one or two, straight after a letter of the same word.
-    for (std::size_t past = 0; past <= 2 && past < text.size(); ++past) {
+    // Letters past the end, straight after a letter of the same word.
+    for (std::size_t past = 0; past <= kMostUndialled && past < text.size(); ++past) {
         const std::size_t end = text.size() - past;
         if (past > 0 && !(IsLetter(text[end]) && end > 0 && IsLetter(text[end - 1]))) break;
         const auto places = PlanDigitPlaces(std::u16string_view(digits).substr(0, end));
@@ -63,8 +63,11 @@ std::u16string DialledDescription(std::u16string_view text) {
     const std::u16string_view d = number->Digits;
     std::u16string said = u"Dialled as +1 " + std::u16string(d.substr(1, 3)) + u"-" +
                           std::u16string(d.substr(4, 3)) + u"-" + std::u16string(d.substr(7));
+    static constexpr const char16_t* kCounts[] = {u"two", u"three", u"four"};
     if (number->Undialled == 1) said += u"; the last letter is not dialled";
-    if (number->Undialled == 2) said += u"; the last two letters are not dialled";
+    if (number->Undialled > 1)
+        said += u"; the last " + std::u16string(kCounts[number->Undialled - 2]) +
+                u" letters are not dialled";
     return said;
 }
 

@@ -16,8 +16,12 @@ namespace velkari {
 // plan). Empty when the text is no such number.
 std::vector<std::size_t> PlanDigitPlaces(std::u16string_view digits);
 
-// A vanity number that makes a whole North American number, perhaps with one or two letters
-// past its end that the network ignores, as in 1-800-MATTRESS.
+// The most letters a vanity number may run past its last dialled digit, as in
+// 1-800-FOR-MERCEDES; the network ignores them.
+constexpr std::size_t kMostUndialled = 4;
+
+// A vanity number that makes a whole North American number, perhaps with letters past its
+// end that the network ignores, as in 1-800-MATTRESS.
 struct TDialledNumber {
     std::u16string Digits;  // the eleven digits dialled, "1" first
     std::size_t Undialled;  // the letters past the end

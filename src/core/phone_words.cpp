@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <array>
 #include <iterator>
+#include <set>
+#include <span>
 
 #include "dialled_number.h"
 #include "keypad.h"
@@ -18,25 +20,44 @@ bool IsSpellable(char16_t c) {
     return c >= u'2' && c <= u'9';
 }
 
-// What a spelling costs, in tenths: a word for being one more word and by its level
-// (kWordLevels in order), a digit 2-9 left standing, a letter not dialled, and a break in the
-// wrong place: after a word, or worse, between digits and the word they lead into.
-constexpr std::array<int, std::size(kWordLevels)> kLevelCost = {0, 3, 8, 16, 22, 30, 36, 42};
+// What a spelling costs, in tenths: a word by its level (kWordLevels in order) and for being
+// one more word, a letter that stands as a word, a digit 2-9 left standing, a letter not
+// dialled, and a break in the wrong place: after a word, or worse, between digits and the
+// word they lead into, unless the digit reads as a word itself (2 as TO, 4 as FOR).
+constexpr std::array<int, std::size(kWordLevels)> kLevelCost = {0, 0, 3, 8, 16, 22, 30, 36, 42};
 constexpr int kWordCost = 25;
+constexpr int kLetterWordCost = 20;
 constexpr int kDigitCost = 10;
 constexpr int kUndialledCost = 4;
 constexpr int kBreakCost = 8;
 constexpr int kLeadCost = 20;
-// Letters past the end only after a word of at least this many dialled letters: a short
-// word that runs on is a longer word cut short.
-constexpr std::size_t kShortestRunOn = 4;
-
-// What a spelling costs, in tenths: a word by its level (kWordLevels in order) and for being
-// one more word, a digit 2-9 left standing, a break in the wrong place, a letter not dialled.
+constexpr int kDigitWordLeadCost = 5;
+constexpr int kCheapestWord = std::min(kWordCost, kLetterWordCost);
+// Letters past the end only after a word of at least this many dialled letters: a shorter
+// word that runs on is a longer word cut short. The person's own words may always run on.
+constexpr std::size_t kShortestRunOn = 3;
 
 int LevelCost(int level) {
     const auto* at = std::find(std::begin(kWordLevels), std::end(kWordLevels), level);
     return kLevelCost[static_cast<std::size_t>(at - std::begin(kWordLevels))];
+}
+
+// The letter that is a word on its own, by the digit that carries it.
+std::string_view LetterWord(char16_t digit) {
+    switch (digit) {
+        case u'2':
+            return "a";
+        case u'4':
+            return "i";
+        case u'8':
+            return "u";
+    }
+    return {};
+}
+
+// 2 and 4 read as TO and FOR where a word follows them.
+bool ReadsAsWord(char16_t digit) {
+    return digit == u'2' || digit == u'4';
 }
 
 // The text with its hyphens taken out, and what the search needs to know of its cells.
@@ -91,21 +112,24 @@ TCells SplitHyphens(std::u16string_view text) {
 }
 
 struct TRank {
+    int Own = 0;  // digits spelled by the person's own words
     int Cost = 0;
     int Letters = 0;
 };
 
 // True when a ranks before b.
 bool Before(const TRank& a, const TRank& b) {
+    if (a.Own != b.Own) return a.Own > b.Own;
     if (a.Cost != b.Cost) return a.Cost < b.Cost;
     return a.Letters > b.Letters;
 }
 
 struct TPlaced {
     std::size_t Start;
-    std::size_t Length;  // the cells it spells
-    std::size_t Past;    // and its letters past the end
-    const TWordEntry* Word;
+    std::size_t Length;     // the cells it spells
+    std::size_t Past;       // and its letters past the end
+    std::string_view Text;  // lower case
+    bool Own;
 };
 
 struct TCandidate {
@@ -114,14 +138,42 @@ struct TCandidate {
     std::size_t Count;
 };
 
+bool Lists(std::span<const TWordEntry> entries, const TWordList& list, std::string_view text) {
+    return std::any_of(entries.begin(), entries.end(),
+                       [&](const TWordEntry& entry) { return list.Text(entry) == text; });
+}
+
+// For each cell from the first that may be spelled, how many cells before it one of the
+// person's own words could spell.
+std::vector<int> OwnCellsBefore(const TWordList& own, const TCells& cells) {
+    const std::u16string_view chars = cells.Chars;
+    std::vector<bool> covered(chars.size(), false);
+    for (std::size_t start = cells.First; own.Size() > 0 && start < chars.size(); ++start) {
+        for (std::size_t length = 1; length <= kLongestWord && start + length <= chars.size();
+             ++length) {
+            if (!IsSpellable(chars[start + length - 1])) break;
+            const bool atEnd = cells.Past && start + length == chars.size();
+            for (std::size_t past = 0; past <= (atEnd ? kMostUndialled : 0); ++past)
+                if (!own.WordsStartingWith(chars.substr(start, length), past).empty())
+                    std::fill_n(covered.begin() + static_cast<std::ptrdiff_t>(start), length, true);
+        }
+    }
+    std::vector<int> before(chars.size() + 1, 0);
+    for (std::size_t i = 0; i < chars.size(); ++i)
+        before[i + 1] = before[i] + (i >= cells.First && covered[i] ? 1 : 0);
+    return before;
+}
+
 class TSearch {
   public:
-    TSearch(const TWordList& words, const TCells& cells, std::size_t most)
+    TSearch(const TWordList& words, const TWordList& own, const TCells& cells, std::size_t most)
         : FWords(words),
+          FOwn(own),
           FCells(cells),
           FChars(cells.Chars),
           FMost(most),
-          FSpellableBefore(FChars.size() + 1, 0) {
+          FSpellableBefore(FChars.size() + 1, 0),
+          FOwnBefore(OwnCellsBefore(own, cells)) {
         for (std::size_t i = 0; i < FChars.size(); ++i)
             FSpellableBefore[i + 1] = FSpellableBefore[i] + (IsSpellable(FChars[i]) ? 1 : 0);
     }
@@ -141,7 +193,8 @@ class TSearch {
     bool Promising(const TRank& rank, std::size_t end) const {
         if (!Full()) return true;
         const int open = OpenBefore(end);
-        const TRank best{rank.Cost + std::min(open * kDigitCost, open > 0 ? kWordCost : 0),
+        const TRank best{rank.Own + FOwnBefore[end],
+                         rank.Cost + std::min(open * kDigitCost, open > 0 ? kCheapestWord : 0),
                          rank.Letters + open};
         return Before(best, FBest.front().Rank);
     }
@@ -159,24 +212,39 @@ class TSearch {
     }
 
     void PlaceWordsEndingAt(std::size_t end, const TRank& rank) {
-        const bool runOn = FCells.Past && end + 1 == FChars.size();
+        PlaceLetterWord(end, rank);
+        const bool atEnd = FCells.Past && end + 1 == FChars.size();
         for (std::size_t length = 1; length <= kLongestWord && length <= end + 1; ++length) {
             const std::size_t start = end + 1 - length;
             if (start < FCells.First || !IsSpellable(FChars[start])) break;
             const std::u16string_view digits = std::u16string_view(FChars).substr(start, length);
-            for (std::size_t past = 0;
-                 past <= (runOn && length >= kShortestRunOn ? kMostUndialled : 0); ++past) {
+            for (std::size_t past = 0; past <= (atEnd ? kMostUndialled : 0); ++past) {
                 if (length + past < kShortestWord || length + past > kLongestWord) continue;
-                for (const TWordEntry& word : FWords.WordsStartingWith(digits, past))
-                    Place({start, length, past, &word}, rank);
+                const auto own = FOwn.WordsStartingWith(digits, past);
+                for (const TWordEntry& word : own)
+                    Place({start, length, past, FOwn.Text(word), true}, rank, kWordCost);
+                if (past > 0 && length < kShortestRunOn) continue;
+                for (const TWordEntry& word : FWords.WordsStartingWith(digits, past)) {
+                    const std::string_view text = FWords.Text(word);
+                    if (own.empty() || !Lists(own, FOwn, text))
+                        Place({start, length, past, text, false}, rank,
+                              kWordCost + LevelCost(word.Level));
+                }
             }
         }
     }
 
-    void Place(const TPlaced& placed, TRank rank) {
-        rank.Cost += kWordCost + LevelCost(placed.Word->Level) +
-                     kUndialledCost * static_cast<int>(placed.Past);
+    // I, A or U, where a word follows.
+    void PlaceLetterWord(std::size_t end, const TRank& rank) {
+        const std::string_view letter = LetterWord(FChars[end]);
+        if (!letter.empty() && !FPlaced.empty() && FPlaced.back().Start == end + 1)
+            Place({end, 1, 0, letter, false}, rank, kLetterWordCost);
+    }
+
+    void Place(const TPlaced& placed, TRank rank, int cost) {
+        rank.Cost += cost + kUndialledCost * static_cast<int>(placed.Past);
         rank.Letters += static_cast<int>(placed.Length);
+        if (placed.Own) rank.Own += static_cast<int>(placed.Length);
         if (!Promising(rank, placed.Start)) return;
         FPlaced.push_back(placed);
         Offer(rank);
@@ -201,7 +269,11 @@ class TSearch {
                 continue;
             const int before = WordAt(i - 1);
             const int after = WordAt(i);
-            if (before != after) cost += before < 0 ? kLeadCost : kBreakCost;
+            if (before == after) continue;
+            if (before >= 0)
+                cost += kBreakCost;
+            else
+                cost += ReadsAsWord(FChars[i - 1]) ? kDigitWordLeadCost : kLeadCost;
         }
         return cost;
     }
@@ -235,15 +307,17 @@ class TSearch {
     }
 
     const TWordList& FWords;
+    const TWordList& FOwn;
     const TCells& FCells;
     const std::u16string& FChars;
     const std::size_t FMost;
     std::vector<int> FSpellableBefore;  // digits 2-9 in the cells before index i
+    std::vector<int> FOwnBefore;        // cells before index i that own words could spell
     std::vector<TPlaced> FPlaced;       // the branch's words, the last in the text first
     std::vector<TCandidate> FBest;      // a heap with the worst spelling at its front
 };
 
-TSpelling SpellingText(const TWordList& words, const TCells& cells, const TCandidate& candidate) {
+TSpelling SpellingText(const TCells& cells, const TCandidate& candidate) {
     const std::size_t n = cells.Chars.size();
     std::vector<int> wordAt(n, -1);
     for (std::size_t w = 0; w < candidate.Count; ++w) {
@@ -258,7 +332,7 @@ TSpelling SpellingText(const TWordList& words, const TCells& cells, const TCandi
         if (i == n && wordAt[n - 1] >= 0 && candidate.Placed[0].Past > 0) {
             // The letters past the end end the spelling: no hyphen comes after them.
             const TPlaced& last = candidate.Placed[0];
-            for (char c : words.Text(*last.Word).substr(last.Length))
+            for (char c : last.Text.substr(last.Length))
                 text.push_back(UpperChar(static_cast<char16_t>(c)));
             spelling.Undialled = last.Past;
             break;
@@ -277,7 +351,7 @@ TSpelling SpellingText(const TWordList& words, const TCells& cells, const TCandi
         }
         const TPlaced& placed = candidate.Placed[static_cast<std::size_t>(wordAt[i])];
         text.push_back(
-            UpperChar(static_cast<char16_t>(words.Text(*placed.Word)[i - placed.Start])));
+            UpperChar(static_cast<char16_t>(placed.Text[i - placed.Start])));
     }
     return spelling;
 }
@@ -289,21 +363,37 @@ bool HasSpellableDigit(std::u16string_view text) {
                        [](char16_t c) { return IsSpellable(KeyToDigit(c)); });
 }
 
+namespace {
+
+// The spelling's letters and digits, hyphens left out.
+std::u16string Characters(const std::u16string& spelling) {
+    std::u16string characters = spelling;
+    std::erase(characters, u'-');
+    return characters;
+}
+
+}  // namespace
+
 std::vector<TSpelling> FindSpellings(const TWordList& words, std::u16string_view text,
-                                     std::size_t most) {
+                                     std::size_t most, const TWordList& own) {
     const TCells cells = SplitHyphens(text);
-    std::vector<TCandidate> found = TSearch(words, cells, most).Run();
+    // Some spellings differ only in their hyphens (HOME-DEPOT, HOMEDEPOT): a few more are
+    // searched for, so that the list stays full when those go.
+    std::vector<TCandidate> found = TSearch(words, own, cells, most + most / 4).Run();
     std::vector<std::pair<TRank, TSpelling>> ranked;
     ranked.reserve(found.size());
     for (const TCandidate& candidate : found)
-        ranked.emplace_back(candidate.Rank, SpellingText(words, cells, candidate));
+        ranked.emplace_back(candidate.Rank, SpellingText(cells, candidate));
     std::sort(ranked.begin(), ranked.end(), [](const auto& a, const auto& b) {
         if (Before(a.first, b.first)) return true;
         if (Before(b.first, a.first)) return false;
         return a.second.Text < b.second.Text;
     });
     std::vector<TSpelling> spellings;
-    for (auto& entry : ranked) spellings.push_back(std::move(entry.second));
+    std::set<std::u16string> seen;
+    for (auto& entry : ranked)
+        if (spellings.size() < most && seen.insert(Characters(entry.second.Text)).second)
+            spellings.push_back(std::move(entry.second));
     return spellings;
 }
 

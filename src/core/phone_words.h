@@ -7,13 +7,13 @@
 #include <string_view>
 #include <vector>
 
+#include "dialled_number.h"
 #include "word_list.h"
 
 namespace velkari {
 
 constexpr std::size_t kMostSpellings = 50;
-constexpr std::size_t kMostWordsPerSpelling = 3;
-constexpr std::size_t kMostUndialled = 2;
+constexpr std::size_t kMostWordsPerSpelling = 4;
 
 // True when the text holds a digit 2-9 (or a letter, which stands for one).
 bool HasSpellableDigit(std::u16string_view text);
@@ -33,14 +33,21 @@ struct TSpelling {
 // aside, a spelling converts back through KeyToDigit to the text with every '-' removed.
 //
 // In a whole North American number only the last seven digits are spelled, and the last
-// word may run one or two letters past the end, as in 1-800-MATTRESS.
+// word may run up to kMostUndialled letters past the end, as in 1-800-MATTRESS, when it
+// spells at least three digits or is one of the person's own words.
 //
-// Ranked as a person picks a spelling: each word costs more the rarer it is, each digit
-// 2-9 left standing costs, and so does a break between words and digits anywhere but at a
-// hyphen or at the three digits of the exchange; the cheapest comes first, then the one
-// with more letters, then alphabetically. A two-letter word never stands alone: another
-// word touches it.
+// Beside the words, the letters I, A and U stand as words before another word (I-LOVE-NY),
+// and a 2 or a 4 standing before a word reads as TO or FOR (4-U-TREVOR). A two-letter word
+// never stands alone: another word touches it.
+//
+// Ranked as a person picks a spelling: first the one whose own words (of `own`, the
+// person's, typed for this number) spell the most digits; then the cheapest, where each
+// word costs more the rarer it is, each digit 2-9 left standing costs, and so does a break
+// between words and digits anywhere but at a hyphen or at the three digits of the
+// exchange; then the one with more letters; then alphabetically. Of spellings with the same
+// letters, only the best hyphenated is listed.
 std::vector<TSpelling> FindSpellings(const TWordList& words, std::u16string_view text,
-                                     std::size_t most = kMostSpellings);
+                                     std::size_t most = kMostSpellings,
+                                     const TWordList& own = TWordList());
 
 }  // namespace velkari

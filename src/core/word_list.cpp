@@ -118,7 +118,7 @@ bool Banned(const std::set<std::string>& banned, const std::string& word) {
 void DemoteDerived(std::map<std::string, std::size_t>& places) {
     std::vector<std::string> derived;
     for (const auto& [word, place] : places)
-        if (place > 0 && Derived(places, word)) derived.push_back(word);
+        if (kWordLevels[place] > kTradeLevel && Derived(places, word)) derived.push_back(word);
     for (const std::string& word : derived)
         places[word] = std::min(places[word] + 1, kLevelCount - 1);
 }

@@ -16,9 +16,10 @@ constexpr std::size_t kLongestWord = 12;
 
 // The levels a word can have, commonest first. 10 to 60 are the word lists' own frequency
 // levels (above 60 they hold mostly words a person would not know); kTradeLevel is ours,
-// for the words that businesses put into their numbers.
+// for the words that businesses put into their numbers, and kOwnLevel the person's own.
+constexpr int kOwnLevel = 1;
 constexpr int kTradeLevel = 5;
-constexpr int kWordLevels[] = {kTradeLevel, 10, 20, 35, 40, 50, 55, 60};
+constexpr int kWordLevels[] = {kOwnLevel, kTradeLevel, 10, 20, 35, 40, 50, 55, 60};
 
 // One word list: its entries one a line, all of one level.
 struct TWordSource {

@@ -22,7 +22,7 @@ std::vector<TWordSource> ReadWordSources(const std::string& folder, const std::s
     for (const char* region : {"english", "american"}) {
         for (const char* kind : {"words", "upper", "proper-names", "abbreviations"}) {
             for (int level : kWordLevels) {
-                if (level == kTradeLevel) continue;
+                if (level <= kTradeLevel) continue;  // ours, not the lists'
                 const std::string path =
                     folder + "/" + region + "-" + kind + "." + std::to_string(level);
                 // Not every kind has every level.

@@ -35,8 +35,8 @@ std::u16string Dialled(std::u16string text) {
 }
 
 // Everything a spelling of the text must be, whatever the ranking: without its letters past
-// the end it converts back, each of its words is in the dictionary, and a two-letter word
-// has a neighbour.
+// the end it converts back, each of its words is in the dictionary (or I, A, U before a
+// word), and a two-letter word has a neighbour.
 void CheckSpellings(const std::u16string& text, const std::vector<TSpelling>& spellings) {
     CAPTURE(velkari_test::Utf8(text));
     CHECK(spellings.size() <= kMostSpellings);
@@ -54,6 +54,11 @@ void CheckSpellings(const std::u16string& text, const std::vector<TSpelling>& sp
         }
         for (std::size_t g = 0; g < groups.size(); ++g) {
             if (groups[g].empty()) continue;
+            if (groups[g].size() == 1) {
+                CHECK(std::u16string_view(u"AIU").find(groups[g][0]) != std::u16string_view::npos);
+                CHECK((g + 1 < groups.size() && !groups[g + 1].empty()));
+                continue;
+            }
             std::string word;
             for (char16_t c : groups[g]) word.push_back(static_cast<char>(LowerChar(c)));
             const auto found = Dictionary().WordsFor(ConvertVanityText(groups[g]).Text);
@@ -176,7 +181,10 @@ TEST_CASE("a North American number is dialled without the letters past its end")
         {u"+1 (800) 356-9377", u"tel:+18003569377", u"Dialled as +1 800-356-9377"},
         {u"800.FLOWERS", u"tel:+18003569377", u"Dialled as +1 800-356-9377"},
         {u"1-800-628-87377", u"tel:180062887377", u""},      // a digit past the end is dialled
-        {u"1-800-FLOWERS-XYZ", u"tel:18003569377999", u""},  // three letters past
+        {u"1-800-YELLOWPAGES", u"tel:+18009355697",
+         u"Dialled as +1 800-935-5697; the last four letters are not dialled"},
+        {u"1-800-FLOWERS-XYZ", u"tel:18003569377999", u""},  // no letters past a hyphen
+        {u"1-800-FLOWERSXYZAB", u"tel:1800356937799922", u""},  // five letters past
         {u"0800-356-9377", u"tel:08003569377", u""},         // not North America's plan
         {u"+44 20 7946 0000", u"tel:+442079460000", u""},
         {u"+8003569377", u"tel:+8003569377", u""},  // '+' then no country code 1

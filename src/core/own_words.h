@@ -1,0 +1,24 @@
+// The person's own words for the words for a number: names, trade words and phrases typed
+// on one line, which rank above every word of the dictionary.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "word_list.h"
+
+namespace velkari {
+
+// The words a typed line yields, lower case, each once, in the order they are met. Commas
+// (and semicolons, slashes, line ends) part phrases; blanks and every other character that
+// is no letter part words, but an apostrophe or a full stop joins (McDonald's, U.S.). A
+// phrase gives each of its words, each run of two or more neighbouring words as one word
+// (Home Depot gives homedepot), and, when it has three words or more, its initials, also
+// without its small words (Department of Motor Vehicles gives domv and dmv).
+std::vector<std::string> OwnWords(std::u16string_view typed);
+
+// Those words of 2 to 12 letters as a word list of their own, every word at kOwnLevel.
+TWordList OwnWordList(std::u16string_view typed);
+
+}  // namespace velkari

@@ -16,6 +16,7 @@
 #include "core/keypad.h"
 #include "core/message_layout.h"
 #include "core/dialled_number.h"
+#include "core/own_words.h"
 #include "core/phone_words.h"
 #include "core/pixel_art.h"
 #include "core/wheel_geometry.h"
@@ -34,9 +35,9 @@ class TReader {
         return static_cast<std::int32_t>(v);
     }
     int Small(int limit) { return Byte() % limit; }
-    std::u16string Text() {
+    std::u16string Text(std::size_t most = SIZE_MAX) {
         std::u16string text;
-        while (FPos + 1 < FSize) {
+        while (FPos + 1 < FSize && text.size() < most) {
             const auto c = static_cast<char16_t>(FData[FPos] | (FData[FPos + 1] << 8));
             FPos += 2;
             text.push_back(c);
@@ -186,8 +187,10 @@ std::u16string WithoutHyphens(std::u16string text) {
 }
 
 void Spellings(TReader& in) {
+    // The person's words first, as typed into the words dialog.
+    const velkari::TWordList own = velkari::OwnWordList(in.Text(in.Small(40)));
     const std::u16string text = in.Text();
-    const auto spellings = velkari::FindSpellings(FuzzWords(), text);
+    const auto spellings = velkari::FindSpellings(FuzzWords(), text, velkari::kMostSpellings, own);
     Require(spellings.size() <= velkari::kMostSpellings);
     if (!velkari::HasSpellableDigit(text)) Require(spellings.empty());
     const std::u16string digits = WithoutHyphens(velkari::ConvertVanityText(text).Text);

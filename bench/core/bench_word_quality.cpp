@@ -1,8 +1,9 @@
 // How often the words for a number offer what its owner chose: for each vanity number of
 // bench/vanity_numbers.tsv, the place of its advertised spelling among the spellings of its
 // dialled digits, without words typed and with the owner's words typed, for the famous
-// numbers and for all the others apart. With numbers as arguments (and --with "words"
-// before them), prints their ten best instead.
+// numbers and for all the others apart; --list FILE measures another list of the same
+// columns. With numbers as arguments (and --with "words" before them), prints their ten
+// best instead.
 #include <cstdio>
 #include <cstring>
 #include <sstream>
@@ -64,9 +65,9 @@ struct TScore {
     }
     void Print(const char* part, const char* words, double firstGoal, double mrrGoal) const {
         if (Count == 0) return;
-        std::printf("  %-7s %-13s first %3d of %3d, %3.0f %% (goal %2.0f %%); MRR %.3f (goal %.2f)\n",
-                    part, words, First, Count, 100.0 * First / Count, firstGoal,
-                    Reciprocal / Count, mrrGoal);
+        std::printf(
+            "  %-7s %-13s first %3d of %3d, %3.0f %% (goal %2.0f %%); MRR %.3f (goal %.2f)\n", part,
+            words, First, Count, 100.0 * First / Count, firstGoal, Reciprocal / Count, mrrGoal);
     }
 };
 
@@ -76,8 +77,8 @@ struct TRow {
     std::string Words;
 };
 
-std::vector<TRow> ReadRows() {
-    std::istringstream list(velkari::ReadTextFile(VELKARI_VANITY_NUMBERS));
+std::vector<TRow> ReadRows(const std::string& path) {
+    std::istringstream list(velkari::ReadTextFile(path));
     std::vector<TRow> rows;
     std::string line;
     while (std::getline(list, line)) {
@@ -107,6 +108,11 @@ void PrintBest(const velkari::TWordList& words, const std::string& number,
 
 int main(int argc, char** argv) {
     const velkari::TWordList words = ProgramWords();
+    std::string path = VELKARI_VANITY_NUMBERS;
+    if (argc == 3 && std::strcmp(argv[1], "--list") == 0) {
+        path = argv[2];
+        argc = 1;
+    }
     if (argc > 1) {
         std::string typed;
         for (int i = 1; i < argc; ++i) {
@@ -119,11 +125,13 @@ int main(int argc, char** argv) {
     }
     TScore famous[2];
     TScore others[2];
-    std::printf("vanity numbers as advertised, the place of the spelling without and with the "
-                "owner's words (- not offered):\n");
-    for (const TRow& row : ReadRows()) {
+    std::printf(
+        "vanity numbers as advertised, the place of the spelling without and with the "
+        "owner's words (- not offered):\n");
+    for (const TRow& row : ReadRows(path)) {
         const std::size_t bare = RankOf(words, U16(row.Spelling), velkari::TWordList());
-        const std::size_t helped = RankOf(words, U16(row.Spelling), velkari::OwnWordList(U16(row.Words)));
+        const std::size_t helped =
+            RankOf(words, U16(row.Spelling), velkari::OwnWordList(U16(row.Words)));
         TScore* part = row.Kind == "famous" ? famous : others;
         part[0].Add(bare);
         part[1].Add(helped);

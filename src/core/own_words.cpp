@@ -31,19 +31,35 @@ void Add(std::vector<std::string>& words, std::string word) {
         words.push_back(std::move(word));
 }
 
-void AddPhrase(std::vector<std::string>& words, const std::vector<std::string>& phrase) {
-    for (std::size_t first = 0; first < phrase.size(); ++first) {
+// A word's plural or singular: a person who types "flower" takes FLOWERS too, and one who
+// types "Macy's" or "Staples" takes MACY and STAPLE.
+void AddNumberForm(std::vector<std::string>& forms, const std::string& word) {
+    if (word.size() >= 3 && word.back() != 's' && word.back() != 'x') Add(forms, word + 's');
+    if (word.size() >= 4 && word.back() == 's') Add(forms, word.substr(0, word.size() - 1));
+}
+
+struct TPhrase {
+    std::vector<std::string> Words;
+    bool Name = true;  // every word but the small ones begins with a capital
+};
+
+void AddPhrase(TOwnWords& own, const TPhrase& phrase, bool anyCapital) {
+    std::vector<std::string>& words = own.Words;
+    const std::vector<std::string>& parts = phrase.Words;
+    for (std::size_t first = 0; first < parts.size(); ++first) {
         std::string run;
-        for (std::size_t last = first; last < phrase.size() && run.size() <= kLongestWord;
-             ++last) {
-            run += phrase[last];
+        for (std::size_t last = first; last < parts.size() && run.size() <= kLongestWord; ++last) {
+            run += parts[last];
             Add(words, run);
+            if (last == first) AddNumberForm(own.Forms, run);
         }
     }
-    if (phrase.size() < 3) return;
+    // Initials are a name's: "Federal Trade Commission" gives FTC, "fraud reporting" nothing,
+    // unless nothing was typed in capitals at all.
+    if (parts.size() < 3 || (anyCapital && !phrase.Name)) return;
     std::string initials;
     std::string mainInitials;
-    for (const std::string& word : phrase) {
+    for (const std::string& word : parts) {
         initials.push_back(word[0]);
         if (!IsSmallWord(word)) mainInitials.push_back(word[0]);
     }
@@ -53,35 +69,45 @@ void AddPhrase(std::vector<std::string>& words, const std::vector<std::string>& 
 
 }  // namespace
 
-std::vector<std::string> OwnWords(std::u16string_view typed) {
-    std::vector<std::string> words;
-    std::vector<std::string> phrase;
+TOwnWords OwnWords(std::u16string_view typed) {
+    std::vector<TPhrase> phrases(1);
     std::string word;
+    bool capital = false;  // the word's first letter
     const auto endWord = [&] {
-        if (!word.empty()) phrase.push_back(std::move(word));
+        if (word.empty()) return;
+        if (!capital && !IsSmallWord(word)) phrases.back().Name = false;
+        phrases.back().Words.push_back(std::move(word));
         word.clear();
     };
     for (char16_t c : typed) {
         if (IsAsciiLetter(c)) {
+            if (word.empty()) capital = c <= u'Z';
             word.push_back(static_cast<char>(LowerChar(c)));
         } else if (!Joins(c)) {
             endWord();
-            if (EndsPhrase(c)) {
-                AddPhrase(words, phrase);
-                phrase.clear();
-            }
+            if (EndsPhrase(c)) phrases.emplace_back();
         }
     }
     endWord();
-    AddPhrase(words, phrase);
-    return words;
+    const bool anyCapital =
+        std::any_of(typed.begin(), typed.end(), [](char16_t c) { return c >= u'A' && c <= u'Z'; });
+    TOwnWords own;
+    for (const TPhrase& phrase : phrases) AddPhrase(own, phrase, anyCapital);
+    std::erase_if(own.Forms, [&](const std::string& form) {
+        return std::find(own.Words.begin(), own.Words.end(), form) != own.Words.end();
+    });
+    return own;
 }
 
 TWordList OwnWordList(std::u16string_view typed) {
-    std::string lines;
-    for (const std::string& word : OwnWords(typed)) lines += word + '\n';
-    const TWordSource source{kOwnLevel, lines};
-    return TWordList::FromBlob(MakeWordListBlob({&source, 1}, {}));
+    const TOwnWords own = OwnWords(typed);
+    const auto lines = [](const std::vector<std::string>& words) {
+        std::string text;
+        for (const std::string& word : words) text += word + '\n';
+        return text;
+    };
+    const TWordSource sources[] = {{kOwnLevel, lines(own.Words)}, {kTradeLevel, lines(own.Forms)}};
+    return TWordList::FromBlob(MakeWordListBlob(sources, {}));
 }
 
 }  // namespace velkari

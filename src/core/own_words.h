@@ -14,11 +14,18 @@ namespace velkari {
 // (and semicolons, slashes, line ends) part phrases; blanks and every other character that
 // is no letter part words, but an apostrophe or a full stop joins (McDonald's, U.S.). A
 // phrase gives each of its words, each run of two or more neighbouring words as one word
-// (Home Depot gives homedepot), and, when it has three words or more, its initials, also
-// without its small words (Department of Motor Vehicles gives domv and dmv).
-std::vector<std::string> OwnWords(std::u16string_view typed);
+// (Home Depot gives homedepot), and, when it is a name of three words or more, its
+// initials, also without its small words (Department of Motor Vehicles gives domv and
+// dmv). A name's words begin with capitals; when nothing is typed in capitals, every phrase
+// counts as one. Its forms are each word with an s added or taken off.
+struct TOwnWords {
+    std::vector<std::string> Words;
+    std::vector<std::string> Forms;  // none of them among Words
+};
+TOwnWords OwnWords(std::u16string_view typed);
 
-// Those words of 2 to 12 letters as a word list of their own, every word at kOwnLevel.
+// Those words of 2 to 12 letters as a word list of their own: the words at kOwnLevel, their
+// forms at kTradeLevel.
 TWordList OwnWordList(std::u16string_view typed);
 
 }  // namespace velkari

@@ -26,15 +26,21 @@ bool IsSpellable(char16_t c) {
 // word they lead into, unless the digit reads as a word itself (2 as TO, 4 as FOR).
 constexpr std::array<int, std::size(kWordLevels)> kLevelCost = {0, 0, 3, 8, 16, 22, 30, 36, 42};
 constexpr int kWordCost = 25;
-constexpr int kLetterWordCost = 20;
-constexpr int kDigitCost = 10;
-constexpr int kUndialledCost = 4;
+constexpr int kLetterWordCost = 16;
+constexpr int kDigitCost = 14;
+constexpr int kUndialledCost = 6;
 constexpr int kBreakCost = 8;
 constexpr int kLeadCost = 20;
 constexpr int kDigitWordLeadCost = 5;
 constexpr int kCheapestWord = std::min(kWordCost, kLetterWordCost);
+// Each digit that one of the person's own words spells takes this off the cost.
+constexpr int kOwnBonus = 8;
+// A name or abbreviation of the lists costs half its level's cost beside a common word,
+// one of this level's cost at most.
+constexpr int kCommonCost = 8;
 // Letters past the end only after a word of at least this many dialled letters: a shorter
-// word that runs on is a longer word cut short. The person's own words may always run on.
+// word that runs on is a longer word cut short, unless it is one of the person's words
+// that finishes a phrase of theirs (KARS-4-KIDS).
 constexpr std::size_t kShortestRunOn = 3;
 
 int LevelCost(int level) {
@@ -119,8 +125,9 @@ struct TRank {
 
 // True when a ranks before b.
 bool Before(const TRank& a, const TRank& b) {
-    if (a.Own != b.Own) return a.Own > b.Own;
-    if (a.Cost != b.Cost) return a.Cost < b.Cost;
+    const int costA = a.Cost - kOwnBonus * a.Own;
+    const int costB = b.Cost - kOwnBonus * b.Own;
+    if (costA != costB) return costA < costB;
     return a.Letters > b.Letters;
 }
 
@@ -130,6 +137,9 @@ struct TPlaced {
     std::size_t Past;       // and its letters past the end
     std::string_view Text;  // lower case
     bool Own;
+    bool Typed = false;   // one of the person's words as typed, not a form of one
+    bool Common = false;  // a word that a name may pair with
+    int Surcharge = 0;    // what a name costs more when it neither pairs nor stands alone
 };
 
 struct TCandidate {
@@ -164,6 +174,46 @@ std::vector<int> OwnCellsBefore(const TWordList& own, const TCells& cells) {
     return before;
 }
 
+// Whether a word of either list, or a letter that is a word, could spell the cells.
+bool Spellable(const TWordList& words, const TWordList& own, const TCells& cells, std::size_t start,
+               std::size_t length) {
+    const std::u16string_view digits = std::u16string_view(cells.Chars).substr(start, length);
+    if (length == 1 && !LetterWord(digits[0]).empty()) return true;
+    const bool atEnd = cells.Past && start + length == cells.Chars.size();
+    for (std::size_t past = 0; past <= (atEnd ? kMostUndialled : 0); ++past)
+        if (!words.WordsStartingWith(digits, past).empty() ||
+            !own.WordsStartingWith(digits, past).empty())
+            return true;
+    return false;
+}
+
+// For k = 0 to kMostWordsPerSpelling words, the most cells before each index that k words
+// could spell, without overlapping: what bounds the search.
+std::array<std::vector<int>, kMostWordsPerSpelling + 1> CoverableCells(const TWordList& words,
+                                                                       const TWordList& own,
+                                                                       const TCells& cells) {
+    const std::size_t n = cells.Chars.size();
+    std::vector<std::vector<bool>> spellable(n + 1, std::vector<bool>(kLongestWord + 1, false));
+    for (std::size_t end = cells.First + 1; end <= n; ++end)
+        for (std::size_t length = 1; length <= kLongestWord && length <= end - cells.First;
+             ++length) {
+            if (!IsSpellable(cells.Chars[end - length])) break;
+            spellable[end][length] = Spellable(words, own, cells, end - length, length);
+        }
+    std::array<std::vector<int>, kMostWordsPerSpelling + 1> coverable;
+    coverable.fill(std::vector<int>(n + 1, 0));
+    for (std::size_t k = 1; k <= kMostWordsPerSpelling; ++k)
+        for (std::size_t end = cells.First + 1; end <= n; ++end) {
+            int& most = coverable[k][end];
+            most = coverable[k][end - 1];
+            for (std::size_t length = 1; length <= kLongestWord && length <= end; ++length)
+                if (spellable[end][length])
+                    most =
+                        std::max(most, coverable[k - 1][end - length] + static_cast<int>(length));
+        }
+    return coverable;
+}
+
 class TSearch {
   public:
     TSearch(const TWordList& words, const TWordList& own, const TCells& cells, std::size_t most)
@@ -173,7 +223,8 @@ class TSearch {
           FChars(cells.Chars),
           FMost(most),
           FSpellableBefore(FChars.size() + 1, 0),
-          FOwnBefore(OwnCellsBefore(own, cells)) {
+          FOwnBefore(OwnCellsBefore(own, cells)),
+          FCoverable(CoverableCells(words, own, cells)) {
         for (std::size_t i = 0; i < FChars.size(); ++i)
             FSpellableBefore[i + 1] = FSpellableBefore[i] + (IsSpellable(FChars[i]) ? 1 : 0);
     }
@@ -188,14 +239,26 @@ class TSearch {
     int OpenBefore(std::size_t end) const {
         return end <= FCells.First ? 0 : FSpellableBefore[end] - FSpellableBefore[FCells.First];
     }
-    // Whether anything reached from this rank, with the cells before `end` still open,
-    // could make the list.
-    bool Promising(const TRank& rank, std::size_t end) const {
-        if (!Full()) return true;
+    // The least that the digits 2-9 before `end` can cost with `wordsLeft` words more:
+    // the words spell at most FCoverable of them, and the rest stand.
+    int LeastOpenCost(std::size_t end, std::size_t wordsLeft) const {
         const int open = OpenBefore(end);
-        const TRank best{rank.Own + FOwnBefore[end],
-                         rank.Cost + std::min(open * kDigitCost, open > 0 ? kCheapestWord : 0),
-                         rank.Letters + open};
+        int least = open * kDigitCost;
+        for (std::size_t words = 1; words <= wordsLeft && open > 0; ++words) {
+            const int standing = open - FCoverable[words][end];
+            least =
+                std::min(least, static_cast<int>(words) * kCheapestWord + standing * kDigitCost);
+        }
+        return least;
+    }
+
+    // Whether anything reached from this rank, with the cells before `end` still open and
+    // `placed` words placed, could make the list.
+    bool Promising(const TRank& rank, std::size_t end, std::size_t placed) const {
+        if (!Full()) return true;
+        const std::size_t wordsLeft = kMostWordsPerSpelling - placed;
+        const TRank best{rank.Own + FOwnBefore[end], rank.Cost + LeastOpenCost(end, wordsLeft),
+                         rank.Letters + FCoverable[wordsLeft][end]};
         return Before(best, FBest.front().Rank);
     }
 
@@ -207,7 +270,7 @@ class TSearch {
             if (!IsSpellable(FChars[end])) continue;
             if (FPlaced.size() < kMostWordsPerSpelling) PlaceWordsEndingAt(end, rank);
             rank.Cost += kDigitCost;
-            if (!Promising(rank, end)) return;
+            if (!Promising(rank, end, FPlaced.size())) return;
         }
     }
 
@@ -221,17 +284,54 @@ class TSearch {
             for (std::size_t past = 0; past <= (atEnd ? kMostUndialled : 0); ++past) {
                 if (length + past < kShortestWord || length + past > kLongestWord) continue;
                 const auto own = FOwn.WordsStartingWith(digits, past);
+                // A form of the person's words (FLOWERS for flower) earns no bonus.
                 for (const TWordEntry& word : own)
-                    Place({start, length, past, FOwn.Text(word), true}, rank, kWordCost);
-                if (past > 0 && length < kShortestRunOn) continue;
+                    Place({start, length, past, FOwn.Text(word), true, word.Level == kOwnLevel},
+                          rank, kWordCost);
+                if (past > 0 && length < kShortestRunOn) continue;  // own ones: see Offer
                 for (const TWordEntry& word : FWords.WordsStartingWith(digits, past)) {
+                    // No word after this one costs less than half its level's cost; of one
+                    // key, they come commonest first.
+                    const int floor = kWordCost + LevelCost(word.Level) / 2;
+                    const TPlaced probe{start, length, past, {}, false};
+                    if (!Promising(Added(rank, probe, floor), start, FPlaced.size() + 1)) {
+                        if (past == 0) break;
+                        continue;
+                    }
                     const std::string_view text = FWords.Text(word);
                     if (own.empty() || !Lists(own, FOwn, text))
-                        Place({start, length, past, text, false}, rank,
-                              kWordCost + LevelCost(word.Level));
+                        PlaceListed({start, length, past, text, false}, word, rank);
                 }
             }
         }
+    }
+
+    // A name or abbreviation of the lists (USA, FDIC, NIKON) costs as a common word where
+    // it pairs with one or is the spelling's only word; that is settled in Offer.
+    void PlaceListed(TPlaced placed, const TWordEntry& word, const TRank& rank) {
+        const int level = LevelCost(word.Level);
+        placed.Common = !word.Name && level <= kCommonCost;
+        placed.Surcharge = word.Name ? level - level / 2 : 0;
+        Place(placed, rank, kWordCost + level - placed.Surcharge);
+    }
+
+    // Whether the word is the whole spelling: every cell that may be spelled is its.
+    bool Whole(const TPlaced& word) const {
+        return FPlaced.size() == 1 && word.Start + word.Length == FChars.size() &&
+               OpenBefore(word.Start) == 0;
+    }
+
+    int NamesSurcharge() const {
+        int surcharge = 0;
+        for (const TPlaced& word : FPlaced) {
+            if (word.Surcharge == 0 || Whole(word)) continue;
+            const bool paired = std::any_of(FPlaced.begin(), FPlaced.end(), [&](const auto& o) {
+                return (o.Common || o.Own) &&
+                       (o.Start + o.Length == word.Start || word.Start + word.Length == o.Start);
+            });
+            if (!paired) surcharge += word.Surcharge;
+        }
+        return surcharge;
     }
 
     // I, A or U, where a word follows.
@@ -241,11 +341,20 @@ class TSearch {
             Place({end, 1, 0, letter, false}, rank, kLetterWordCost);
     }
 
-    void Place(const TPlaced& placed, TRank rank, int cost) {
+    // The rank with one more word placed at this cost.
+    static TRank Added(TRank rank, const TPlaced& placed, int cost) {
         rank.Cost += cost + kUndialledCost * static_cast<int>(placed.Past);
         rank.Letters += static_cast<int>(placed.Length);
-        if (placed.Own) rank.Own += static_cast<int>(placed.Length);
-        if (!Promising(rank, placed.Start)) return;
+        // Each letter of the person's own (past the end too) earns the bonus; a form of
+        // their word one letter fewer.
+        if (placed.Own)
+            rank.Own += static_cast<int>(placed.Length + placed.Past) - (placed.Typed ? 0 : 1);
+        return rank;
+    }
+
+    void Place(const TPlaced& placed, const TRank& before, int cost) {
+        const TRank rank = Added(before, placed, cost);
+        if (!Promising(rank, placed.Start, FPlaced.size() + 1)) return;
         FPlaced.push_back(placed);
         Offer(rank);
         Visit(static_cast<std::ptrdiff_t>(placed.Start) - 1, rank);
@@ -289,9 +398,19 @@ class TSearch {
         return false;
     }
 
+    // An own word that runs on with fewer than kShortestRunOn dialled letters must finish
+    // a phrase: another of the person's words comes before it.
+    bool RunOnUnfinished() const {
+        const TPlaced& last = FPlaced.front();
+        if (last.Past == 0 || last.Length >= kShortestRunOn) return false;
+        return std::none_of(FPlaced.begin() + 1, FPlaced.end(),
+                            [](const TPlaced& placed) { return placed.Own; });
+    }
+
     void Offer(TRank rank) {
-        if (TwoLetterWordAlone()) return;
-        rank.Cost += OpenBefore(FPlaced.back().Start) * kDigitCost + BreaksCost();
+        if (TwoLetterWordAlone() || RunOnUnfinished()) return;
+        rank.Cost +=
+            OpenBefore(FPlaced.back().Start) * kDigitCost + BreaksCost() + NamesSurcharge();
         const auto worstFirst = [](const TCandidate& a, const TCandidate& b) {
             return Before(a.Rank, b.Rank);
         };
@@ -313,8 +432,10 @@ class TSearch {
     const std::size_t FMost;
     std::vector<int> FSpellableBefore;  // digits 2-9 in the cells before index i
     std::vector<int> FOwnBefore;        // cells before index i that own words could spell
-    std::vector<TPlaced> FPlaced;       // the branch's words, the last in the text first
-    std::vector<TCandidate> FBest;      // a heap with the worst spelling at its front
+    // For k words, the most cells before index i that they could spell.
+    std::array<std::vector<int>, kMostWordsPerSpelling + 1> FCoverable;
+    std::vector<TPlaced> FPlaced;   // the branch's words, the last in the text first
+    std::vector<TCandidate> FBest;  // a heap with the worst spelling at its front
 };
 
 TSpelling SpellingText(const TCells& cells, const TCandidate& candidate) {
@@ -350,8 +471,7 @@ TSpelling SpellingText(const TCells& cells, const TCandidate& candidate) {
             continue;
         }
         const TPlaced& placed = candidate.Placed[static_cast<std::size_t>(wordAt[i])];
-        text.push_back(
-            UpperChar(static_cast<char16_t>(placed.Text[i - placed.Start])));
+        text.push_back(UpperChar(static_cast<char16_t>(placed.Text[i - placed.Start])));
     }
     return spelling;
 }

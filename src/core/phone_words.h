@@ -13,7 +13,7 @@
 namespace velkari {
 
 constexpr std::size_t kMostSpellings = 50;
-constexpr std::size_t kMostWordsPerSpelling = 4;
+constexpr std::size_t kMostWordsPerSpelling = 3;
 
 // True when the text holds a digit 2-9 (or a letter, which stands for one).
 bool HasSpellableDigit(std::u16string_view text);

@@ -13,8 +13,8 @@ namespace velkari {
 
 namespace {
 
-constexpr char kMagic[4] = {'V', 'W', 'L', '2'};
-constexpr std::uint8_t kHeadBase = 0x80;
+constexpr char kMagic[4] = {'V', 'W', 'L', '3'};
+constexpr std::uint8_t kWordHead = 0x80;
 constexpr std::size_t kLevelCount = std::size(kWordLevels);
 constexpr std::size_t kMostShared = kLongestWord - 1;
 
@@ -98,6 +98,9 @@ bool Derived(const std::map<std::string, std::size_t>& places, const std::string
         if (word.size() <= ending.size() + 2 || !word.ends_with(ending)) continue;
         const std::string stem = word.substr(0, word.size() - ending.size());
         const bool doubled = stem.size() > 2 && stem.back() == stem[stem.size() - 2];
+        // saved, safer and safest lose a d, r or st from safe; send is no sen + d.
+        const bool eOnly = ending == "d" || ending == "r" || ending == "st";
+        if (eOnly && !stem.ends_with('e')) continue;
         if (listed(stem) || (ending[0] != 'e' && ending != "s" && listed(stem + "e")) ||
             (doubled && listed(stem.substr(0, stem.size() - 1))))
             return true;
@@ -130,12 +133,15 @@ std::vector<std::uint8_t> MakeWordListBlob(std::span<const TWordSource> sources,
     std::set<std::string> unwanted;
     ForEachWord(banned, [&](const std::string& word) { unwanted.insert(word); });
     std::map<std::string, std::size_t> places;  // each word's commonest level
+    std::set<std::string> plain;                // the words that are not only names
     for (const TWordSource& source : sources) {
         const std::size_t place = LevelPlace(source.Level);
+        if (source.Names && place == 0) throw std::invalid_argument("names of the first level");
         ForEachWord(source.Text, [&](const std::string& word) {
             if (Banned(unwanted, word)) return;
             const auto [at, added] = places.emplace(word, place);
             if (!added) at->second = std::min(at->second, place);
+            if (!source.Names) plain.insert(word);
         });
     }
     DemoteDerived(places);
@@ -148,7 +154,9 @@ std::vector<std::uint8_t> MakeWordListBlob(std::span<const TWordSource> sources,
         while (shared < previous.size() && shared < word.size() - 1 &&
                previous[shared] == word[shared])
             ++shared;
-        blob.push_back(static_cast<std::uint8_t>(kHeadBase + place * (kMostShared + 1) + shared));
+        const std::size_t head = place * (kMostShared + 1) + shared;
+        blob.push_back(static_cast<std::uint8_t>(plain.count(word) ? kWordHead + head
+                                                                   : head - (kMostShared + 1)));
         blob.insert(blob.end(), word.begin() + static_cast<std::ptrdiff_t>(shared), word.end());
         previous = word;
     }
@@ -173,9 +181,11 @@ TWordList TWordList::FromBlob(std::span<const std::uint8_t> blob) {
     std::uint64_t digits = 0;  // the word's digits in its key
     std::size_t pos = 8;
     while (pos < blob.size()) {
-        const std::size_t head = blob[pos++] - std::size_t{kHeadBase};
+        const bool name = blob[pos] < kWordHead;
+        const std::size_t head = name ? blob[pos++] + (kMostShared + 1) : blob[pos++] - kWordHead;
         const std::size_t shared = head % (kMostShared + 1);
         const std::size_t place = head / (kMostShared + 1);
+        // A letter where a head byte belongs reads as a level past the last.
         if (head >= kLevelCount * (kMostShared + 1) || shared > word.size())
             throw std::invalid_argument("damaged word list");
         // The digits of the shared letters stand; the new letters' are added.
@@ -193,7 +203,7 @@ TWordList TWordList::FromBlob(std::span<const std::uint8_t> blob) {
         order.push_back(key << kKeyShift | place << kLevelShift | list.FEntries.size());
         list.FEntries.push_back({static_cast<std::uint32_t>(list.FLetters.size()),
                                  static_cast<std::uint8_t>(word.size()),
-                                 static_cast<std::uint8_t>(kWordLevels[place])});
+                                 static_cast<std::uint8_t>(kWordLevels[place]), name});
         list.FLetters += word;
     }
     if (list.FEntries.size() != count) throw std::invalid_argument("word count does not match");

@@ -21,22 +21,25 @@ constexpr int kOwnLevel = 1;
 constexpr int kTradeLevel = 5;
 constexpr int kWordLevels[] = {kOwnLevel, kTradeLevel, 10, 20, 35, 40, 50, 55, 60};
 
-// One word list: its entries one a line, all of one level.
+// One word list: its entries one a line, all of one level, and all names (proper names,
+// abbreviations, words written in capitals) or not.
 struct TWordSource {
     int Level;
     std::string Text;
+    bool Names = false;
 };
 
 // Packs word lists into the blob that TWordList reads. An entry is kept when it has 2 to 12
 // letters a-z once lower-cased, so names and abbreviations count as words, and possessives,
 // accented words and phrases are left out; a word keeps the commonest level of the lists
-// that hold it. No word of `banned` (one a line) is kept, nor one of them with an ending
-// (s, es, ed, er, ers, ing, y). Throws std::invalid_argument for
-// a level not in kWordLevels.
+// that hold it, and is a name when only lists of names hold it. No word of `banned` (one a
+// line) is kept, nor one of them with an ending (s, es, ed, er, ers, ing, y). Throws
+// std::invalid_argument for a level not in kWordLevels.
 //
-// The blob: "VWL2", the word count (4 bytes, little-endian), then the words in alphabetical
-// order, each as a head byte, 0x80 + 12 x the level's place in kWordLevels + the letters it
-// shares with the word before, followed by its remaining letters a-z.
+// The blob: "VWL3", the word count (4 bytes, little-endian), then the words in alphabetical
+// order, each as a head byte followed by its letters a-z past those it shares with the word
+// before. The head byte is 12 x the level's place in kWordLevels + the shared letters, and
+// 0x80 more for a word that is no name; a name's level is never the first (kOwnLevel).
 std::vector<std::uint8_t> MakeWordListBlob(std::span<const TWordSource> sources,
                                            std::string_view banned);
 
@@ -44,6 +47,7 @@ struct TWordEntry {
     std::uint32_t Offset;  // into the list's letters
     std::uint8_t Length;
     std::uint8_t Level;  // one of kWordLevels
+    bool Name;
 };
 
 class TWordList {

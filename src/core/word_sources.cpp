@@ -26,7 +26,8 @@ std::vector<TWordSource> ReadWordSources(const std::string& folder, const std::s
                 const std::string path =
                     folder + "/" + region + "-" + kind + "." + std::to_string(level);
                 // Not every kind has every level.
-                if (std::ifstream(path).good()) sources.push_back({level, ReadTextFile(path)});
+                if (std::ifstream(path).good())
+                    sources.push_back({level, ReadTextFile(path), kind != std::string("words")});
             }
         }
     }

@@ -8,6 +8,7 @@
 
 #include "core/dialled_number.h"
 #include "core/keypad.h"
+#include "core/own_words.h"
 #include "core/phone_words.h"
 #include "core/word_sources.h"
 
@@ -34,10 +35,18 @@ std::u16string Dialled(std::u16string text) {
     return ConvertVanityText(text).Text;
 }
 
+bool Lists(const TWordList& list, const std::u16string& letters, const std::string& word) {
+    const auto found = list.WordsFor(ConvertVanityText(letters).Text);
+    return std::any_of(found.begin(), found.end(),
+                       [&](const TWordEntry& e) { return list.Text(e) == word; });
+}
+
 // Everything a spelling of the text must be, whatever the ranking: without its letters past
-// the end it converts back, each of its words is in the dictionary (or I, A, U before a
-// word), and a two-letter word has a neighbour.
-void CheckSpellings(const std::u16string& text, const std::vector<TSpelling>& spellings) {
+// the end it converts back, each of its words is in the dictionary or the person's own
+// (or I, A, U before a word), a two-letter word has a neighbour, and a dictionary word that
+// runs past the end spells three digits at least.
+void CheckSpellings(const std::u16string& text, const std::vector<TSpelling>& spellings,
+                    const TWordList& own = TWordList()) {
     CAPTURE(velkari_test::Utf8(text));
     CHECK(spellings.size() <= kMostSpellings);
     for (const TSpelling& spelling : spellings) {
@@ -61,9 +70,10 @@ void CheckSpellings(const std::u16string& text, const std::vector<TSpelling>& sp
             }
             std::string word;
             for (char16_t c : groups[g]) word.push_back(static_cast<char>(LowerChar(c)));
-            const auto found = Dictionary().WordsFor(ConvertVanityText(groups[g]).Text);
-            CHECK(std::any_of(found.begin(), found.end(),
-                              [&](const TWordEntry& e) { return Dictionary().Text(e) == word; }));
+            const bool mine = Lists(own, groups[g], word);
+            CHECK((mine || Lists(Dictionary(), groups[g], word)));
+            if (!mine && g + 1 == groups.size() && spelling.Undialled > 0)
+                CHECK(word.size() >= spelling.Undialled + 3);
             if (word.size() == 2)
                 CHECK(((g > 0 && !groups[g - 1].empty()) ||
                        (g + 1 < groups.size() && !groups[g + 1].empty())));
@@ -119,6 +129,48 @@ TEST_CASE("spellings of worked examples, best first") {
             CHECK(s.Text != rude);
 }
 
+TEST_CASE("the person's own words, and phrases that run on") {
+    struct TCase {
+        const char* Typed;
+        const char* Number;
+        const char* Expected;
+        std::size_t Within;
+    };
+    const TCase cases[] = {
+        {"Home Depot, paint", "18004663337", "1-800-HOMEDEPOT", 1},  // two letters past
+        {"Federal Emergency Management Agency", "18006213362", "1-800-621-FEMA", 1},
+        {"yellow pages", "18009355697", "1-800-YELLOWPAGES", 1},  // four letters past
+        {"Kars4Kids", "18775277454", "1-877-KARS-4-KIDS", 1},     // KIDS finishes the name
+        {"Trevor", "18664887386", "1-866-4-U-TREVOR", 3},
+        {"Mercedes-Benz, luxury cars", "18003676372", "1-800-FOR-MERCEDES", 1},
+        {"Nikon, cameras", "18006456687", "1-800-NIKON-US", 2},
+        {"", "18008722769", "1-800-USA-ARMY", 1},  // an abbreviation beside a common word
+        {"", "18002753342", "1-800-ASK-FDIC", 1},
+        {"Project Vote Smart", "18888683762", "1-888-VOTESMART", 1},
+    };
+    for (const TCase& c : cases) {
+        CAPTURE(std::string(c.Number));
+        const TWordList own = OwnWordList(U16(c.Typed));
+        const auto spellings = FindSpellings(Dictionary(), U16(c.Number), kMostSpellings, own);
+        CheckSpellings(U16(c.Number), spellings, own);
+        const auto at = std::find_if(spellings.begin(), spellings.end(),
+                                     [&](const TSpelling& s) { return s.Text == U16(c.Expected); });
+        REQUIRE(at != spellings.end());
+        CHECK(static_cast<std::size_t>(at - spellings.begin()) < c.Within);
+    }
+    // Words that fit nowhere change nothing; only names give initials.
+    CHECK(FindSpellings(Dictionary(), u"18003569377", kMostSpellings, OwnWordList(u"Qzx, jjj")) ==
+          FindSpellings(Dictionary(), u"18003569377"));
+    const TOwnWords own =
+        OwnWords(u"Macy's, U.S. Bank; Department of Motor Vehicles/free home delivery");
+    for (const char* word : {"macys", "usbank", "dmv", "domv", "homedelivery"})
+        CHECK(std::count(own.Words.begin(), own.Words.end(), word) == 1);
+    CHECK(std::count(own.Words.begin(), own.Words.end(), "fhd") == 0);
+    CHECK(std::count(own.Words.begin(), own.Words.end(), "macysusbank") == 0);
+    CHECK(std::count(own.Forms.begin(), own.Forms.end(), "macy") == 1);
+    CHECK(OwnWords(u"free home delivery").Words.back() == "fhd");  // nothing in capitals
+}
+
 TEST_CASE("every spelling of random numbers converts back to the number") {
     std::mt19937 random(22);
     const std::u16string alphabet = u"0123456789999888777-- +(";
@@ -127,8 +179,9 @@ TEST_CASE("every spelling of random numbers converts back to the number") {
         const int length = 1 + static_cast<int>(random() % 30);
         for (int i = 0; i < length; ++i) number.push_back(alphabet[random() % alphabet.size()]);
         if (round % 3 == 0) number = u"1800" + number.substr(0, 7);  // whole numbers too
-        const auto spellings = FindSpellings(Dictionary(), number);
-        CheckSpellings(number, spellings);
+        const TWordList own = OwnWordList(round % 2 ? u"" : u"Home Depot, yellow pages, taxi");
+        const auto spellings = FindSpellings(Dictionary(), number, kMostSpellings, own);
+        CheckSpellings(number, spellings, own);
         if (!HasSpellableDigit(number)) CHECK(spellings.empty());
     }
     const auto thirty = FindSpellings(Dictionary(), u"735928469372668437225872253569");
@@ -180,12 +233,12 @@ TEST_CASE("a North American number is dialled without the letters past its end")
          u"Dialled as +1 877-527-7454; the last two letters are not dialled"},
         {u"+1 (800) 356-9377", u"tel:+18003569377", u"Dialled as +1 800-356-9377"},
         {u"800.FLOWERS", u"tel:+18003569377", u"Dialled as +1 800-356-9377"},
-        {u"1-800-628-87377", u"tel:180062887377", u""},      // a digit past the end is dialled
+        {u"1-800-628-87377", u"tel:180062887377", u""},  // a digit past the end is dialled
         {u"1-800-YELLOWPAGES", u"tel:+18009355697",
          u"Dialled as +1 800-935-5697; the last four letters are not dialled"},
-        {u"1-800-FLOWERS-XYZ", u"tel:18003569377999", u""},  // no letters past a hyphen
+        {u"1-800-FLOWERS-XYZ", u"tel:18003569377999", u""},     // no letters past a hyphen
         {u"1-800-FLOWERSXYZAB", u"tel:1800356937799922", u""},  // five letters past
-        {u"0800-356-9377", u"tel:08003569377", u""},         // not North America's plan
+        {u"0800-356-9377", u"tel:08003569377", u""},            // not North America's plan
         {u"+44 20 7946 0000", u"tel:+442079460000", u""},
         {u"+8003569377", u"tel:+8003569377", u""},  // '+' then no country code 1
         {u"1-800-FLOWERS*", u"tel:18003569377", u""},

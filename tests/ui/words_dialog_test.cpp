@@ -8,7 +8,9 @@
 #include "app/word_dictionary.h"
 #include "app/words_form.h"
 #include "core/phone_words.h"
+#include "display_scale.h"
 #include "modal_script.h"
+#include "query_support.h"
 #include "support/doctest_strings.h"
 #include "toolkit/list_box.h"
 #include "ui_support.h"
@@ -123,4 +125,26 @@ TEST_CASE("the words dialog from the keyboard and with a double click") {
                    })});
     const auto second = velkari::FindSpellings(ProgramWordList(), u"18004685865").at(1);
     CHECK(ToU16(form->Edit1->Text()) == second.Text);
+}
+
+TEST_CASE("the words dialog at the display's scale" * doctest::test_suite("display scale")) {
+    TShownForm<TForm1> form;
+    form->Edit1->SetText(L"1800FLOWERS");
+    TWordsForm* dialog = nullptr;
+    RunWords(form.Get(), {WaitForWords(dialog), Act([&] {
+                              PumpFor(200);
+                              if (const auto path = ScreenshotPath(L"words_dialog.bmp");
+                                  !path.empty())
+                                  SaveScreen(path);
+                              CHECK(dialog->PixelsPerInch() == ExpectedDpi());
+                              CheckControlsApart(dialog);
+                              CheckCaptionsFit(dialog);
+                              // Ten entries whole, and no room for an eleventh.
+                              TListBox* list = dialog->SpellingList;
+                              RECT client;
+                              GetClientRect(list->Handle(), &client);
+                              CHECK(client.bottom >= 10 * list->ItemHeight());
+                              CHECK(client.bottom < 11 * list->ItemHeight());
+                              SendKey(VK_ESCAPE);
+                          })});
 }

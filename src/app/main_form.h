@@ -91,9 +91,9 @@ class TForm1 : public TForm {
     // SC_CONTEXTHELP shows the About box; every other command takes its usual way.
     void WMSysCommand(TMessage& message);
 
-    // Words for the number in the lower field, offered in a list; the chosen spelling
-    // replaces the upper field's text. And the number handed to the system's tel: handler.
-    // Both are commands of the system menu, also on Ctrl+W and Ctrl+D.
+    // Words for the number in the lower field, offered in a list that follows the person's
+    // own words; the chosen spelling replaces the upper field's text. And the number handed to the
+    // system's tel: handler. Both are commands of the system menu, also on Ctrl+W and Ctrl+D.
     void WordsForNumber();
     void CallNumber();
     // The number's tones, exactly as the play key sounds them, as a wave file: the Save As
@@ -142,6 +142,8 @@ class TForm1 : public TForm {
     }
 
     bool FMouseSelecting = false;
+    // The words last typed for the words for a number, kept while the program runs.
+    std::wstring FOwnWords;
     // F8: typing the number into the focused window of the program in front (false when a
     // window there stopped answering before it had every character), and telling a held F8
     // from a new press.

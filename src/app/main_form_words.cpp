@@ -12,10 +12,11 @@
 #include "app/word_dictionary.h"
 #include "core/dialled_number.h"
 #include "core/keypad.h"
+#include "core/own_words.h"
 #include "core/phone_words.h"
-#include "dialogs/input_query.h"
 #include "dialogs/message_dialog.h"
 #include "main_form.h"
+#include "words_form.h"
 #include "toolkit/application.h"
 #include "toolkit/late_bound.h"
 #include "toolkit/win32_error.h"
@@ -27,26 +28,23 @@ constexpr UINT kWordsCommand = 0x0100;
 constexpr UINT kCallCommand = 0x0110;
 constexpr UINT kSaveTonesCommand = 0x0120;
 
-const wchar_t kWordsCaption[] = L"Words for this number";
-
 void Tell(const std::wstring& text) {
     MessageDlgWithIcon(Application->Title(), text, mtInformation, MsgDlgButtons({mbOK}), mrNone,
                        L"", nullptr);
 }
 
-// The digits a text dials: those of a North American number, letters past its end left out.
-std::u16string DialledDigits(const std::wstring& text) {
-    if (const auto number = velkari::NorthAmericanNumber(ToU16(text))) return number->Digits;
-    std::u16string digits = velkari::ConvertVanityText(ToU16(text)).Text;
-    std::erase(digits, u'-');
-    return digits;
-}
-
-// A spelling as the list shows it: letters past the end are named.
-std::wstring ListedSpelling(const velkari::TSpelling& spelling) {
-    const std::wstring text = FromU16(spelling.Text);
-    if (spelling.Undialled == 0) return text;
-    return text + L" (" + text.substr(text.size() - spelling.Undialled) + L" not dialled)";
+// The spellings of the number, best first, with the person's own words above the
+// dictionary's; the separators a spelling adds must still fit into a field of that length
+// (0: no limit).
+std::vector<velkari::TSpelling> FitSpellings(const std::u16string& number,
+                                             const velkari::TWordList& own, int maxLength) {
+    std::vector<velkari::TSpelling> spellings =
+        velkari::FindSpellings(ProgramWordList(), number, velkari::kMostSpellings, own);
+    if (maxLength > 0)
+        std::erase_if(spellings, [maxLength](const velkari::TSpelling& spelling) {
+            return spelling.Text.size() > static_cast<size_t>(maxLength);
+        });
+    return spellings;
 }
 
 // ASSOCF_IS_PROTOCOL, which the headers offer only to programs for Windows 8 and later.
@@ -145,30 +143,18 @@ void TForm1::WordsForNumber() {
         Tell(L"This number has no digit from 2 to 9, and only those carry letters.");
         return;
     }
-    std::vector<std::wstring> spellings;
-    std::vector<std::wstring> listed;
-    for (const velkari::TSpelling& spelling : velkari::FindSpellings(ProgramWordList(), number)) {
-        // The separators a spelling adds must still fit into the upper field.
-        if (Edit1->MaxLength() > 0 &&
-            spelling.Text.size() > static_cast<size_t>(Edit1->MaxLength()))
-            continue;
-        spellings.push_back(FromU16(spelling.Text));
-        listed.push_back(ListedSpelling(spelling));
-    }
-    if (spellings.empty()) {
+    // The person's words rank first; words that make the list empty are left out.
+    const int maxLength = Edit1->MaxLength();
+    const TSpellingSource spellings = [&number, maxLength](const std::wstring& typed) {
+        auto found = FitSpellings(number, velkari::OwnWordList(ToU16(typed)), maxLength);
+        return found.empty() && !typed.empty() ? FitSpellings(number, {}, maxLength) : found;
+    };
+    if (FitSpellings(number, {}, maxLength).empty()) {
         Tell(L"No English word fits the digits of this number.");
         return;
     }
-    std::wstring chosen = listed.front();
-    if (!InputQueryList(kWordsCaption, L"Spelling", chosen, &listed)) return;
-    // An entry of the list goes in whole, letters past the end among it.
-    if (const auto at = std::find(listed.begin(), listed.end(), chosen); at != listed.end())
-        chosen = spellings[static_cast<std::size_t>(at - listed.begin())];
-    // The list can be typed into: take only a text that still dials this number.
-    if (DialledDigits(chosen) != DialledDigits(NumberText())) {
-        Tell(L"\u201C" + chosen + L"\u201D does not spell this number, so it was not taken.");
-        return;
-    }
+    std::wstring chosen;
+    if (!ChooseSpelling(spellings, FOwnWords, chosen)) return;
     // One replacement of the whole text: one change for the lower field and the counter,
     // and one step for the field's undo.
     SendMessageW(Edit1->Handle(), EM_SETSEL, 0, -1);

@@ -5,7 +5,8 @@
 // control. A standard control (edit, button, combo box) keeps the system's object for
 // everything it knows of the window (its parts, places, navigation); ours stands in front
 // of it and answers the name, role, state and value first, since the system cannot see
-// our labels, and Wine's objects for these windows answer none of them.
+// our labels, and Wine's objects for these windows answer none of them. A control with
+// entries of its own (a list box) answers for them too, as list items.
 #include <oleacc.h>
 
 #include "application.h"
@@ -98,6 +99,10 @@ class TAccessibleObject final : public IAccessible {
     HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override {
         if (!count) return E_POINTER;
         if (!FControl) return RPC_E_DISCONNECTED;
+        if (OwnItems()) {
+            *count = FControl->AccessibleItemCount();
+            return S_OK;
+        }
         if (FSystem) return FSystem->get_accChildCount(count);
         *count = FControl->ControlCount();
         return S_OK;
@@ -105,6 +110,7 @@ class TAccessibleObject final : public IAccessible {
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) override {
         if (!out) return E_POINTER;
         *out = nullptr;
+        if (Item(child) >= 0) return S_FALSE;
         if (Delegated(child)) return FSystem->get_accChild(child, out);
         TControl* control = nullptr;
         if (const HRESULT found = Element(child, control); found != S_OK) return found;
@@ -114,8 +120,9 @@ class TAccessibleObject final : public IAccessible {
                                                 __uuidof(IDispatch), reinterpret_cast<void**>(out));
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-        return Text(child, name, &IAccessible::get_accName,
-                    [](TControl* c) { return c->AccessibleName(); });
+        return Text(
+            child, name, &IAccessible::get_accName, [](TControl* c) { return c->AccessibleName(); },
+            &TControl::AccessibleItemName);
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
         return Text(child, value, &IAccessible::get_accValue,
@@ -126,6 +133,7 @@ class TAccessibleObject final : public IAccessible {
                     [](TControl* c) { return c->AccessibleDescription(); });
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
+        if (Item(child) >= 0) return Number(role, ROLE_SYSTEM_LISTITEM);
         if (Delegated(child)) return FSystem->get_accRole(child, role);
         // The system's role where it knows one better than a plain client area.
         if (FSystem && FSystem->get_accRole(child, role) == S_OK && role->vt == VT_I4 &&
@@ -134,6 +142,8 @@ class TAccessibleObject final : public IAccessible {
         return Number(child, role, [](TControl* c) { return c->AccessibleRole(); });
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
+        if (const int item = Item(child); item >= 0)
+            return Number(state, FControl->AccessibleItemState(item));
         if (Delegated(child)) return FSystem->get_accState(child, state);
         long system = 0;
         if (FSystem && FSystem->get_accState(child, state) == S_OK && state->vt == VT_I4)
@@ -159,6 +169,7 @@ class TAccessibleObject final : public IAccessible {
         if (!focus) return E_POINTER;
         late::VariantInit(focus);
         if (!FControl) return RPC_E_DISCONNECTED;
+        if (OwnItems()) return OwnItemFocus(focus);
         if (FSystem) return FSystem->get_accFocus(focus);
         // Only windows take the focus: a child window's object, or this one.
         const HWND focused = GetFocus();
@@ -184,8 +195,13 @@ class TAccessibleObject final : public IAccessible {
         return S_FALSE;
     }
     HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override {
-        if (selection) late::VariantInit(selection);
-        return S_FALSE;
+        if (!selection) return E_POINTER;
+        late::VariantInit(selection);
+        const long selected = SelectedItem(STATE_SYSTEM_SELECTED);
+        if (!selected) return S_FALSE;
+        selection->vt = VT_I4;
+        selection->lVal = selected;
+        return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
         return Text(child, action, &IAccessible::get_accDefaultAction,
@@ -195,6 +211,14 @@ class TAccessibleObject final : public IAccessible {
     HRESULT STDMETHODCALLTYPE accLocation(long* left, long* top, long* width, long* height,
                                           VARIANT child) override {
         if (!left || !top || !width || !height) return E_POINTER;
+        if (const int item = Item(child); item >= 0) {
+            const RECT r = FControl->AccessibleItemPlace(item);
+            *left = r.left;
+            *top = r.top;
+            *width = r.right - r.left;
+            *height = r.bottom - r.top;
+            return S_OK;
+        }
         if (Delegated(child)) return FSystem->accLocation(left, top, width, height, child);
         TControl* control = nullptr;
         if (const HRESULT found = Element(child, control); found != S_OK) return found;
@@ -274,7 +298,36 @@ class TAccessibleObject final : public IAccessible {
 
     // A part of a standard control that only the system's object knows.
     bool Delegated(const VARIANT& child) const {
-        return FControl && FSystem && !(child.vt == VT_I4 && child.lVal == CHILDID_SELF);
+        return FControl && FSystem && !OwnItems() &&
+               !(child.vt == VT_I4 && child.lVal == CHILDID_SELF);
+    }
+    bool OwnItems() const { return FControl && FControl->AccessibleItemCount() >= 0; }
+    // The entry of our own that a child id names, from 0; -1 when it names none.
+    int Item(const VARIANT& child) const {
+        if (!OwnItems() || child.vt != VT_I4 || child.lVal < 1 ||
+            child.lVal > FControl->AccessibleItemCount())
+            return -1;
+        return static_cast<int>(child.lVal - 1);
+    }
+    // The child id of the first entry in that state, or 0.
+    long SelectedItem(long state) const {
+        for (int i = 0; OwnItems() && i < FControl->AccessibleItemCount(); ++i)
+            if (FControl->AccessibleItemState(i) & state) return i + 1;
+        return 0;
+    }
+    // The focused entry, or the control itself while it has the focus and no entry does.
+    HRESULT OwnItemFocus(VARIANT* focus) const {
+        if (!FControl->Focused()) return S_FALSE;
+        focus->vt = VT_I4;
+        focus->lVal = SelectedItem(STATE_SYSTEM_FOCUSED);
+        return S_OK;
+    }
+    static HRESULT Number(VARIANT* out, long number) {
+        if (!out) return E_POINTER;
+        late::VariantInit(out);
+        out->vt = VT_I4;
+        out->lVal = number;
+        return S_OK;
     }
 
     // The control that a child id names: the object's own control, or one of its controls.
@@ -290,11 +343,15 @@ class TAccessibleObject final : public IAccessible {
         return S_OK;
     }
     // Ours first; what we leave empty, the system's object may answer.
+    // An entry of our own answers only what the item reader reads, if one is given.
     template <typename F>
     HRESULT Text(const VARIANT& child, BSTR* out,
-                 HRESULT (STDMETHODCALLTYPE IAccessible::*system)(VARIANT, BSTR*), F read) const {
+                 HRESULT (STDMETHODCALLTYPE IAccessible::*system)(VARIANT, BSTR*), F read,
+                 std::wstring (TControl::*item)(int) const = nullptr) const {
         if (!out) return E_POINTER;
         *out = nullptr;
+        if (const int index = Item(child); index >= 0)
+            return ReturnText(item ? (FControl->*item)(index) : std::wstring(), out);
         if (Delegated(child)) return (FSystem->*system)(child, out);
         TControl* control = nullptr;
         if (const HRESULT found = Element(child, control); found != S_OK) return found;

@@ -117,7 +117,7 @@ void TApplication::Terminate() {
 }
 
 bool TApplication::IsDialogKey(const MSG& msg) {
-    if (msg.message != WM_KEYDOWN) return false;
+    if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
     TControl* control = TControl::FromHandle(msg.hwnd);
     TForm* form = control ? control->ParentForm() : nullptr;
     return form && form->DialogKey(msg);

@@ -147,6 +147,13 @@ class TControl : public TComponent {
     virtual std::wstring AccessibleValue() const { return {}; }
     virtual std::wstring AccessibleDescription() const;
     virtual std::wstring AccessibleDefaultAction() const { return {}; }
+    // A control whose parts are entries of its own (a list's), not controls: their number
+    // (-1: it has none, its controls are its parts), and each one's name, state and place
+    // on the screen. The entries are list items.
+    virtual int AccessibleItemCount() const { return -1; }
+    virtual std::wstring AccessibleItemName(int) const { return {}; }
+    virtual long AccessibleItemState(int) const { return 0; }
+    virtual RECT AccessibleItemPlace(int) const { return {}; }
     const std::wstring& AccessibleShortcut() const { return FAccessibleShortcut; }
     void SetAccessibleShortcut(const std::wstring& keys) { FAccessibleShortcut = keys; }
     // Asks the form for the control's default action, in turn with the input before it.

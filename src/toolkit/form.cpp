@@ -298,6 +298,7 @@ TButton* TForm::FindDialogButton(bool wantDefault) {
 }
 
 bool TForm::DialogKey(const MSG& msg) {
+    if (msg.message == WM_SYSKEYDOWN) return MnemonicKey(msg);
     if (msg.message != WM_KEYDOWN) return false;
     if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
     if (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE) {

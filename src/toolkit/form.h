@@ -69,7 +69,8 @@ class TForm : public TControl {
     // Key preview: runs the form's key events for a key of one of its controls; true when
     // they swallowed it.
     bool PreviewKeyMessage(TMessage& message);
-    // A key that moves between controls or presses a default button; true when handled.
+    // A key that moves between controls, presses a default button or, with Alt, goes to
+    // the control of a label's underlined letter; true when handled.
     virtual bool DialogKey(const MSG& msg);
     // A control of the form received the focus.
     void FocusMovedTo(TControl* control);
@@ -107,6 +108,8 @@ class TForm : public TControl {
     void FollowTitleBarLook();
     void PlaceAtFirstShow();
     void FocusFirstControl();
+    // Alt and a letter underlined in a label's caption: the focus to the label's control.
+    bool MnemonicKey(const MSG& msg);
     std::vector<TControl*> TabOrder();
     // The form's visible, enabled default (or cancel) button, if it has one.
     TButton* FindDialogButton(bool wantDefault);

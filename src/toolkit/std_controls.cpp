@@ -3,6 +3,8 @@
 
 #include <oleacc.h>
 
+#include <cwctype>
+
 TEdit::TEdit(TComponent* owner) : TControl(owner) {
     SetColor(clWindow);
 }
@@ -113,6 +115,31 @@ long TLabel::AccessibleState() const {
 
 std::wstring TLabel::AccessibleValue() const {
     return GivenAccessibleName().empty() ? std::wstring() : Caption();
+}
+
+void TLabel::SetFocusControl(TControl* control) {
+    if (FFocusControl) RemoveFreeNotification(FFocusControl);
+    FFocusControl = control;
+    if (!control) return;
+    FreeNotification(control);
+    if (const wchar_t key = AccelChar())
+        control->SetAccessibleShortcut(L"Alt+" + std::wstring(1, key));
+}
+
+void TLabel::Notification(TComponent* component, TOperation operation) {
+    TGraphicControl::Notification(component, operation);
+    if (operation == opRemove && component == FFocusControl) FFocusControl = nullptr;
+}
+
+wchar_t TLabel::AccelChar() const {
+    if (!FShowAccelChar) return 0;
+    const std::wstring& text = Caption();
+    for (size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != L'&') continue;
+        if (text[i + 1] != L'&') return static_cast<wchar_t>(std::towupper(text[i + 1]));
+        ++i;  // "&&" is an ampersand shown
+    }
+    return 0;
 }
 
 void TLabel::SetAutoSize(bool autoSize) {

@@ -73,6 +73,12 @@ class TLabel : public TGraphicControl {
     void SetRightToLeft(bool rightToLeft);
     bool WordWrap() const { return FWordWrap; }
     void SetWordWrap(bool wordWrap);
+    // The control that Alt and the caption's underlined letter go to; it is named by this
+    // label for a screen reader, with that key as its shortcut.
+    TControl* FocusControl() const { return FFocusControl; }
+    void SetFocusControl(TControl* control);
+    // The underlined letter (after a single '&'), upper case, or 0.
+    wchar_t AccelChar() const;
 
     // Static text named by its text; a label given a name of its own (a counter, say)
     // shows its text as its value.
@@ -81,6 +87,7 @@ class TLabel : public TGraphicControl {
     std::wstring AccessibleValue() const override;
 
   protected:
+    void Notification(TComponent* component, TOperation operation) override;
     void Paint(HDC dc) override;
     void CaptionChanged() override;
     void FontChanged() override;
@@ -95,4 +102,5 @@ class TLabel : public TGraphicControl {
     bool FShowAccelChar = true;
     bool FWordWrap = false;
     bool FRightToLeft = false;
+    TControl* FFocusControl = nullptr;
 };

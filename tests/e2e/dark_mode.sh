@@ -63,7 +63,7 @@ look() {  # dark|light [name]
   xdotool keyup Escape
   stands_out "wheel_$1" "$MAIN" Closing 3
   window_look ctrl+w "$WORDS" "words_$1" "$mode"
-  stands_out "words_$1" "$WORDS" Spelling 4.5
+  stands_out "words_$1" "$WORDS" Spellings 4.5
   probe close "$WORDS"
   probe gone "$WORDS" 10 || fail "'$WORDS' did not close"
   window_look ctrl+k "$NUMBER" "preview_$1" "$mode"

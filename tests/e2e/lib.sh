@@ -155,13 +155,13 @@ stands_out() {  # screenshot window name least
 
 WORDS="Words for this number"
 # Types a number of digits into the focused, empty upper field, opens the words for it and
-# checks the spelling offered first.
+# checks the spelling offered first, as a screen reader reads the list's value.
 open_words() {  # number first_spelling
   type_text 60 "$1"
   expect_soon "lower field" "$1" 5 probe text "$MAIN" Edit 1
   xdotool key ctrl+w
   probe wait "$WORDS" 10 || fail "Ctrl+W did not open '$WORDS'"
-  expect_eq "spelling offered first" "$2" "$(probe text "$WORDS" Edit 0)"
+  expect_eq "spelling offered first" "$2" "$(probe value "$WORDS" Spellings)"
 }
 status_text() { label_text 0 160; }
 

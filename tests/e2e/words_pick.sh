@@ -1,24 +1,47 @@
 #!/usr/bin/env bash
-# Ctrl+W offers the number's spellings in the list query dialog; one picked with the
-# keyboard replaces the upper field, and the lower field and the counter follow. A number
-# that no word fits gets the program's own message.
+# Ctrl+W offers the number's spellings in a list that follows the person's own words as
+# they are typed; Enter takes the selected one into the upper field, and the lower field
+# and the counter follow. A screen reader finds the field and the list by name and reads
+# the entries one by one. The words are there again the next time. A number that no word
+# fits gets the program's own message.
 source "$(dirname "$0")/lib.sh"
 set -u
 
 start_in_upper_field
 open_words 18004685865 1-800-GOT-JUNK
-xdotool key Down
-expect_soon "spelling after Down" "1-800-HOT-JUNK" 5 probe text "$WORDS" Edit 0
+expect_eq "focus" "Edit 0" "$(probe focus "$WORDS")"
+tree=$(probe tree "$WORDS")
+grep -qE '^1 \[[a-z ]*text\] "Your words" .* keys="Alt\+Y"' <<<"$tree" ||
+  fail "no text field named 'Your words' with Alt+Y: $tree"
+grep -qE '^1 \[list\] "Spellings" .*value="1-800-GOT-JUNK" .* keys="Alt\+S"' <<<"$tree" ||
+  fail "no list named 'Spellings' showing 1-800-GOT-JUNK: $tree"
+items=$(grep -cE '^2 \[list item\] "1-800-[A-Z0-9-]+( \([A-Z]+ not dialled\))?" ' <<<"$tree")
+[ "$items" -gt 10 ] || fail "the list's entries are not read as list items: $tree"
+state=$(sed -n 's/^2 \[list item\] "1-800-GOT-JUNK" state=\([0-9a-f]*\).*/\1/p' <<<"$tree")
+(((16#${state:-0}) & 0x2)) || fail "the first entry is not marked selected (state $state)"
+
+type_text 80 "hot junk"
+expect_soon "field" "hot junk" 5 probe text "$WORDS" Edit 0
+expect_soon "spelling offered first" "1-800-HOTJUNK" 5 probe value "$WORDS" Spellings
 shot words_dialog
 xdotool key Return
-probe gone "$WORDS" 10 || fail "Enter did not close the list"
-expect_soon "upper field" "1-800-HOT-JUNK" 5 probe text "$MAIN" Edit 0
-expect_eq "lower field" "1-800-468-5865" "$(probe text "$MAIN" Edit 1)"
+probe gone "$WORDS" 10 || fail "Enter did not close the dialog"
+expect_soon "upper field" "1-800-HOTJUNK" 5 probe text "$MAIN" Edit 0
+expect_eq "lower field" "1-800-4685865" "$(probe text "$MAIN" Edit 1)"
 expect_eq "counter" "11" "$(counter_text)"
 
 # Ctrl+Z takes the whole spelling back in one step.
 xdotool key ctrl+z
 expect_soon "upper field after undo" "18004685865" 5 probe text "$MAIN" Edit 0
+
+# The words are kept: the dialog opens with them and their list; Esc leaves the number.
+xdotool key ctrl+w
+probe wait "$WORDS" 10 || fail "Ctrl+W did not open '$WORDS' again"
+expect_eq "words kept" "hot junk" "$(probe text "$WORDS" Edit 0)"
+expect_eq "their spelling first" "1-800-HOTJUNK" "$(probe value "$WORDS" Spellings)"
+xdotool key Escape
+probe gone "$WORDS" 10 || fail "Esc did not close the dialog"
+expect_eq "upper field after Esc" "18004685865" "$(probe text "$MAIN" Edit 0)"
 
 # Only 0s and 1s: nothing to spell, and the upper field stays as it was.
 xdotool key ctrl+a BackSpace

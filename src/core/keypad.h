@@ -8,6 +8,10 @@
 
 namespace velkari {
 
+// The most UTF-16 units the upper and the lower field hold; the console program rejects a
+// longer number rather than cut it.
+constexpr int kFieldLength = 30;
+
 // A letter of either case to the digit that carries it; every other character to itself.
 char16_t KeyToDigit(char16_t c);
 

@@ -163,10 +163,12 @@ endforeach()
 # The executable as a user gets it: imports, header, version, manifest, icon and notices.
 add_test(NAME release_check COMMAND ${CMAKE_SOURCE_DIR}/tools/check-release
                                     $<TARGET_FILE:velkari> ${PROJECT_VERSION})
+add_test(NAME release_check_cli COMMAND ${CMAKE_SOURCE_DIR}/tools/check-release
+                                        $<TARGET_FILE:velkari-cli> ${PROJECT_VERSION})
 add_custom_target(dist COMMAND ${VELKARI_DATED} ${CMAKE_SOURCE_DIR}/tools/dist
-                               $<TARGET_FILE:velkari>
+                               $<TARGET_FILE:velkari> $<TARGET_FILE:velkari-cli>
                                ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}
-                  DEPENDS velkari VERBATIM)
+                  DEPENDS velkari velkari-cli VERBATIM)
 
 # The pictures that the picture tests save, read again by ImageMagick on the build machine.
 add_test(NAME saved_pictures_imagemagick

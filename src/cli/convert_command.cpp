@@ -24,15 +24,16 @@ void AppendCount(std::string& out, std::size_t count) {
 // One converted number: tab-separated, or a JSON object with named fields.
 void AppendConversion(std::string& out, std::u16string_view typed, std::size_t number, bool json) {
     const velkari::TConversion conversion = velkari::ConvertVanityText(typed);
-    const std::u16string uri = velkari::TelUri(typed);
-    const std::u16string_view dialled = std::u16string_view(uri).substr(uri.empty() ? 0 : 4);
-    const auto count = static_cast<std::size_t>(velkari::CountKeyChars(typed));
+    const std::u16string dialled = velkari::DialledNumber(typed);
+    // The counter's caption is the count, empty for none.
+    const std::u16string_view count =
+        conversion.Caption.empty() ? std::u16string_view(u"0") : conversion.Caption;
     if (!json) {
         velkari::AppendUtf8OfUtf16(conversion.Text, out);
         out.push_back('\t');
         velkari::AppendUtf8OfUtf16(dialled, out);
         out.push_back('\t');
-        AppendCount(out, count);
+        velkari::AppendUtf8OfUtf16(count, out);
         out.push_back('\n');
         return;
     }
@@ -45,7 +46,7 @@ void AppendConversion(std::string& out, std::u16string_view typed, std::size_t n
     out += ",\"dialled\":";
     AppendJsonString(out, dialled);
     out += ",\"count\":";
-    AppendCount(out, count);
+    velkari::AppendUtf8OfUtf16(count, out);
     out += "}\n";
 }
 

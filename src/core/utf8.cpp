@@ -84,7 +84,13 @@ bool AppendUtf16OfUtf8(std::string_view utf8, std::u16string& out) {
 }
 
 void AppendUtf8OfUtf16(std::u16string_view utf16, std::string& out) {
-    for (std::size_t i = 0; i < utf16.size(); ++i) {
+    // ASCII first, one byte a unit, as the numbers mostly are.
+    const std::size_t start = out.size();
+    out.resize(start + utf16.size());
+    std::size_t i = 0;
+    for (; i < utf16.size() && utf16[i] < 0x80; ++i) out[start + i] = static_cast<char>(utf16[i]);
+    out.resize(start + i);
+    for (; i < utf16.size(); ++i) {
         char32_t code = utf16[i];
         if (code >= 0xD800 && code <= 0xDFFF) {
             const bool pair = code < 0xDC00 && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 &&

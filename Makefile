@@ -5,8 +5,8 @@
 #                    and 200 % display scale main-144.png and main-192.png
 #   make bench       build and run the benchmarks
 #   make fuzz        libFuzzer over the core for a bounded time (FUZZ_SECONDS, default 60)
-#   make dist        build/dist/velkari-VERSION-win64.zip and velkari.exe.debug, after
-#                    tools/check-release read the executable back
+#   make dist        build/dist/velkari-VERSION-win64.zip (velkari.exe, velkari-cli.exe) and
+#                    their .debug files, after tools/check-release read both back
 #   make deps        install the Debian packages the build and the tests need
 #   make clean
 
@@ -88,6 +88,7 @@ bench: win
 	@for b in $(BENCH_DIR)/bench_*; do [ -x "$$b" ] && "$$b"; done; \
 	VELKARI_BUILD_DIR=$(CURDIR)/$(WIN_DIR) tools/with-xvfb tools/with-pulse bash -c \
 	  'tools/wine-prefix start && for b in $(WIN_DIR)/bench_*.exe; do tools/wine-run "$$b"; done; \
+	   bench/cli/bench_cli.sh $(BENCH_DIR)/velkari-cli $(WIN_DIR)/velkari-cli.exe; \
 	   tools/wine-prefix stop && echo "the same with the program and the wineserver on one CPU:" && \
 	   taskset -c 0 tools/wine-prefix start && taskset -c 0 tools/wine-run $(WIN_DIR)/bench_startup.exe && \
 	   tools/wine-prefix stop && tools/count-requests $(WIN_DIR)/bench_startup.exe; \

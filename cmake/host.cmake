@@ -47,6 +47,19 @@ find_package(ZLIB REQUIRED)
 add_executable(resgen tools/resgen/resgen.cpp)
 target_link_libraries(resgen PRIVATE velkari_core ZLIB::ZLIB)
 
+# velkari-cli natively, with the word list packed here as the Windows tree packs it.
+set(VELKARI_HOST_WORDS ${CMAKE_BINARY_DIR}/generated/words.bin)
+add_custom_command(OUTPUT ${VELKARI_HOST_WORDS}
+                   COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/generated
+                   COMMAND resgen words ${VELKARI_WORD_LISTS} ${VELKARI_TRADE_WORDS}
+                           ${VELKARI_BANNED_WORDS} ${VELKARI_HOST_WORDS}
+                   DEPENDS resgen ${VELKARI_WORD_LIST_FILES} ${VELKARI_TRADE_WORDS}
+                           ${VELKARI_BANNED_WORDS}
+                   COMMENT "Packing words.bin" VERBATIM)
+velkari_add_cli(${VELKARI_HOST_WORDS} console_posix.cpp)
+add_test(NAME cli_runs COMMAND bash ${CMAKE_SOURCE_DIR}/tests/cli/runs.sh
+                               $<TARGET_FILE:velkari-cli>)
+
 # An independent reader: ImageMagick must decode what resgen writes, pixel for pixel.
 add_test(NAME resgen_imagemagick
          COMMAND bash ${CMAKE_SOURCE_DIR}/tests/resgen/check_with_imagemagick.sh

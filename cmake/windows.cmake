@@ -91,7 +91,8 @@ add_custom_target(velkari_resources DEPENDS ${VELKARI_GENERATED_RESOURCES})
 set_property(SOURCE ${VELKARI_RC} APPEND PROPERTY INCLUDE_DIRECTORIES ${VELKARI_GENERATED})
 set_property(SOURCE ${VELKARI_RC} APPEND PROPERTY
              OBJECT_DEPENDS ${VELKARI_GENERATED_RESOURCES} ${VELKARI_GENERATED}/version.h
-                            ${VELKARI_GENERATED}/velkari.manifest)
+                            ${VELKARI_GENERATED}/velkari.manifest
+                            ${CMAKE_SOURCE_DIR}/resources/version_info.rc)
 add_executable(velkari WIN32 src/app/main.cpp ${VELKARI_RC})
 target_link_libraries(velkari PRIVATE velkari_app)
 target_link_options(velkari PRIVATE -municode)
@@ -99,13 +100,31 @@ add_dependencies(velkari velkari_resources)
 # The debug information goes to a file of its own beside the executable, which keeps only
 # its build id and the debug file's name and checksum.
 target_compile_options(velkari_flags INTERFACE $<$<CONFIG:Release>:-g>)
-add_custom_command(TARGET velkari POST_BUILD
-                   COMMAND ${CMAKE_SOURCE_DIR}/tools/set-load-config $<TARGET_FILE:velkari>
-                   COMMAND ${VELKARI_DATED} ${CMAKE_OBJCOPY} --only-keep-debug
-                           $<TARGET_FILE:velkari> $<TARGET_FILE:velkari>.debug
-                   COMMAND ${VELKARI_DATED} ${CMAKE_OBJCOPY} --strip-all
-                           --add-gnu-debuglink=$<TARGET_FILE:velkari>.debug $<TARGET_FILE:velkari>
-                   WORKING_DIRECTORY $<TARGET_FILE_DIR:velkari> VERBATIM)
+function(velkari_release_executable target)
+  add_custom_command(TARGET ${target} POST_BUILD
+                     COMMAND ${CMAKE_SOURCE_DIR}/tools/set-load-config $<TARGET_FILE:${target}>
+                     COMMAND ${VELKARI_DATED} ${CMAKE_OBJCOPY} --only-keep-debug
+                             $<TARGET_FILE:${target}> $<TARGET_FILE:${target}>.debug
+                     COMMAND ${VELKARI_DATED} ${CMAKE_OBJCOPY} --strip-all
+                             --add-gnu-debuglink=$<TARGET_FILE:${target}>.debug
+                             $<TARGET_FILE:${target}>
+                     WORKING_DIRECTORY $<TARGET_FILE_DIR:${target}> VERBATIM)
+endfunction()
+velkari_release_executable(velkari)
+
+# velkari-cli.exe: a console program with velkari.exe's manifest, icon and version, the same
+# word list, and the window's file writer from the toolkit.
+set(VELKARI_CLI_RC ${CMAKE_SOURCE_DIR}/resources/velkari-cli.rc)
+set_property(SOURCE ${VELKARI_CLI_RC} APPEND PROPERTY INCLUDE_DIRECTORIES ${VELKARI_GENERATED})
+set_property(SOURCE ${VELKARI_CLI_RC} APPEND PROPERTY
+             OBJECT_DEPENDS ${VELKARI_GENERATED}/velkari.ico ${VELKARI_GENERATED}/version.h
+                            ${VELKARI_GENERATED}/velkari.manifest
+                            ${CMAKE_SOURCE_DIR}/resources/version_info.rc)
+velkari_add_cli(${VELKARI_GENERATED}/words.bin console_windows.cpp ${VELKARI_CLI_RC})
+target_link_libraries(velkari-cli PRIVATE velkari_toolkit)
+target_link_options(velkari-cli PRIVATE -municode)
+add_dependencies(velkari-cli velkari_resources)
+velkari_release_executable(velkari-cli)
 
 # Windows tests: one executable per folder, each linked with the program's resources so the
 # forms find their version information, glyphs and pictures.
@@ -144,16 +163,23 @@ endforeach()
 # The executable as a user gets it: imports, header, version, manifest, icon and notices.
 add_test(NAME release_check COMMAND ${CMAKE_SOURCE_DIR}/tools/check-release
                                     $<TARGET_FILE:velkari> ${PROJECT_VERSION})
+add_test(NAME release_check_cli COMMAND ${CMAKE_SOURCE_DIR}/tools/check-release
+                                        $<TARGET_FILE:velkari-cli> ${PROJECT_VERSION})
 add_custom_target(dist COMMAND ${VELKARI_DATED} ${CMAKE_SOURCE_DIR}/tools/dist
-                               $<TARGET_FILE:velkari>
+                               $<TARGET_FILE:velkari> $<TARGET_FILE:velkari-cli>
                                ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}
-                  DEPENDS velkari VERBATIM)
+                  DEPENDS velkari velkari-cli VERBATIM)
 
 # The pictures that the picture tests save, read again by ImageMagick on the build machine.
 add_test(NAME saved_pictures_imagemagick
          COMMAND bash ${CMAKE_SOURCE_DIR}/tests/ui/check_saved_pictures.sh ${CMAKE_BINARY_DIR})
 set_property(TEST ui_tests APPEND PROPERTY FIXTURES_SETUP saved_pictures)
 set_tests_properties(saved_pictures_imagemagick PROPERTIES FIXTURES_REQUIRED saved_pictures)
+
+# velkari-cli.exe through a pipe and a file, and its files beside the ones the window saved.
+add_test(NAME cli_wine_runs COMMAND bash ${CMAKE_SOURCE_DIR}/tests/cli/wine_runs.sh)
+set_tests_properties(cli_wine_runs PROPERTIES FIXTURES_REQUIRED "wine;saved_tones;saved_pictures"
+                     ENVIRONMENT VELKARI_BUILD_DIR=${CMAKE_BINARY_DIR} TIMEOUT 120)
 
 # The number sounds that the tone tests wrote, heard by multimon-ng on the build machine.
 add_test(NAME saved_tones_multimon

@@ -3,32 +3,7 @@
 
 #include "app/main_form.h"
 #include "toolkit/application.h"
-
-// The load configuration: on Windows 10 1607 and later the loader finds the libraries that
-// the imported ones import in turn (comctl32's) in the system folder only, before any code of
-// ours runs. The field the headers still call Reserved1 is DependentLoadFlags.
-constexpr IMAGE_LOAD_CONFIG_DIRECTORY64 LoadConfiguration() {
-    IMAGE_LOAD_CONFIG_DIRECTORY64 configuration{};
-    configuration.Size = sizeof(configuration);
-    configuration.Reserved1 = LOAD_LIBRARY_SEARCH_SYSTEM32;
-    return configuration;
-}
-extern "C" const IMAGE_LOAD_CONFIG_DIRECTORY64 _load_config_used = LoadConfiguration();
-
-namespace {
-
-// Every library the process loads from here on, by name or by a library's own imports, comes
-// from the system folder, never from beside the program (a planted DLL in a downloads
-// folder). Looked up rather than imported: Windows 7 has it only with its 2011 update.
-void KeepLibrariesToTheSystemFolder() {
-    using TSetDefaultDllDirectories = BOOL WINAPI(DWORD);
-    const HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
-    auto* setDirectories = reinterpret_cast<TSetDefaultDllDirectories*>(
-        reinterpret_cast<void*>(GetProcAddress(kernel, "SetDefaultDllDirectories")));
-    if (setDirectories) setDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
-}
-
-}  // namespace
+#include "toolkit/library_policy.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     KeepLibrariesToTheSystemFolder();

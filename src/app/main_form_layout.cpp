@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "controls/timer_speed_button.h"
+#include "core/keypad.h"
 #include "main_form.h"
 
 namespace {
@@ -43,7 +44,7 @@ struct TLayoutRow {
     const wchar_t* Keys = L"";    // the keyboard shortcut that presses the key
 };
 
-constexpr int kFieldLength = 30;
+constexpr int kFieldLength = velkari::kFieldLength;
 
 constexpr TLayoutRow kLayout[] = {
     {.Name = L"Edit1", .Kind = lkEdit, .Bounds = {0, 0, 225, 22}, .Spoken = L"Vanity number"},

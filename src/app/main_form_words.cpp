@@ -5,15 +5,11 @@
 #include <shellapi.h>
 #include <shlwapi.h>
 
-#include <algorithm>
-#include <vector>
-
 #include "app/utils.h"
 #include "app/word_dictionary.h"
 #include "core/dialled_number.h"
 #include "core/keypad.h"
-#include "core/own_words.h"
-#include "core/phone_words.h"
+#include "core/number_words.h"
 #include "dialogs/message_dialog.h"
 #include "main_form.h"
 #include "words_form.h"
@@ -31,20 +27,6 @@ constexpr UINT kSaveTonesCommand = 0x0120;
 void Tell(const std::wstring& text) {
     MessageDlgWithIcon(Application->Title(), text, mtInformation, MsgDlgButtons({mbOK}), mrNone,
                        L"", nullptr);
-}
-
-// The spellings of the number, best first, with the person's own words above the
-// dictionary's; the separators a spelling adds must still fit into a field of that length
-// (0: no limit).
-std::vector<velkari::TSpelling> FitSpellings(const std::u16string& number,
-                                             const velkari::TWordList& own, int maxLength) {
-    std::vector<velkari::TSpelling> spellings =
-        velkari::FindSpellings(ProgramWordList(), number, velkari::kMostSpellings, own);
-    if (maxLength > 0)
-        std::erase_if(spellings, [maxLength](const velkari::TSpelling& spelling) {
-            return spelling.Text.size() > static_cast<size_t>(maxLength);
-        });
-    return spellings;
 }
 
 // ASSOCF_IS_PROTOCOL, which the headers offer only to programs for Windows 8 and later.
@@ -135,21 +117,18 @@ std::wstring TForm1::NumberText() const {
 }
 
 void TForm1::WordsForNumber() {
-    std::u16string number = ToU16(Edit2->Text());
     // Letters past the end of the number are not dialled, and so not spelled again.
-    if (const auto dialled = velkari::NorthAmericanNumber(ToU16(NumberText())))
-        number.resize(number.size() - dialled->Undialled);
+    const std::u16string number = velkari::SpelledPart(ToU16(Edit2->Text()), ToU16(NumberText()));
     if (!velkari::HasSpellableDigit(number)) {
         Tell(L"This number has no digit from 2 to 9, and only those carry letters.");
         return;
     }
     // The person's words rank first; words that make the list empty are left out.
-    const int maxLength = Edit1->MaxLength();
+    const auto maxLength = static_cast<std::size_t>(Edit1->MaxLength());
     const TSpellingSource spellings = [&number, maxLength](const std::wstring& typed) {
-        auto found = FitSpellings(number, velkari::OwnWordList(ToU16(typed)), maxLength);
-        return found.empty() && !typed.empty() ? FitSpellings(number, {}, maxLength) : found;
+        return velkari::ListedSpellings(ProgramWordList(), number, ToU16(typed), maxLength);
     };
-    if (FitSpellings(number, {}, maxLength).empty()) {
+    if (velkari::ListedSpellings(ProgramWordList(), number, u"", maxLength).empty()) {
         Tell(L"No English word fits the digits of this number.");
         return;
     }

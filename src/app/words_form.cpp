@@ -6,6 +6,7 @@
 
 #include "app/utils.h"
 #include "controls/size_grip.h"
+#include "core/number_words.h"
 #include "core/query_layout.h"
 #include "dialogs/dialog_measure.h"
 #include "toolkit/application.h"
@@ -19,9 +20,7 @@ constexpr int kShownSpellings = 10;  // entries the list shows at once
 }  // namespace
 
 std::wstring ListedSpelling(const velkari::TSpelling& spelling) {
-    const std::wstring text = FromU16(spelling.Text);
-    if (spelling.Undialled == 0) return text;
-    return text + L" (" + text.substr(text.size() - spelling.Undialled) + L" not dialled)";
+    return FromU16(velkari::ListedSpelling(spelling));
 }
 
 TWordsForm::TWordsForm(TComponent* owner, TSpellingSource source, const std::wstring& words)
@@ -127,7 +126,7 @@ void TWordsForm::ShowSpellings() {
     FSpellings = FSource ? FSource(WordsEdit->Text()) : std::vector<velkari::TSpelling>();
     std::vector<std::wstring> listed;
     for (const velkari::TSpelling& spelling : FSpellings)
-        listed.push_back(ListedSpelling(spelling));
+        listed.push_back(::ListedSpelling(spelling));
     SpellingList->SetItems(listed);
     if (!listed.empty()) SpellingList->SetItemIndex(0);
     const size_t count = listed.size();

@@ -184,6 +184,12 @@ std::vector<std::uint8_t> IconDib(const TPixelImage& image, TRgb transparent) {
 
 }  // namespace
 
+std::vector<std::uint8_t> EncodePictureFile(const TPixelImage& image) {
+    for (TRgb colour : image.Pixels)
+        if (StandardPaletteIndex(colour) < 0) return EncodeBmp24(image);
+    return EncodeBmp4(image);
+}
+
 std::vector<std::uint8_t> EncodeIco(const std::vector<TPixelImage>& images, TRgb transparent,
                                     const TZlibCompress& compress) {
     if (images.empty()) throw std::invalid_argument("an icon needs at least one picture");

@@ -54,6 +54,10 @@ std::vector<std::uint8_t> EncodeBmp24(const TPixelImage& image);
 // pixel whose colour is not exactly one of the palette's.
 std::vector<std::uint8_t> EncodeBmp4(const TPixelImage& image);
 
+// A saved picture's file: 4 bits per pixel when every colour is one of the 16 standard
+// colours, else 24. Throws std::invalid_argument for an empty picture.
+std::vector<std::uint8_t> EncodePictureFile(const TPixelImage& image);
+
 // Compresses bytes into a zlib stream (RFC 1950); see png.h.
 using TZlibCompress =
     std::function<std::vector<std::uint8_t>(const std::vector<std::uint8_t>& bytes)>;

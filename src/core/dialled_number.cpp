@@ -3,6 +3,8 @@
 
 #include "keypad.h"
 
+#include <utility>
+
 namespace velkari {
 
 namespace {
@@ -16,43 +18,53 @@ bool IsLetter(char16_t c) {
 
 constexpr std::size_t kPlanDigits = 10;
 
-}  // namespace
-
-std::vector<std::size_t> PlanDigitPlaces(std::u16string_view digits) {
-    std::vector<std::size_t> places;
+// The places of a whole plan number's digits in the first `length` characters of text (with
+// readLetters, each letter read as its digit) into places; their count (10 or 11), or 0 when
+// these characters are no such number. No allocation: it runs for every number converted.
+std::size_t FindPlanPlaces(std::u16string_view text, std::size_t length, bool readLetters,
+                           std::size_t (&places)[kPlanDigits + 1]) {
+    const auto at = [&](std::size_t i) { return readLetters ? KeyToDigit(text[i]) : text[i]; };
+    std::size_t count = 0;
     bool plus = false;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        const char16_t c = digits[i];
+    for (std::size_t i = 0; i < length; ++i) {
+        const char16_t c = at(i);
         if (IsDigit(c)) {
-            places.push_back(i);
-        } else if (c == u'*' || c == u'#' || IsLetter(c) || (c == u'+' && !places.empty()) ||
-                   (c == u'+' && plus)) {
-            return {};
+            if (count == kPlanDigits + 1) return 0;
+            places[count++] = i;
+        } else if (c == u'*' || c == u'#' || IsLetter(c) || (c == u'+' && (count > 0 || plus))) {
+            return 0;
         } else if (c == u'+') {
             plus = true;
         }
     }
-    const auto first = [&] { return digits[places.front()]; };
-    const bool whole = places.size() == kPlanDigits + 1 ? first() == u'1'
-                       : places.size() == kPlanDigits   ? !plus && first() >= u'2'
-                                                        : false;
-    if (!whole) places.clear();
-    return places;
+    const auto first = [&] { return at(places[0]); };
+    const bool whole = count == kPlanDigits + 1 ? first() == u'1'
+                       : count == kPlanDigits   ? !plus && first() >= u'2'
+                                                : false;
+    return whole ? count : 0;
+}
+
+}  // namespace
+
+std::vector<std::size_t> PlanDigitPlaces(std::u16string_view digits) {
+    std::size_t places[kPlanDigits + 1];
+    const std::size_t count = FindPlanPlaces(digits, digits.size(), false, places);
+    return std::vector<std::size_t>(places, places + count);
 }
 
 std::optional<TDialledNumber> NorthAmericanNumber(std::u16string_view text) {
-    std::u16string digits;
-    for (char16_t c : text) digits.push_back(KeyToDigit(c));
     // Letters past the end, straight after a letter of the same word.
     for (std::size_t past = 0; past <= kMostUndialled && past < text.size(); ++past) {
         const std::size_t end = text.size() - past;
         if (past > 0 && !(IsLetter(text[end]) && end > 0 && IsLetter(text[end - 1]))) break;
-        const auto places = PlanDigitPlaces(std::u16string_view(digits).substr(0, end));
-        if (places.empty()) continue;
+        std::size_t places[kPlanDigits + 1];
+        const std::size_t count = FindPlanPlaces(text, end, true, places);
+        if (count == 0) continue;
         std::u16string dialled;
-        if (places.size() == kPlanDigits) dialled.push_back(u'1');
-        for (std::size_t place : places) dialled.push_back(digits[place]);
-        return TDialledNumber{dialled, past};
+        dialled.reserve(kPlanDigits + 1);
+        if (count == kPlanDigits) dialled.push_back(u'1');
+        for (std::size_t i = 0; i < count; ++i) dialled.push_back(KeyToDigit(text[places[i]]));
+        return TDialledNumber{std::move(dialled), past};
     }
     return std::nullopt;
 }
@@ -71,8 +83,8 @@ std::u16string DialledDescription(std::u16string_view text) {
     return said;
 }
 
-std::u16string TelUri(std::u16string_view text) {
-    if (const auto number = NorthAmericanNumber(text)) return u"tel:+" + number->Digits;
+std::u16string DialledNumber(std::u16string_view text) {
+    if (const auto number = NorthAmericanNumber(text)) return u"+" + number->Digits;
     std::u16string digits;
     bool plus = false;
     for (char16_t c : text) {
@@ -81,8 +93,13 @@ std::u16string TelUri(std::u16string_view text) {
         else if (c == u'+' && digits.empty())
             plus = true;
     }
-    if (digits.empty()) return {};
-    return u"tel:" + std::u16string(plus ? u"+" : u"") + digits;
+    if (plus && !digits.empty()) digits.insert(digits.begin(), u'+');
+    return digits;
+}
+
+std::u16string TelUri(std::u16string_view text) {
+    std::u16string number = DialledNumber(text);
+    return number.empty() ? number : u"tel:" + number;
 }
 
 }  // namespace velkari

@@ -37,4 +37,7 @@ std::u16string DialledDescription(std::u16string_view text);
 // of them; empty when the text has neither.
 std::u16string TelUri(std::u16string_view text);
 
+// The number the text dials, as TelUri hands it on without its "tel:" (+18006288737).
+std::u16string DialledNumber(std::u16string_view text);
+
 }  // namespace velkari

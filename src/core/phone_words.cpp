@@ -381,6 +381,8 @@ class TSearch {
             if (before == after) continue;
             if (before >= 0)
                 cost += kBreakCost;
+            else if (!IsSpellable(FChars[i - 1]))
+                cost += kBreakCost;  // a 0 or 1 cannot be spelled: it parts words naturally
             else
                 cost += ReadsAsWord(FChars[i - 1]) ? kDigitWordLeadCost : kLeadCost;
         }

@@ -50,6 +50,8 @@ void AddPhrase(TOwnWords& own, const TPhrase& phrase, bool anyCapital) {
         std::string run;
         for (std::size_t last = first; last < parts.size() && run.size() <= kLongestWord; ++last) {
             run += parts[last];
+            // A run that ends on a small word is no phrase of its own (TALKOF, FOODAND).
+            if (last > first && IsSmallWord(parts[last])) continue;
             Add(words, run);
             if (last == first) AddNumberForm(own.Forms, run);
         }

@@ -33,8 +33,10 @@ constexpr int kBreakCost = 8;
 constexpr int kLeadCost = 20;
 constexpr int kDigitWordLeadCost = 5;
 constexpr int kCheapestWord = std::min(kWordCost, kLetterWordCost);
-// Each digit that one of the person's own words spells takes this off the cost.
+// Each digit that one of the person's own words spells takes this off the cost, and each of
+// its letters past the end half of it: nothing there is checked against the number.
 constexpr int kOwnBonus = 8;
+constexpr int kOwnPastBonus = kOwnBonus / 2;
 // A name or abbreviation of the lists costs half its level's cost beside a common word,
 // one of this level's cost at most.
 constexpr int kCommonCost = 8;
@@ -118,15 +120,16 @@ TCells SplitHyphens(std::u16string_view text) {
 }
 
 struct TRank {
-    int Own = 0;  // digits spelled by the person's own words
+    int Own = 0;      // digits spelled by the person's own words
+    int OwnPast = 0;  // and their letters past the end
     int Cost = 0;
     int Letters = 0;
 };
 
 // True when a ranks before b.
 bool Before(const TRank& a, const TRank& b) {
-    const int costA = a.Cost - kOwnBonus * a.Own;
-    const int costB = b.Cost - kOwnBonus * b.Own;
+    const int costA = a.Cost - kOwnBonus * a.Own - kOwnPastBonus * a.OwnPast;
+    const int costB = b.Cost - kOwnBonus * b.Own - kOwnPastBonus * b.OwnPast;
     if (costA != costB) return costA < costB;
     return a.Letters > b.Letters;
 }
@@ -257,7 +260,8 @@ class TSearch {
     bool Promising(const TRank& rank, std::size_t end, std::size_t placed) const {
         if (!Full()) return true;
         const std::size_t wordsLeft = kMostWordsPerSpelling - placed;
-        const TRank best{rank.Own + FOwnBefore[end], rank.Cost + LeastOpenCost(end, wordsLeft),
+        const TRank best{rank.Own + FOwnBefore[end], rank.OwnPast,
+                         rank.Cost + LeastOpenCost(end, wordsLeft),
                          rank.Letters + FCoverable[wordsLeft][end]};
         return Before(best, FBest.front().Rank);
     }
@@ -345,10 +349,11 @@ class TSearch {
     static TRank Added(TRank rank, const TPlaced& placed, int cost) {
         rank.Cost += cost + kUndialledCost * static_cast<int>(placed.Past);
         rank.Letters += static_cast<int>(placed.Length);
-        // Each letter of the person's own (past the end too) earns the bonus; a form of
-        // their word one letter fewer.
-        if (placed.Own)
-            rank.Own += static_cast<int>(placed.Length + placed.Past) - (placed.Typed ? 0 : 1);
+        // A form of the person's word earns one letter fewer than the word.
+        if (placed.Own) {
+            rank.Own += static_cast<int>(placed.Length) - (placed.Typed ? 0 : 1);
+            rank.OwnPast += static_cast<int>(placed.Past);
+        }
         return rank;
     }
 

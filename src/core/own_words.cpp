@@ -35,7 +35,10 @@ void Add(std::vector<std::string>& words, std::string word) {
 // types "Macy's" or "Staples" takes MACY and STAPLE.
 void AddNumberForm(std::vector<std::string>& forms, const std::string& word) {
     if (word.size() >= 3 && word.back() != 's' && word.back() != 'x') Add(forms, word + 's');
-    if (word.size() >= 4 && word.back() == 's') Add(forms, word.substr(0, word.size() - 1));
+    // MATTRESS, CAMPUS and ANALYSIS are no plurals.
+    const bool singular = word.ends_with("ss") || word.ends_with("us") || word.ends_with("is");
+    if (word.size() >= 4 && word.back() == 's' && !singular)
+        Add(forms, word.substr(0, word.size() - 1));
 }
 
 struct TPhrase {

@@ -164,11 +164,13 @@ TEST_CASE("the person's own words, and phrases that run on") {
     CHECK(FindSpellings(Dictionary(), u"18003569377", kMostSpellings, OwnWordList(u"Qzx, jjj")) ==
           FindSpellings(Dictionary(), u"18003569377"));
     const TOwnWords own =
-        OwnWords(u"Macy's, U.S. Bank; Department of Motor Vehicles/free home delivery");
+        OwnWords(u"Macy's, U.S. Bank; Department of Motor Vehicles/free home delivery, mattress");
     for (const char* word : {"macys", "usbank", "dmv", "domv", "homedelivery"})
         CHECK(std::count(own.Words.begin(), own.Words.end(), word) == 1);
-    for (const char* word : {"fhd", "departmentof"})  // no initials of a phrase; no small end
-        CHECK(std::count(own.Words.begin(), own.Words.end(), word) == 0);
+    for (const char* word : {"fhd", "departmentof", "mattres"})
+        CHECK(std::count(own.Words.begin(), own.Words.end(), word) +
+                  std::count(own.Forms.begin(), own.Forms.end(), word) ==
+              0);
     CHECK(std::count(own.Words.begin(), own.Words.end(), "macysusbank") == 0);
     CHECK(std::count(own.Forms.begin(), own.Forms.end(), "macy") == 1);
     CHECK(OwnWords(u"free home delivery").Words.back() == "fhd");  // nothing in capitals

@@ -45,6 +45,17 @@ constexpr int kCommonCost = 8;
 // that finishes a phrase of theirs (KARS-4-KIDS).
 constexpr std::size_t kShortestRunOn = 3;
 
+// Words that only join others in a sentence; a number's words are a name, a thing or a call
+// to act (GOT-JUNK, CALL-ATT), and never lean on these.
+bool IsGlueWord(std::string_view word) {
+    static constexpr std::array<std::string_view, 31> kGlue = {
+        "although", "am",   "an",      "and",     "are",   "been",   "but",  "did",
+        "does",     "had",  "has",     "hence",   "if",    "is",     "its",  "nor",
+        "of",       "or",   "than",    "these",   "those", "though", "thus", "unless",
+        "was",      "were", "whereas", "whether", "which", "whom",   "whose"};
+    return std::binary_search(kGlue.begin(), kGlue.end(), word);
+}
+
 int LevelCost(int level) {
     const auto* at = std::find(std::begin(kWordLevels), std::end(kWordLevels), level);
     return kLevelCost[static_cast<std::size_t>(at - std::begin(kWordLevels))];
@@ -313,7 +324,8 @@ class TSearch {
     // A name or abbreviation of the lists (USA, FDIC, NIKON) costs as a common word where
     // it pairs with one or is the spelling's only word; that is settled in Offer.
     void PlaceListed(TPlaced placed, const TWordEntry& word, const TRank& rank) {
-        const int level = LevelCost(word.Level);
+        // A word that only joins others costs as the rarest do, however common it is.
+        const int level = IsGlueWord(FWords.Text(word)) ? kLevelCost.back() : LevelCost(word.Level);
         placed.Common = !word.Name && level <= kCommonCost;
         placed.Surcharge = word.Name ? level - level / 2 : 0;
         Place(placed, rank, kWordCost + level - placed.Surcharge);

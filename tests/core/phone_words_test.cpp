@@ -101,6 +101,7 @@ TEST_CASE("spellings of worked examples, best first") {
         {"3569377-8", "FLOWERS-8", 1},           // a last digit that spells nothing
         {"0101-5678-10-3569377", "0101-LOST-10-FLOWERS", 1},  // no word across 0 and 1
         {"18889691329", "1-888-WOW-1-DAY", 1},                // a 1 parts words as a hyphen would
+        {"18002738255", "1-800-273-TALK", 3},                 // not behind ARE-TALK and its kind
         {"", "", 0},
         {"0110-*#", "", 0},
         {"8", "", 0},

@@ -1,8 +1,6 @@
 // What every control has: bounds, parent and children, visibility, caption, font and colour.
 #include "control.h"
 
-#include <algorithm>
-
 std::wstring WindowText(HWND window) {
     const int length = GetWindowTextLengthW(window);
     std::wstring text(static_cast<size_t>(length) + 1, L'\0');

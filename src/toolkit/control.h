@@ -321,6 +321,10 @@ class TControl : public TComponent {
     void MouseButtonUp(TMouseButton button, TShiftState shift, int x, int y);
     // The window whose capture a press of this button takes, or null.
     HWND LeftButtonCaptureWindow(TMouseButton button) const;
+    // What a parent's window gets for its children (their notifications and colour
+    // requests, handed to the child they concern), and what a standard control of ours gets
+    // back from its parent.
+    bool ChildNotification(TMessage& message);
     bool NotifyMessage(TMessage& message);
     // A notification or WM_CTLCOLOR* sent to the parent, handed to the child it concerns.
     bool ReflectToChild(TMessage& message, HWND child);

@@ -36,6 +36,32 @@ bool TControl::HandleMessage(TMessage& message) {
             return MouseMessage(message);
         case WM_MOUSELEAVE:
             return MouseLeft();
+        case WM_SETCURSOR:
+            return SetCursorShape(message);
+        case WM_CAPTURECHANGED:
+            return CaptureChanged(message);
+        case WM_SETFOCUS:
+            return FocusReceived();
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+        case WM_CHAR:
+        case WM_KEYUP:
+        case WM_SYSKEYUP:
+            return PreviewKey(message);
+        case WM_ERASEBKGND:
+            return EraseBackground(message);
+        case WM_PAINT:
+            return PaintWindow();
+        case WM_PRINTCLIENT:
+            return PrintClient(message);
+        case WM_GETOBJECT:
+            return AccessibleRequest(message);
+    }
+    return ChildNotification(message);
+}
+
+bool TControl::ChildNotification(TMessage& message) {
+    switch (message.Msg) {
         case WM_NOTIFY:
             return NotifyMessage(message);
         case WM_COMMAND:
@@ -48,26 +74,6 @@ bool TControl::HandleMessage(TMessage& message) {
         case CN_CTLCOLORSTATIC:
         case CN_CTLCOLORLISTBOX:
             return ColorStandardWindow(message);
-        case WM_ERASEBKGND:
-            return EraseBackground(message);
-        case WM_PAINT:
-            return PaintWindow();
-        case WM_PRINTCLIENT:
-            return PrintClient(message);
-        case WM_SETCURSOR:
-            return SetCursorShape(message);
-        case WM_CAPTURECHANGED:
-            return CaptureChanged(message);
-        case WM_GETOBJECT:
-            return AccessibleRequest(message);
-        case WM_SETFOCUS:
-            return FocusReceived();
-        case WM_KEYDOWN:
-        case WM_SYSKEYDOWN:
-        case WM_CHAR:
-        case WM_KEYUP:
-        case WM_SYSKEYUP:
-            return PreviewKey(message);
     }
     return false;
 }

@@ -195,8 +195,8 @@ void TForm::Close() {
 }
 
 TModalResult TForm::ShowModal() {
-    // A press that opens the dialog (a speed button holds the mouse until its click is
-    // done) must not keep the mouse from it.
+    // A press that opens the dialog (a speed button keeps the mouse capture until its click
+    // is done) must not keep the mouse from it.
     if (HWND holder = GetCapture()) SendMessageW(holder, WM_CANCELMODE, 0, 0);
     ReleaseCapture();
     HWND owner = Application && Application->ActiveForm() ? Application->ActiveForm()->Handle()

@@ -87,7 +87,7 @@ void TForm1::SetupMainWindow() {
     SetupFieldFont();
     RegisterPasteHotKey();
     SetKeyCaptions();
-    Application->SetCursors(kHelpCursor, LoadCursorW(nullptr, IDC_HELP));
+    SetCursors(kHelpCursor, LoadCursorW(nullptr, IDC_HELP));
     PasteLabel->SetCursor(kHelpCursor);
     SetLetterKeyHints();
     AddNumberCommands();

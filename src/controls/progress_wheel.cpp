@@ -102,22 +102,34 @@ std::wstring TProgressWheel::DisplayText() {
     return text;
 }
 
-void TProgressWheel::WndProc(TMessage& message) {
+bool TProgressWheel::HandleMessage(TMessage& message) {
     switch (message.Msg) {
         case WM_SIZE:
-            RebuildGradient();
-            break;
+            return Resized();
         case WM_ERASEBKGND:
-            // Paint covers every pixel; erasing first would only make the wheel flicker.
-            message.Result = 1;
-            return;
+            return SkipErase(message);
         case WM_SETFOCUS:
-            // The wheel only shows progress: the focus goes straight back where it was.
-            if (IsWindow(reinterpret_cast<HWND>(message.WParam)))
-                ::SetFocus(reinterpret_cast<HWND>(message.WParam));
-            return;
+            return GiveFocusBack(message);
     }
-    TControl::WndProc(message);
+    return TControl::HandleMessage(message);
+}
+
+bool TProgressWheel::Resized() {
+    RebuildGradient();
+    return false;
+}
+
+bool TProgressWheel::SkipErase(TMessage& message) {
+    // Paint covers every pixel; erasing first would only make the wheel flicker.
+    message.Result = 1;
+    return true;
+}
+
+bool TProgressWheel::GiveFocusBack(const TMessage& message) {
+    // The wheel only shows progress: the focus goes straight back where it was.
+    if (IsWindow(reinterpret_cast<HWND>(message.WParam)))
+        ::SetFocus(reinterpret_cast<HWND>(message.WParam));
+    return true;
 }
 
 void TProgressWheel::Paint(HDC dc) {

@@ -60,7 +60,7 @@ class TProgressWheel : public TControl {
     std::wstring AccessibleValue() const override;
 
   protected:
-    void WndProc(TMessage& message) override;
+    bool HandleMessage(TMessage& message) override;
     // The gradient holds the system colours it was made with.
     void SystemLookChanged(bool colorsChanged) override;
     void Paint(HDC dc) override;
@@ -68,6 +68,9 @@ class TProgressWheel : public TControl {
   private:
     void Changed(velkari::TWheelUpdate update);
     void RebuildGradient();
+    bool Resized();
+    bool SkipErase(TMessage& message);
+    bool GiveFocusBack(const TMessage& message);
     void DrawPercentText(HDC dc);
 
     velkari::TWheelModel FWheel;

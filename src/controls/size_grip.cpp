@@ -137,38 +137,46 @@ int TSizeGrip::GripDpi() {
 }
 
 void TSizeGrip::TargetWndProc(TMessage& message) {
+    if (!TargetMessage(message)) PassOn(message);
+}
+
+bool TSizeGrip::TargetMessage(TMessage& message) {
     switch (message.Msg) {
         case WM_SIZE:
-            InvalidateGrip();
-            PassOn(message);
-            if (Hooked()) UpdateGrip();
-            return;
+            return TargetSized(message);
         case WM_PAINT:
-            PassOn(message);
-            // A paint into a context the sender supplies is not ours to draw on.
-            if (message.WParam == 0 && Hooked() && FTargetControl->HandleAllocated()) {
-                TWindowDC dc(FTargetControl->Handle());
-                if (dc) PaintGrip(dc.Get(), FGripRect);
-            }
-            return;
-        case WM_NCHITTEST: {
-            POINT point{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
-            if (FTargetControl->HandleAllocated() &&
-                ScreenToClient(FTargetControl->Handle(), &point)) {
-                const int hit = velkari::GripHitTest(ToGrip(FGripRect), point.x, point.y,
-                                                     UseRightToLeftScrollBar());
-                if (hit != 0) {
-                    message.Result = hit;
-                    return;
-                }
-            }
-            PassOn(message);
-            return;
-        }
-        default:
-            PassOn(message);
-            return;
+            return TargetPainted(message);
+        case WM_NCHITTEST:
+            return HitTest(message);
     }
+    return false;
+}
+
+bool TSizeGrip::TargetSized(TMessage& message) {
+    InvalidateGrip();
+    PassOn(message);
+    if (Hooked()) UpdateGrip();
+    return true;
+}
+
+bool TSizeGrip::TargetPainted(TMessage& message) {
+    PassOn(message);
+    // A paint into a context the sender supplies is not ours to draw on.
+    if (message.WParam == 0 && Hooked() && FTargetControl->HandleAllocated()) {
+        TWindowDC dc(FTargetControl->Handle());
+        if (dc) PaintGrip(dc.Get(), FGripRect);
+    }
+    return true;
+}
+
+bool TSizeGrip::HitTest(TMessage& message) {
+    POINT point{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
+    if (!FTargetControl->HandleAllocated() || !ScreenToClient(FTargetControl->Handle(), &point))
+        return false;
+    const int hit =
+        velkari::GripHitTest(ToGrip(FGripRect), point.x, point.y, UseRightToLeftScrollBar());
+    message.Result = hit;
+    return hit != 0;
 }
 
 void TSizeGrip::PaintGrip(HDC dc, const RECT& rect) {

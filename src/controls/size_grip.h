@@ -50,6 +50,12 @@ class TSizeGrip : public TComponent {
   private:
     // The target's handler, behind the grip's.
     void PassOn(TMessage& message) { FHook.PassOn(message); }
+    // The target's messages that the grip handles: true when the message is done; the
+    // target's handler gets the rest. Size and paint pass on first and follow it.
+    bool TargetMessage(TMessage& message);
+    bool TargetSized(TMessage& message);
+    bool TargetPainted(TMessage& message);
+    bool HitTest(TMessage& message);
     // The dpi of the target's form, which the square and its pixels are scaled to.
     int GripDpi();
 

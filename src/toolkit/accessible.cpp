@@ -9,9 +9,7 @@
 // entries of its own (a list box) answers for them too, as list items.
 #include <oleacc.h>
 
-#include "application.h"
 #include "control.h"
-#include "form.h"
 #include "late_bound.h"
 
 namespace {

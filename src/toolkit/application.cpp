@@ -10,11 +10,16 @@ TApplication* Application = nullptr;
 
 TApplication::TApplication() : TComponent(nullptr), FInstance(GetModuleHandleW(nullptr)) {
     Application = this;
+    SetExceptionHandler([this](TObject* sender) { HandleException(sender); });
 }
 
 TApplication::~TApplication() {
     DestroyComponents();
-    if (Application == this) Application = nullptr;
+    Hints().Close();
+    if (Application == this) {
+        SetExceptionHandler(nullptr);
+        Application = nullptr;
+    }
 }
 
 void TApplication::Initialize() {
@@ -22,86 +27,10 @@ void TApplication::Initialize() {
     InitCommonControlsEx(&controls);  // failure leaves the classic controls, which is enough
 }
 
-namespace {
-
-// The tooltip's tool for a control: the whole window, named by its handle.
-TOOLINFOW HintTool(HWND control) {
-    TOOLINFOW tool{};
-    tool.cbSize = sizeof(tool);
-    tool.uFlags = TTF_IDISHWND;
-    tool.hwnd = control;
-    tool.uId = reinterpret_cast<UINT_PTR>(control);
-    return tool;
-}
-
-// A rectangle of a window, named by an id of the window's choosing.
-TOOLINFOW HintRectTool(HWND window, UINT_PTR id) {
-    TOOLINFOW tool{};
-    tool.cbSize = sizeof(tool);
-    tool.hwnd = window;
-    tool.uId = id;
-    return tool;
-}
-
-}  // namespace
-
-void TApplication::ThemeHintWindow() {
-    FHintDark = ThemeWindowForLook(FHintWindow.Get(), FHintDark);
-}
-
-bool TApplication::AddTool(TOOLINFOW& tool) {
-    if (!FHintWindow) {
-        FHintWindow.Reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                          WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
-                                          nullptr, FInstance, nullptr));
-        if (!FHintWindow) return false;  // no tooltips: the program works without hints
-        ThemeHintWindow();
-    }
-    tool.lpszText = LPSTR_TEXTCALLBACKW;
-    return SendMessageW(FHintWindow.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-}
-
-void TApplication::DeleteTool(TOOLINFOW tool) {
-    if (FHintWindow)
-        SendMessageW(FHintWindow.Get(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-}
-
-void TApplication::AddHintTool(HWND control) {
-    TOOLINFOW tool = HintTool(control);
-    AddTool(tool);
-}
-
-void TApplication::RemoveHintTool(HWND control) {
-    DeleteTool(HintTool(control));
-}
-
-void TApplication::AddHintRect(HWND window, UINT_PTR id, const RECT& rect) {
-    TOOLINFOW tool = HintRectTool(window, id);
-    tool.rect = rect;
-    AddTool(tool);
-}
-
-void TApplication::RemoveHintRect(HWND window, UINT_PTR id) {
-    DeleteTool(HintRectTool(window, id));
-}
-
-void TApplication::RelayHintMouse(HWND control, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (!FHintWindow) return;
-    MSG relayed{control, msg, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
-    SendMessageW(FHintWindow.Get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
-}
-
 void TApplication::Notification(TComponent* component, TOperation operation) {
     if (operation != opRemove) return;
     if (component == FMainForm) FMainForm = nullptr;
     if (component == FActiveForm) FActiveForm = nullptr;
-}
-
-HCURSOR TApplication::Cursors(TCursor index) const {
-    auto it = FCursors.find(index);
-    if (it != FCursors.end() && it->second) return it->second;
-    return LoadCursorW(nullptr, IDC_ARROW);
 }
 
 void TApplication::Run() {

@@ -1,18 +1,15 @@
 // The application object: title, forms, the message loop with key preview and dialog
-// navigation, and the default exception handler (show the message, carry on).
+// navigation, and the default exception handler (show the message, carry on), which it
+// installs for the failures inside window procedures.
 #pragma once
 
 #include <windows.h>
-#include <commctrl.h>
 
 #include <functional>
-#include <map>
-#include <memory>
 #include <string>
 
 #include "component.h"
-#include "control.h"
-#include "handles.h"
+#include "hints.h"
 
 class TForm;
 
@@ -55,21 +52,8 @@ class TApplication : public TComponent {
     void HandleException(TObject* sender);
     void ShowException(const std::wstring& message);
 
-    // The cursor table: 0 is the arrow; others are entered by the program.
-    HCURSOR Cursors(TCursor index) const;
-    void SetCursors(TCursor index, HCURSOR cursor) { FCursors[index] = cursor; }
-
-    // Hints: one tooltip window serves every control; a control's hint shows when it has
-    // ShowHint on and a hint to show. A window is one tool, and a rectangle of a window
-    // (a graphic control in it) another, named by an id; their texts are asked for.
-    void AddHintTool(HWND control);
-    void RemoveHintTool(HWND control);
-    void AddHintRect(HWND window, UINT_PTR id, const RECT& rect);
-    void RemoveHintRect(HWND window, UINT_PTR id);
-    void RelayHintMouse(HWND control, UINT msg, WPARAM wParam, LPARAM lParam);
-    HWND HintWindow() const { return FHintWindow.Get(); }
-    // The tooltips in the system's dark theme in dark mode, else in their own.
-    void ThemeHintWindow();
+    // The tooltip window of the hints, while it exists; it goes with the application.
+    HWND HintWindow() const { return Hints().Handle(); }
 
     // The form that was last made active, or null.
     TForm* ActiveForm() const { return FActiveForm; }
@@ -83,8 +67,6 @@ class TApplication : public TComponent {
 
   private:
     bool ProcessMessage(MSG& msg);
-    bool AddTool(TOOLINFOW& tool);
-    void DeleteTool(TOOLINFOW tool);
     bool IsDialogKey(const MSG& msg);
 
     HINSTANCE FInstance;
@@ -92,9 +74,6 @@ class TApplication : public TComponent {
     TForm* FMainForm = nullptr;
     TForm* FActiveForm = nullptr;
     bool FTerminated = false;
-    std::map<TCursor, HCURSOR> FCursors;
-    TWindowHandle FHintWindow;
-    bool FHintDark = false;  // the tooltip window has the dark theme
 };
 
 // The one application object; made by the program entry (or a test) before any form.

@@ -22,22 +22,30 @@ void TButton::SetDefault(bool isDefault) {
 }
 
 void TButton::Click() {
-    TForm* form = ParentForm();
-    if (form && FModalResult != mrNone) form->SetModalResult(FModalResult);
+    if (TControlHost* host = Host(); host && FModalResult != mrNone)
+        host->SetModalResult(FModalResult);
     TControl::Click();
 }
 
-void TButton::WndProc(TMessage& message) {
-    if (message.Msg == CN_COMMAND && HIWORD(message.WParam) == BN_CLICKED) {
-        Click();
-        return;
+bool TButton::AnswersDialogKey(WPARAM key, bool focused) const {
+    return key == VK_RETURN ? focused || FDefault : key == VK_ESCAPE && FCancel;
+}
+
+bool TButton::HandleMessage(TMessage& message) {
+    switch (message.Msg) {
+        case CN_COMMAND:
+            return ButtonCommand(message);
+        // The button's own mouse handling makes BN_CLICKED; the base class must not click too.
+        case WM_LBUTTONUP:
+            return false;
     }
-    // The button's own mouse handling makes BN_CLICKED; the base class must not click too.
-    if (message.Msg == WM_LBUTTONUP) {
-        DefaultHandler(message);
-        return;
-    }
-    TControl::WndProc(message);
+    return TControl::HandleMessage(message);
+}
+
+bool TButton::ButtonCommand(TMessage& message) {
+    if (HIWORD(message.WParam) != BN_CLICKED) return false;
+    Click();
+    return true;
 }
 
 TImage::TImage(TComponent* owner) : TControl(owner) {}

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "control.h"
-#include "form.h"
 #include "handles.h"
 
 // A push button. Clicking it runs OnClick and, when its ModalResult is set, ends the modal
@@ -20,15 +19,18 @@ class TButton : public TControl {
     void SetModalResult(TModalResult result) { FModalResult = result; }
 
     void Click() override;
+    bool AnswersDialogKey(WPARAM key, bool focused) const override;
 
     long AccessibleRole() const override;
     std::wstring AccessibleDefaultAction() const override { return L"Press"; }
 
   protected:
     void CreateParams(TCreateParams& params) override;
-    void WndProc(TMessage& message) override;
+    bool HandleMessage(TMessage& message) override;
 
   private:
+    bool ButtonCommand(TMessage& message);
+
     bool FDefault = false;
     bool FCancel = false;
     TModalResult FModalResult = mrNone;

@@ -4,8 +4,7 @@
 #include <commctrl.h>
 #include <oleacc.h>
 
-#include "application.h"
-#include "form.h"
+#include "win32_error.h"
 
 namespace {
 
@@ -50,14 +49,14 @@ void TComboBox::AttachEditPart() {
     AttachInnerWindow(FEditPart);
     SetWindowSubclass(FEditPart, EditPartProc, kEditPartSubclass,
                       reinterpret_cast<DWORD_PTR>(this));
-    if (Application) Application->AddHintTool(FEditPart);
+    Hints().AddTool(FEditPart);
 }
 
 void TComboBox::DetachEditPart() {
     if (!FEditPart) return;
     RemoveWindowSubclass(FEditPart, EditPartProc, kEditPartSubclass);
     DetachInnerWindow(FEditPart);
-    if (Application) Application->RemoveHintTool(FEditPart);
+    Hints().RemoveTool(FEditPart);
     FEditPart = nullptr;
 }
 
@@ -160,65 +159,101 @@ void TComboBox::CompleteTypedText() {
 LRESULT CALLBACK TComboBox::EditPartProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR, DWORD_PTR data) {
     auto* self = reinterpret_cast<TComboBox*>(data);
+    TMessage message{msg, wParam, lParam, 0};
     try {
-        switch (msg) {
-            case WM_KEYDOWN:
-            case WM_KEYUP:
-            case WM_SYSKEYDOWN:
-            case WM_SYSKEYUP:
-            case WM_CHAR: {
-                TMessage message{msg, wParam, lParam, 0};
-                if (self->PreviewKey(message)) return 0;
-                const LRESULT result = DefSubclassProc(window, msg, message.WParam, message.LParam);
-                if (msg == WM_CHAR && message.WParam >= L' ' && self->FAutoComplete)
-                    self->CompleteTypedText();
-                return result;
-            }
-            case WM_MOUSEMOVE:
-            case WM_LBUTTONDOWN:
-            case WM_LBUTTONUP:
-            case WM_RBUTTONDOWN:
-            case WM_RBUTTONUP:
-                // The box's hint belongs to the part under the mouse as well.
-                if (Application) Application->RelayHintMouse(window, msg, wParam, lParam);
-                break;
-            case WM_NOTIFY:
-                // The hint window asks the edit part for the box's hint.
-                if (Application && self->FHandle &&
-                    reinterpret_cast<NMHDR*>(lParam)->hwndFrom == Application->HintWindow())
-                    return SendMessageW(self->FHandle, WM_NOTIFY, wParam, lParam);
-                break;
-            case WM_NCDESTROY:
-                self->FEditPart = nullptr;
-                RemoveWindowSubclass(window, EditPartProc, kEditPartSubclass);
-                break;
-        }
+        if (self->EditPartMessage(window, message)) return message.Result;
     } catch (...) {
-        if (Application) Application->HandleException(self);
+        HandleCallbackException(self);
         return 0;
     }
-    return DefSubclassProc(window, msg, wParam, lParam);
+    return DefSubclassProc(window, msg, message.WParam, message.LParam);
 }
 
-void TComboBox::WndProc(TMessage& message) {
-    if (message.Msg == CN_COMMAND) {
-        switch (HIWORD(message.WParam)) {
-            case CBN_EDITCHANGE:
-                Change();
-                return;
-            case CBN_SELCHANGE: {
-                // The edit part still shows the old text; give it the picked entry first.
-                const int index = ItemIndex();
-                if (index >= 0 && index < ItemCount()) SetText(Items(index));
-                Change();
-                return;
-            }
-            case CBN_SETFOCUS:
-                // A click straight into the edit part does not focus the box itself.
-                if (TForm* form = ParentForm(); form && form != static_cast<TControl*>(this))
-                    form->FocusMovedTo(this);
-                return;
-        }
+bool TComboBox::EditPartMessage(HWND window, TMessage& message) {
+    switch (message.Msg) {
+        case WM_KEYDOWN:
+        case WM_KEYUP:
+        case WM_SYSKEYDOWN:
+        case WM_SYSKEYUP:
+        case WM_CHAR:
+            return EditPartKey(window, message);
+        case WM_MOUSEMOVE:
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONUP:
+            return EditPartMouse(window, message);
+        case WM_NOTIFY:
+            return EditPartHintNotify(message);
+        case WM_NCDESTROY:
+            return EditPartGone(window);
     }
-    TControl::WndProc(message);
+    return false;
+}
+
+bool TComboBox::EditPartKey(HWND window, TMessage& message) {
+    if (PreviewKey(message)) return true;
+    // After the edit part's own handling of the character, which puts it in the text.
+    message.Result = DefSubclassProc(window, message.Msg, message.WParam, message.LParam);
+    if (message.Msg == WM_CHAR && message.WParam >= L' ' && FAutoComplete) CompleteTypedText();
+    return true;
+}
+
+bool TComboBox::EditPartMouse(HWND window, const TMessage& message) {
+    // The box's hint belongs to the part under the mouse as well.
+    Hints().RelayMouse(window, message.Msg, message.WParam, message.LParam);
+    return false;
+}
+
+bool TComboBox::EditPartHintNotify(TMessage& message) {
+    // The hint window asks the edit part for the box's hint.
+    const HWND from = reinterpret_cast<NMHDR*>(message.LParam)->hwndFrom;
+    if (!FHandle || !from || from != Hints().Handle()) return false;
+    message.Result = SendMessageW(FHandle, WM_NOTIFY, message.WParam, message.LParam);
+    return true;
+}
+
+bool TComboBox::EditPartGone(HWND window) {
+    FEditPart = nullptr;
+    RemoveWindowSubclass(window, EditPartProc, kEditPartSubclass);
+    return false;
+}
+
+bool TComboBox::HandleMessage(TMessage& message) {
+    switch (message.Msg) {
+        case CN_COMMAND:
+            return ComboCommand(message);
+    }
+    return TControl::HandleMessage(message);
+}
+
+bool TComboBox::ComboCommand(TMessage& message) {
+    switch (HIWORD(message.WParam)) {
+        case CBN_EDITCHANGE:
+            return TextEdited();
+        case CBN_SELCHANGE:
+            return SelectionChanged();
+        case CBN_SETFOCUS:
+            return EditPartFocused();
+    }
+    return false;
+}
+
+bool TComboBox::TextEdited() {
+    Change();
+    return true;
+}
+
+bool TComboBox::SelectionChanged() {
+    // The edit part still shows the old text; give it the picked entry first.
+    const int index = ItemIndex();
+    if (index >= 0 && index < ItemCount()) SetText(Items(index));
+    Change();
+    return true;
+}
+
+bool TComboBox::EditPartFocused() {
+    // A click straight into the edit part does not focus the box itself: the host is told.
+    FocusReceived();
+    return true;
 }

@@ -53,12 +53,23 @@ class TComboBox : public TControl {
     void CreateParams(TCreateParams& params) override;
     void HandleCreated() override;
     void DestroyHandle() override;
-    void WndProc(TMessage& message) override;
+    bool HandleMessage(TMessage& message) override;
     virtual void Change();
 
   private:
+    bool ComboCommand(TMessage& message);
+    bool TextEdited();
+    bool SelectionChanged();
+    bool EditPartFocused();
+    // The edit part's messages: each case to a handler, which returns true when the message
+    // is done; the edit part's own procedure runs for the rest.
     static LRESULT CALLBACK EditPartProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR id, DWORD_PTR data);
+    bool EditPartMessage(HWND window, TMessage& message);
+    bool EditPartKey(HWND window, TMessage& message);
+    bool EditPartMouse(HWND window, const TMessage& message);
+    bool EditPartHintNotify(TMessage& message);
+    bool EditPartGone(HWND window);
     void AttachEditPart();
     void DetachEditPart();
     // After a typed character: the first entry the text begins, the rest selected.

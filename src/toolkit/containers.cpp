@@ -138,19 +138,26 @@ void TScrollBox::ScrollMessage(int axis, WORD code) {
     ScrollAxis(axis, position);
 }
 
-void TScrollBox::WndProc(TMessage& message) {
+bool TScrollBox::HandleMessage(TMessage& message) {
     switch (message.Msg) {
         case WM_HSCROLL:
         case WM_VSCROLL:
-            if (message.LParam == 0) {  // our own bars, not a scroll bar control inside
-                ScrollMessage(message.Msg == WM_HSCROLL ? 0 : 1, LOWORD(message.WParam));
-                return;
-            }
-            break;
+            return ScrollBarMessage(message);
         case WM_SIZE:
-            TControl::WndProc(message);
-            Realign();
-            return;
+            return Resized(message);
     }
-    TControl::WndProc(message);
+    return TControl::HandleMessage(message);
+}
+
+bool TScrollBox::ScrollBarMessage(TMessage& message) {
+    if (message.LParam != 0) return TControl::HandleMessage(message);  // a scroll bar inside
+    ScrollMessage(message.Msg == WM_HSCROLL ? 0 : 1, LOWORD(message.WParam));
+    return true;
+}
+
+bool TScrollBox::Resized(TMessage& message) {
+    // After the window's own handling of the new size.
+    if (!TControl::HandleMessage(message)) DefaultHandler(message);
+    Realign();
+    return true;
 }

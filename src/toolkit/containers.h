@@ -42,7 +42,7 @@ class TScrollBox : public TControl {
   protected:
     void CreateParams(TCreateParams& params) override;
     void HandleCreated() override;
-    void WndProc(TMessage& message) override;
+    bool HandleMessage(TMessage& message) override;
 
   private:
     // Axis 0 is horizontal, 1 vertical.
@@ -50,6 +50,8 @@ class TScrollBox : public TControl {
     int PageSize(int axis) const;
     void ScrollAxis(int axis, int position);
     void ScrollMessage(int axis, WORD code);
+    bool ScrollBarMessage(TMessage& message);
+    bool Resized(TMessage& message);
 
     int FPosition[2] = {0, 0};
     bool FRealigning = false;  // showing a bar resizes the box, which realigns again

@@ -1,11 +1,6 @@
 // What every control has: bounds, parent and children, visibility, caption, font and colour.
 #include "control.h"
 
-#include <algorithm>
-
-#include "application.h"
-#include "form.h"
-
 std::wstring WindowText(HWND window) {
     const int length = GetWindowTextLengthW(window);
     std::wstring text(static_cast<size_t>(length) + 1, L'\0');
@@ -40,10 +35,11 @@ TControl::~TControl() {
     DestroyHandle();
 }
 
-TForm* TControl::ParentForm() {
-    TControl* control = this;
-    while (control->FParent) control = control->FParent;
-    return dynamic_cast<TForm*>(control);
+TControlHost* TControl::Host() const {
+    if (!FParent) return nullptr;
+    TControl* top = FParent;
+    while (top->FParent) top = top->FParent;
+    return dynamic_cast<TControlHost*>(top);
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
@@ -91,10 +87,7 @@ void TControl::SetParent(TControl* parent) {
     FParent = parent;
     if (!parent) return;
     parent->FControls.push_back(this);
-    if (FParentFont) {
-        FFont.Assign(parent->FFont);
-        FParentFont = true;
-    }
+    if (FParentFont) TakeParentFont();
     if (!Windowed()) {
         parent->ChildChanged();
         InvalidateInParent();
@@ -131,20 +124,21 @@ void TControl::SetCaption(const std::wstring& caption) {
 }
 
 void TControl::SetParentFont(bool parentFont) {
-    if (parentFont && FParent) {
-        FFont.Assign(FParent->FFont);
-    }
+    if (parentFont && FParent) TakeParentFont();
     FParentFont = parentFont;
+}
+
+void TControl::TakeParentFont() {
+    FFont.Assign(FParent->FFont);
+    // The font's OnChange marks every change as the control's own font; this one is not.
+    FParentFont = true;
 }
 
 void TControl::FontChanged() {
     if (FHandle) SendMessageW(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(FFont.Handle()), TRUE);
     if (FHandle || !Windowed()) Invalidate();
-    for (TControl* child : FControls) {
-        if (!child->FParentFont) continue;
-        child->FFont.Assign(FFont);
-        child->FParentFont = true;
-    }
+    for (TControl* child : FControls)
+        if (child->FParentFont) child->TakeParentFont();
 }
 
 void TControl::SetColor(TColor color) {

@@ -14,7 +14,9 @@
 
 #include "component.h"
 #include "graphics.h"
+#include "hints.h"
 
+class TControl;
 class TForm;
 
 struct TMessage {
@@ -48,11 +50,30 @@ constexpr UINT CN_CTLCOLOREDIT = CN_BASE + WM_CTLCOLOREDIT;
 constexpr UINT CN_CTLCOLORSTATIC = CN_BASE + WM_CTLCOLORSTATIC;
 constexpr UINT CN_CTLCOLORLISTBOX = CN_BASE + WM_CTLCOLORLISTBOX;
 
-// Posted to a form: a screen reader asked for the default action of the control in lParam.
-constexpr UINT CM_ACCESSIBLEACTION = CN_BASE + 0x1000;
+using TModalResult = int;
+constexpr TModalResult mrNone = 0, mrOk = IDOK, mrCancel = IDCANCEL, mrAbort = IDABORT,
+                       mrRetry = IDRETRY, mrIgnore = IDIGNORE, mrYes = IDYES, mrNo = IDNO;
 
-using TCursor = int;
-constexpr TCursor crDefault = 0;
+// What a control asks of the top-level window that holds it (a form, or a test's bare
+// window): the controls know this and nothing above it.
+class TControlHost {
+  public:
+    // The dpi that the host's sizes and fonts are at.
+    virtual int PixelsPerInch() const = 0;
+    // A control of the host received the focus.
+    virtual void FocusMovedTo(TControl* control) = 0;
+    // Key preview: the host sees a key of one of its controls first; true when it
+    // swallowed the key (it may also change it).
+    virtual bool PreviewControlKey(TMessage& message) = 0;
+    // A button ends the host's modal showing with its result.
+    virtual void SetModalResult(TModalResult result) = 0;
+    // A screen reader asked for a control's default action: the host performs it as a
+    // posted message, after the input queued before the request.
+    virtual void PostAccessibleAction(TControl* control) = 0;
+
+  protected:
+    ~TControlHost() = default;
+};
 
 struct TCreateParams {
     const wchar_t* ClassName = nullptr;  // null: the toolkit's own control class
@@ -98,8 +119,10 @@ class TControl : public TComponent {
     void SetParent(TControl* parent);
     int ControlCount() const { return static_cast<int>(FControls.size()); }
     TControl* Controls(int index) const { return FControls[index]; }
-    // The form this control sits on (itself for a form).
+    // The form this control sits on (itself for a form); for the program's forms.
     TForm* ParentForm();
+    // The top-level window that holds the control, if it is a host; null for the host itself.
+    TControlHost* Host() const;
 
     bool Visible() const { return FVisible; }
     void SetVisible(bool visible);
@@ -135,7 +158,7 @@ class TControl : public TComponent {
     void Repaint();
     // The screen point of the client area's top-left corner.
     POINT ClientOrigin();
-    // Whether the mouse is held for this control (by its window, or its parent's for it).
+    // Whether this control has the mouse capture (its window, or its parent's for it).
     bool MouseCaptured() const;
 
     // The face a screen reader sees. The name is the caption unless one is given; the
@@ -156,7 +179,7 @@ class TControl : public TComponent {
     virtual RECT AccessibleItemPlace(int) const { return {}; }
     const std::wstring& AccessibleShortcut() const { return FAccessibleShortcut; }
     void SetAccessibleShortcut(const std::wstring& keys) { FAccessibleShortcut = keys; }
-    // Asks the form for the control's default action, in turn with the input before it.
+    // Asks the host for the control's default action, as a posted message.
     void DoAccessibleAction();
     // The system's colours, high contrast or theme changed: the control and its controls
     // drop what they took of the old ones (their window repaints after).
@@ -197,19 +220,28 @@ class TControl : public TComponent {
     TNotifyEvent OnExit;
 
     virtual void Click();
+    // Whether a key of dialog navigation (Enter, Esc) clicks this control; focused: it has
+    // the focus. A push button answers as its Default and Cancel say.
+    virtual bool AnswersDialogKey(WPARAM, bool) const { return false; }
 
-    // Called by the form as the focus moves between its controls.
+    // Called by the host as the focus moves between its controls.
     void DoEnter();
     void DoExit();
 
   protected:
-    // The message handling of this class; descendants extend it and call it for the rest.
+    // The end of the WindowProc chain: HandleMessage, then the default procedure unless the
+    // handler said the message is done. The one place that decides it.
     virtual void WndProc(TMessage& message);
+    // Each message to a handler named for what it does, one line a case; a handler returns
+    // true when the message is done. Descendants handle theirs and call this for the rest.
+    // A handler whose work follows the window's own (a mouse notification after an edit
+    // placed its caret) runs DefaultHandler first and returns true.
+    virtual bool HandleMessage(TMessage& message);
     // What the window would do without us: the subclassed or default window procedure.
     void DefaultHandler(TMessage& message);
     // The mouse notifications, each after the window's own handling of its message, with a
-    // left press holding the mouse for a window of our class. They raise OnMouseDown and the
-    // others; a left release over the control that was pressed clicks it.
+    // left press taking the mouse capture for a window of our class. They raise OnMouseDown
+    // and the others; a left release over the control that was pressed clicks it.
     virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
     virtual void MouseMove(TShiftState shift, int x, int y);
     virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
@@ -232,8 +264,10 @@ class TControl : public TComponent {
     const std::wstring& GivenAccessibleName() const { return FAccessibleName; }
     // The border inside a parent's client area around its controls.
     virtual int BorderWidth() const { return 0; }
-    // Key preview: the form sees the key first and may swallow it (returns true).
+    // Key preview: the host sees the key first and may swallow it (returns true).
     bool PreviewKey(TMessage& message);
+    // The focus came: the host is told.
+    bool FocusReceived();
     // Lets an inner window of a standard control (a combo box's edit part) be found by
     // FromHandle as this control, so that dialog keys and reflected colours reach it.
     void AttachInnerWindow(HWND inner);
@@ -246,14 +280,14 @@ class TControl : public TComponent {
     // WM_GETOBJECT for the window's client: its accessible object, made at the first ask.
     bool AccessibleRequest(TMessage& message);
     // Graphic children, seen from the windowed parent: painted after the parent in z-order,
-    // found under a point (topmost first), handed their mouse messages, the mouse held for
-    // one of them, and their hints as rectangles of the parent's tooltip tools.
+    // found under a point (topmost first), handed their mouse messages, the mouse capture
+    // taken for one of them, and their hints as rectangles of the parent's tooltip tools.
     void PaintControls(HDC dc, const RECT& area);
     TControl* ControlAtPos(POINT point) const;
     bool ChildMouseMessage(TMessage& message);
     void SetMouseControl(TControl* control);
     void CaptureFor(TControl* control);
-    void CaptureChanged(TMessage& message);
+    bool CaptureChanged(TMessage& message);
     bool ChildCursor();
     void SyncHintTools();
     void DropHintTools();
@@ -275,14 +309,33 @@ class TControl : public TComponent {
     // The window went (destroyed with its parent): let go of it and what hangs on it.
     void WindowGone(HWND window);
     static void RegisterControlClass();
-    // A message from a window into WindowProc; what it throws goes to the application.
+    // A message from a window into WindowProc; what it throws goes to the exception handler.
     void Dispatch(TMessage& message);
     bool OwnWindowClass() const;
-    // The parts of WndProc; each returns whether the message was its kind and is handled.
+    // The message handlers of HandleMessage.
     bool MouseMessage(TMessage& message);
-    bool ReflectedMessage(TMessage& message);
-    bool PaintMessage(TMessage& message);
+    bool MouseLeft();
+    bool RouteMouse(TMessage& message);
+    void MouseMoved(TShiftState shift, int x, int y);
+    void MouseButtonDown(TMouseButton button, TShiftState shift, int x, int y);
+    void MouseButtonUp(TMouseButton button, TShiftState shift, int x, int y);
+    // The window whose capture a press of this button takes, or null.
+    HWND LeftButtonCaptureWindow(TMouseButton button) const;
+    // What a parent's window gets for its children (their notifications and colour
+    // requests, handed to the child they concern), and what a standard control of ours gets
+    // back from its parent.
+    bool ChildNotification(TMessage& message);
+    bool NotifyMessage(TMessage& message);
+    // A notification or WM_CTLCOLOR* sent to the parent, handed to the child it concerns.
+    bool ReflectToChild(TMessage& message, HWND child);
+    bool ColorStandardWindow(TMessage& message);
+    bool EraseBackground(TMessage& message);
+    bool PaintWindow();
+    bool PrintClient(TMessage& message);
+    bool SetCursorShape(TMessage& message);
     void HintNotify(TMessage& message);
+    // The parent's font taken as the control's own font.
+    void TakeParentFont();
     void CreateChildHandles();
 
     int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
@@ -300,7 +353,7 @@ class TControl : public TComponent {
     bool FClicked = false;
     WNDPROC FDefWndProc = nullptr;
     TBrushHandle FBrush;                  // the background brush handed to standard controls
-    TControl* FCaptureControl = nullptr;  // the graphic child the window holds the mouse for
+    TControl* FCaptureControl = nullptr;  // the graphic child the window has the capture for
     TControl* FMouseControl = nullptr;    // the graphic child under the mouse
     bool FLeaveTracked = false;           // the window is told when the mouse leaves it
     TControl* FRoutingTo = nullptr;       // the graphic child handed a mouse message just now

@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "control.h"
-#include "form.h"
 
 std::wstring TControl::AccessibleName() const {
     return FAccessibleName.empty() ? FCaption : FAccessibleName;
@@ -29,10 +28,7 @@ std::wstring TControl::AccessibleDescription() const {
 }
 
 void TControl::DoAccessibleAction() {
-    // Not inside the caller's request: in turn, after the input that came before it.
-    TForm* form = ParentForm();
-    if (form && form->HandleAllocated())
-        PostMessageW(form->Handle(), CM_ACCESSIBLEACTION, 0, reinterpret_cast<LPARAM>(this));
+    if (TControlHost* host = Host()) host->PostAccessibleAction(this);
 }
 
 bool TControl::AccessibleAddress(HWND& window, LONG& child) const {

@@ -1,9 +1,8 @@
 // Graphic controls in their parent's window: painting them in z-order, finding the one under
-// a point, handing it its mouse messages, holding the mouse for it, its cursor, and its hint
-// as one rectangle of the parent's tooltip tools.
+// a point, handing it its mouse messages, taking the mouse capture for it, its cursor, and
+// its hint as one rectangle of the parent's tooltip tools.
 #include <windowsx.h>
 
-#include "application.h"
 #include "control.h"
 #include "scope_guard.h"
 
@@ -76,21 +75,23 @@ void TControl::CaptureFor(TControl* control) {
     FCaptureControl = control;
 }
 
-void TControl::CaptureChanged(TMessage& message) {
-    // The mouse went to another window: the child it was held for is told, as a window
+bool TControl::CaptureChanged(TMessage& message) {
+    // The capture went to another window: the child it was taken for is told, as a window
     // of its own would be.
-    if (!FCaptureControl || reinterpret_cast<HWND>(message.LParam) == FHandle) return;
+    if (!FHandle || !FCaptureControl || reinterpret_cast<HWND>(message.LParam) == FHandle)
+        return false;
     TControl* released = FCaptureControl;
     FCaptureControl = nullptr;
     released->Perform(WM_CAPTURECHANGED, message.WParam, message.LParam);
+    return false;
 }
 
 bool TControl::ChildMouseMessage(TMessage& message) {
     const POINT point{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
     const bool held = FCaptureControl && GetCapture() == FHandle;
     TControl* target = held ? FCaptureControl : ControlAtPos(point);
-    // While the mouse is held the child that holds it stays the one under it, as a window
-    // with the capture keeps getting the moves.
+    // While the capture is taken for a child, that child stays the one under the mouse, as
+    // a window with the capture keeps getting the moves.
     if (message.Msg == WM_MOUSEMOVE) SetMouseControl(target);
     if (!target) return false;
     const RECT r = target->RectInParentWindow();
@@ -109,34 +110,34 @@ bool TControl::ChildCursor() {
     if (!GetCursorPos(&point) || !ScreenToClient(FHandle, &point)) return false;
     const TControl* child =
         FCaptureControl && GetCapture() == FHandle ? FCaptureControl : ControlAtPos(point);
-    if (!child || child->FCursor == crDefault || !Application) return false;
-    ::SetCursor(Application->Cursors(child->FCursor));
+    if (!child || child->FCursor == crDefault) return false;
+    ::SetCursor(Cursors(child->FCursor));
     return true;
 }
 
 void TControl::SyncHintTools() {
     // Made when the mouse first comes, not at start-up: most tools are never needed.
-    if (!Application || !FHandle) return;
+    if (!FHandle) return;
     if (!FHintToolAdded) {
-        Application->AddHintTool(FHandle);
+        Hints().AddTool(FHandle);
         FHintToolAdded = true;
     }
     if (FHintRectsValid) return;
-    for (UINT_PTR id : FHintRects) Application->RemoveHintRect(FHandle, id);
+    for (UINT_PTR id : FHintRects) Hints().RemoveRect(FHandle, id);
     FHintRects.clear();
     for (TControl* child : FControls) {
         if (child->Windowed() || !child->FVisible) continue;
         const UINT_PTR id = reinterpret_cast<UINT_PTR>(child);
-        Application->AddHintRect(FHandle, id, child->RectInParentWindow());
+        Hints().AddRect(FHandle, id, child->RectInParentWindow());
         FHintRects.push_back(id);
     }
     FHintRectsValid = true;
 }
 
 void TControl::DropHintTools() {
-    if (Application && FHandle) {
-        if (FHintToolAdded) Application->RemoveHintTool(FHandle);
-        for (UINT_PTR id : FHintRects) Application->RemoveHintRect(FHandle, id);
+    if (FHandle) {
+        if (FHintToolAdded) Hints().RemoveTool(FHandle);
+        for (UINT_PTR id : FHintRects) Hints().RemoveRect(FHandle, id);
     }
     FHintToolAdded = false;
     FHintRects.clear();

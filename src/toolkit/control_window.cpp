@@ -5,8 +5,6 @@
 
 #include <unordered_map>
 
-#include "application.h"
-#include "form.h"
 #include "win32_error.h"
 
 namespace {
@@ -152,12 +150,7 @@ void TControl::DestroyHandle() {
     if (!FHandle) return;
     HWND window = FHandle;
     // From here on the window no longer reaches this object, which may be half destroyed.
-    DropHintTools();
-    FCaptureControl = nullptr;
-    FMouseControl = nullptr;
-    FAccessible.reset();
-    Unbind(window);
-    FHandle = nullptr;
+    WindowGone(window);
     DestroyWindow(window);
 }
 
@@ -165,7 +158,7 @@ void TControl::Dispatch(TMessage& message) {
     try {
         WindowProc(message);
     } catch (...) {
-        if (Application) Application->HandleException(this);
+        HandleCallbackException(this);
     }
 }
 

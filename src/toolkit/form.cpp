@@ -5,15 +5,23 @@
 
 #include "application.h"
 #include "scope_guard.h"
-#include "buttons.h"
 
 namespace {
+
+// Posted to a form: a screen reader asked for the default action of the control in lParam.
+constexpr UINT CM_ACCESSIBLEACTION = CN_BASE + 0x1000;
 
 bool IsWindowOfThisThread(HWND window) {
     return window && GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId();
 }
 
 }  // namespace
+
+TForm* TControl::ParentForm() {
+    TControl* control = this;
+    while (control->Parent()) control = control->Parent();
+    return dynamic_cast<TForm*>(control);
+}
 
 TForm::TForm(TComponent* owner) : TControl(owner) {
     SetVisible(false);
@@ -187,8 +195,8 @@ void TForm::Close() {
 }
 
 TModalResult TForm::ShowModal() {
-    // A press that opens the dialog (a speed button holds the mouse until its click is
-    // done) must not keep the mouse from it.
+    // A press that opens the dialog (a speed button keeps the mouse capture until its click
+    // is done) must not keep the mouse from it.
     if (HWND holder = GetCapture()) SendMessageW(holder, WM_CANCELMODE, 0, 0);
     ReleaseCapture();
     HWND owner = Application && Application->ActiveForm() ? Application->ActiveForm()->Handle()
@@ -286,37 +294,40 @@ void TForm::SelectNext(bool forward) {
     order[index]->SetFocus();
 }
 
-TButton* TForm::FindDialogButton(bool wantDefault) {
+TControl* TForm::FindDialogControl(WPARAM key) {
     std::vector<TControl*> all;
     CollectControls(this, all);
-    for (TControl* control : all) {
-        auto* button = dynamic_cast<TButton*>(control);
-        if (!button || !button->CanFocus()) continue;
-        if (wantDefault ? button->Default() : button->Cancel()) return button;
-    }
+    for (TControl* control : all)
+        if (control->CanFocus() && control->AnswersDialogKey(key, false)) return control;
     return nullptr;
+}
+
+bool TForm::ClickDialogButton(const MSG& msg) {
+    // Enter presses the focused button, else the default one; Esc the cancel button.
+    TControl* focused = TControl::FromHandle(msg.hwnd);
+    const bool focusedAnswers =
+        msg.wParam == VK_RETURN && focused && focused->AnswersDialogKey(msg.wParam, true);
+    TControl* button = focusedAnswers ? focused : FindDialogControl(msg.wParam);
+    if (!button) return false;
+    button->Click();
+    return true;
 }
 
 bool TForm::DialogKey(const MSG& msg) {
     if (msg.message == WM_SYSKEYDOWN) return MnemonicKey(msg);
     if (msg.message != WM_KEYDOWN) return false;
     if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
-    if (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE) {
-        // Enter presses the focused button, else the default one; Esc the cancel button.
-        TButton* button = nullptr;
-        if (msg.wParam == VK_RETURN)
-            button = dynamic_cast<TButton*>(TControl::FromHandle(msg.hwnd));
-        if (!button) button = FindDialogButton(msg.wParam == VK_RETURN);
-        if (!button) return false;
-        button->Click();
-        return true;
-    }
+    if (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE) return ClickDialogButton(msg);
     if (msg.wParam != VK_TAB) return false;
     if (SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg)) &
         DLGC_WANTTAB)
         return false;
     SelectNext(GetKeyState(VK_SHIFT) >= 0);
     return true;
+}
+
+bool TForm::PreviewControlKey(TMessage& message) {
+    return FKeyPreview && PreviewKeyMessage(message);
 }
 
 bool TForm::PreviewKeyMessage(TMessage& message) {
@@ -346,6 +357,12 @@ bool TForm::PreviewKeyMessage(TMessage& message) {
     return false;
 }
 
+void TForm::PostAccessibleAction(TControl* control) {
+    // Not inside the screen reader's request: as a posted message, after the input that
+    // came before it.
+    if (FHandle) PostMessageW(FHandle, CM_ACCESSIBLEACTION, 0, reinterpret_cast<LPARAM>(control));
+}
+
 void TForm::AccessibleAction(TControl* control) {
     control->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
     control->Perform(WM_LBUTTONUP, 0, MAKELPARAM(1, 1));
@@ -364,66 +381,81 @@ void TForm::Activated(HWND previous) {
     if ((first || fromOwnWindow) && OnActivate) OnActivate(this);
 }
 
-void TForm::WndProc(TMessage& message) {
-    if (FIcon.HandleMessage(FHandle, message)) return;
+bool TForm::HandleMessage(TMessage& message) {
+    if (FIcon.HandleMessage(FHandle, message)) return true;
     switch (message.Msg) {
         case WM_ACTIVATE:
-            if (LOWORD(message.WParam) != WA_INACTIVE) {
-                DefaultHandler(message);
-                Activated(reinterpret_cast<HWND>(message.LParam));
-            } else {
-                HWND next = reinterpret_cast<HWND>(message.LParam);
-                FLostToOwnWindow = IsWindowOfThisThread(next) && next != FHandle;
-                if (OnDeactivate) OnDeactivate(this);
-                DefaultHandler(message);
-            }
-            return;
+            return ActivateMessage(message);
         case WM_CLOSE:
-            Close();
-            return;
-        case CM_ACCESSIBLEACTION: {
-            // The control may have gone since the request was posted.
-            std::vector<TControl*> all;
-            CollectControls(this, all);
-            auto* control = reinterpret_cast<TControl*>(message.LParam);
-            if (std::find(all.begin(), all.end(), control) != all.end()) AccessibleAction(control);
-            return;
-        }
+            return CloseMessage();
+        case CM_ACCESSIBLEACTION:
+            return AccessibleActionMessage(message);
+        // Keys sent to the form itself, when none of its controls has the focus.
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
         case WM_KEYUP:
         case WM_SYSKEYUP:
         case WM_CHAR:
-            // Keys sent to the form itself, when none of its controls has the focus.
-            if (PreviewKeyMessage(message)) return;
-            DefaultHandler(message);
-            return;
-        case WM_DPICHANGED: {
-            // Moved to a monitor of another scale: lay out again there, in the rectangle
-            // the system suggests.
-            ScaleTo(HIWORD(message.WParam));
-            const RECT* suggested = reinterpret_cast<const RECT*>(message.LParam);
-            SetWindowPos(FHandle, nullptr, suggested->left, suggested->top,
-                         suggested->right - suggested->left, suggested->bottom - suggested->top,
-                         SWP_NOZORDER | SWP_NOACTIVATE);
-            message.Result = 0;
-            return;
-        }
+            return PreviewKeyMessage(message);
+        case WM_DPICHANGED:
+            return DpiChanged(message);
         case WM_SYSCOLORCHANGE:
         case WM_SETTINGCHANGE:
         case WM_THEMECHANGED:
-            SystemLookMessage(message);
-            break;
+            return SystemColorsChanged(message);
         case WM_SIZE:
-            FWindowClient = {LOWORD(message.LParam), HIWORD(message.LParam)};
-            // The sizes of a window still being made are not the ones the form asked for.
-            if (FHandle && FWindowReady) {
-                RECT r;
-                GetClientRect(FHandle, &r);
-                FClientWidth = r.right;
-                FClientHeight = r.bottom;
-            }
-            break;
+            return Sized(message);
     }
-    TControl::WndProc(message);
+    return TControl::HandleMessage(message);
+}
+
+bool TForm::ActivateMessage(TMessage& message) {
+    const HWND other = reinterpret_cast<HWND>(message.LParam);
+    if (LOWORD(message.WParam) == WA_INACTIVE) {
+        FLostToOwnWindow = IsWindowOfThisThread(other) && other != FHandle;
+        if (OnDeactivate) OnDeactivate(this);
+        return false;
+    }
+    // After the system's own activation.
+    DefaultHandler(message);
+    Activated(other);
+    return true;
+}
+
+bool TForm::CloseMessage() {
+    Close();
+    return true;
+}
+
+bool TForm::AccessibleActionMessage(TMessage& message) {
+    // The control may have gone since the request was posted.
+    std::vector<TControl*> all;
+    CollectControls(this, all);
+    auto* control = reinterpret_cast<TControl*>(message.LParam);
+    if (std::find(all.begin(), all.end(), control) != all.end()) AccessibleAction(control);
+    return true;
+}
+
+bool TForm::DpiChanged(TMessage& message) {
+    // Moved to a monitor of another scale: lay out again there, in the rectangle the system
+    // suggests.
+    ScaleTo(HIWORD(message.WParam));
+    const RECT* suggested = reinterpret_cast<const RECT*>(message.LParam);
+    SetWindowPos(FHandle, nullptr, suggested->left, suggested->top,
+                 suggested->right - suggested->left, suggested->bottom - suggested->top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    message.Result = 0;
+    return true;
+}
+
+bool TForm::Sized(TMessage& message) {
+    FWindowClient = {LOWORD(message.LParam), HIWORD(message.LParam)};
+    // The sizes of a window still being made are not the ones the form asked for.
+    if (FHandle && FWindowReady) {
+        RECT r;
+        GetClientRect(FHandle, &r);
+        FClientWidth = r.right;
+        FClientHeight = r.bottom;
+    }
+    return false;
 }

@@ -10,15 +10,10 @@ enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog };
 enum TPosition { poDesigned, poScreenCenter, poOwnerFormCenter };
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 enum TBorderIconFlag : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
-using TModalResult = int;
-constexpr TModalResult mrNone = 0, mrOk = IDOK, mrCancel = IDCANCEL, mrAbort = IDABORT,
-                       mrRetry = IDRETRY, mrIgnore = IDIGNORE, mrYes = IDYES, mrNo = IDNO;
 
 using TCloseEvent = std::function<void(TObject* sender, TCloseAction& action)>;
 
-class TButton;
-
-class TForm : public TControl {
+class TForm : public TControl, public TControlHost {
   public:
     explicit TForm(TComponent* owner);
     ~TForm() override;
@@ -44,7 +39,7 @@ class TForm : public TControl {
     // The dpi that the form's sizes and fonts are at: the design dpi until the window is
     // made, then the window's. A form built from sizes already at another dpi (from the
     // system's fonts, say) says so before its window is made.
-    int PixelsPerInch() const { return FPixelsPerInch; }
+    int PixelsPerInch() const override { return FPixelsPerInch; }
     void SetPixelsPerInch(int dpi) { FPixelsPerInch = dpi; }
     // Scales the whole form to another dpi.
     void ScaleTo(int dpi);
@@ -60,7 +55,7 @@ class TForm : public TControl {
     // is set; returns it.
     TModalResult ShowModal();
     TModalResult ModalResult() const { return FModalResult; }
-    void SetModalResult(TModalResult result) { FModalResult = result; }
+    void SetModalResult(TModalResult result) override { FModalResult = result; }
     bool Modal() const { return FModal; }
 
     // Moves the focus to the next (or previous) control in tab order.
@@ -72,8 +67,9 @@ class TForm : public TControl {
     // A key that moves between controls, presses a default button or, with Alt, goes to
     // the control of a label's underlined letter; true when handled.
     virtual bool DialogKey(const MSG& msg);
-    // A control of the form received the focus.
-    void FocusMovedTo(TControl* control);
+    void FocusMovedTo(TControl* control) override;
+    bool PreviewControlKey(TMessage& message) override;
+    void PostAccessibleAction(TControl* control) override;
     // A screen reader's default action on a control of the form: by default a left click
     // at (1, 1), performed.
     virtual void AccessibleAction(TControl* control);
@@ -93,17 +89,23 @@ class TForm : public TControl {
   protected:
     // The form's constructor calls this when the form is complete: it runs OnCreate.
     void DoCreate();
-    void WndProc(TMessage& message) override;
+    bool HandleMessage(TMessage& message) override;
     void CreateParams(TCreateParams& params) override;
     void HandleCreated() override;
     // Fits the client area to the controls, keeping the border around them.
     void AdjustSize();
 
   private:
+    // The message handlers of HandleMessage.
+    bool ActivateMessage(TMessage& message);
+    bool CloseMessage();
+    bool AccessibleActionMessage(TMessage& message);
+    bool DpiChanged(TMessage& message);
+    bool Sized(TMessage& message);
     void Activated(HWND previous);
     // WM_SYSCOLORCHANGE, WM_THEMECHANGED and the WM_SETTINGCHANGE of a new colour mode or
-    // high contrast: everything drawn anew in the new colours.
-    void SystemLookMessage(const TMessage& message);
+    // high contrast: everything drawn anew in the theme and system colours.
+    bool SystemColorsChanged(const TMessage& message);
     // The title bar dark in dark mode (Windows 10 2004 and later), else the system's.
     void FollowTitleBarLook();
     void PlaceAtFirstShow();
@@ -111,8 +113,11 @@ class TForm : public TControl {
     // Alt and a letter underlined in a label's caption: the focus to the label's control.
     bool MnemonicKey(const MSG& msg);
     std::vector<TControl*> TabOrder();
-    // The form's visible, enabled default (or cancel) button, if it has one.
-    TButton* FindDialogButton(bool wantDefault);
+    // Enter or Esc: the focused or the form's default button clicked, or its cancel button.
+    bool ClickDialogButton(const MSG& msg);
+    // The form's visible, enabled control that answers the key (its default or cancel
+    // button), if it has one.
+    TControl* FindDialogControl(WPARAM key);
 
     TFormBorderStyle FBorderStyle = bsSizeable;
     unsigned FBorderIcons = biSystemMenu | biMinimize | biMaximize;

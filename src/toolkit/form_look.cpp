@@ -1,28 +1,28 @@
-// A form follows the system's look while it is open: new colours, high contrast switched, the
-// app mode set dark or light, another theme.
+// A form follows the theme and system colours while it is open: new colours, high contrast
+// switched, the app mode set dark or light, another theme.
 #include <cwchar>
 
-#include "application.h"
 #include "form.h"
 #include "graphics.h"
 #include "late_bound.h"
 
-void TForm::SystemLookMessage(const TMessage& message) {
+bool TForm::SystemColorsChanged(const TMessage& message) {
     if (message.Msg == WM_SETTINGCHANGE) {
         // Only the changes of colour: high contrast, and Windows 10's "ImmersiveColorSet"
         // for the app mode and the accent colour.
         const auto* area = reinterpret_cast<const wchar_t*>(message.LParam);
         const bool colorSet = area && std::wcscmp(area, L"ImmersiveColorSet") == 0;
-        if (!colorSet && message.WParam != SPI_SETHIGHCONTRAST) return;
+        if (!colorSet && message.WParam != SPI_SETHIGHCONTRAST) return false;
     }
     RefreshSystemLook();
     FollowTitleBarLook();
-    if (Application) Application->ThemeHintWindow();
+    Hints().FollowLook();
     SystemLookChanged(message.Msg == WM_SYSCOLORCHANGE);
     if (OnSystemLook) OnSystemLook(this);
     if (FHandle)
         RedrawWindow(FHandle, nullptr, nullptr,
                      RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    return false;
 }
 
 void TForm::FollowTitleBarLook() {

@@ -64,19 +64,33 @@ void TListBox::SelectionMoved() {
     if (Focused()) NotifyWinEvent(EVENT_OBJECT_FOCUS, FHandle, OBJID_CLIENT, index + 1);
 }
 
-void TListBox::WndProc(TMessage& message) {
-    if (message.Msg == CN_COMMAND) {
-        switch (HIWORD(message.WParam)) {
-            case LBN_SELCHANGE:
-                SelectionMoved();
-                if (OnChange) OnChange(this);
-                return;
-            case LBN_DBLCLK:
-                if (OnDblClick) OnDblClick(this);
-                return;
-        }
+bool TListBox::HandleMessage(TMessage& message) {
+    switch (message.Msg) {
+        case CN_COMMAND:
+            return ListCommand(message);
     }
-    TControl::WndProc(message);
+    return TControl::HandleMessage(message);
+}
+
+bool TListBox::ListCommand(TMessage& message) {
+    switch (HIWORD(message.WParam)) {
+        case LBN_SELCHANGE:
+            return SelectionChanged();
+        case LBN_DBLCLK:
+            return DoubleClicked();
+    }
+    return false;
+}
+
+bool TListBox::SelectionChanged() {
+    SelectionMoved();
+    if (OnChange) OnChange(this);
+    return true;
+}
+
+bool TListBox::DoubleClicked() {
+    if (OnDblClick) OnDblClick(this);
+    return true;
 }
 
 long TListBox::AccessibleRole() const {

@@ -40,11 +40,14 @@ class TListBox : public TControl {
   protected:
     void CreateParams(TCreateParams& params) override;
     void HandleCreated() override;
-    void WndProc(TMessage& message) override;
+    bool HandleMessage(TMessage& message) override;
 
   private:
     // A screen reader hears of the entry that is now selected (and focused, with the box).
     void SelectionMoved();
+    bool ListCommand(TMessage& message);
+    bool SelectionChanged();
+    bool DoubleClicked();
 
     std::vector<std::wstring> FItems;
 };

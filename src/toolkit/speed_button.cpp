@@ -3,9 +3,8 @@
 
 #include <oleacc.h>
 
-#include "application.h"
 #include "core/pixel_art.h"
-#include "form.h"
+#include "dpi.h"
 #include "picture_file.h"
 
 TSpeedButton::TSpeedButton(TComponent* owner) : TGraphicControl(owner) {}
@@ -119,15 +118,22 @@ void TSpeedButton::MouseLeave() {
     TControl::MouseLeave();
 }
 
-void TSpeedButton::WndProc(TMessage& message) {
-    // Another window took the mouse (the parent says so only then): the press is over
-    // without a click.
-    if (message.Msg == WM_CAPTURECHANGED && FDragging) {
+bool TSpeedButton::HandleMessage(TMessage& message) {
+    switch (message.Msg) {
+        case WM_CAPTURECHANGED:
+            return CaptureLost(message);
+    }
+    return TControl::HandleMessage(message);
+}
+
+bool TSpeedButton::CaptureLost(TMessage& message) {
+    // The parent tells of it only when the capture went to another window.
+    if (FDragging) {
         FDragging = false;
         FState = FDown ? bsExclusive : bsUp;
         Invalidate();
     }
-    TControl::WndProc(message);
+    return TControl::HandleMessage(message);
 }
 
 std::wstring TSpeedButton::AccessibleName() const {
@@ -201,9 +207,9 @@ void TSpeedButton::PaintFrame(HDC dc, RECT& r) {
 }
 
 HBITMAP TSpeedButton::ScaledGlyph() {
-    const TForm* form = ParentForm();
+    const TControlHost* host = Host();
     const int halves =
-        velkari::PixelArtHalfSteps(form ? form->PixelsPerInch() : kDesignDpi, kDesignDpi);
+        velkari::PixelArtHalfSteps(host ? host->PixelsPerInch() : kDesignDpi, kDesignDpi);
     if (halves == 2) return FGlyph.Get();
     if (!FScaledGlyph || halves != FScaledHalves) {
         FScaledGlyph = BitmapOfPixels(velkari::ScalePixelArt(BitmapPixels(FGlyph.Get()), halves));
@@ -221,49 +227,60 @@ void TSpeedButton::PaintGlyph(HDC dc, const RECT& r) {
     const int height = info.bmHeight;
     TMemoryDC source(CreateCompatibleDC(dc));
     TSelectObject select(source.Get(), glyph);
-    const COLORREF transparent = GetPixel(source.Get(), 0, height - 1);
-    const int x = r.left + (r.right - r.left - width) / 2;
-    const int y = r.top + (r.bottom - r.top - height) / 2;
-    const int index = GlyphIndex();
-    if (HighContrast() || DarkMode()) {
-        // The art's dark ink in the text colour; its light paint leaves the face showing.
-        const COLORREF ink = ColorToRGB(Enabled() ? clBtnText : clGrayText);
-        for (int py = 0; py < height; ++py)
-            for (int px = 0; px < width; ++px) {
-                const COLORREF pixel = GetPixel(source.Get(), index * width + px, py);
-                if (pixel != transparent && IsDark(pixel)) SetPixelV(dc, x + px, y + py, ink);
-            }
-        return;
-    }
-    if (FNumGlyphs < 4 && !Enabled()) {
-        // One image only: the classic engraved look, the shape in shadow over a highlight
-        // one art pixel down and right.
-        const COLORREF highlight = ColorToRGB(clBtnHighlight);
-        const COLORREF shadow = ColorToRGB(clBtnShadow);
-        const int artPixel = glyph == FGlyph.Get() ? 1 : FScaledHalves / 2;
-        for (int pass = 0; pass < 2; ++pass) {
-            const int offset = pass == 0 ? artPixel : 0;
-            for (int py = 0; py < height; ++py)
-                for (int px = 0; px < width; ++px)
-                    if (GetPixel(source.Get(), px, py) != transparent)
-                        SetPixelV(dc, x + px + offset, y + py + offset,
-                                  pass == 0 ? highlight : shadow);
+    const int left = GlyphIndex() * width;
+    const TGlyphImage image{
+        source.Get(),
+        {left, 0, left + width, height},
+        {r.left + (r.right - r.left - width) / 2, r.top + (r.bottom - r.top - height) / 2},
+        GetPixel(source.Get(), 0, height - 1)};
+    if (HighContrast() || DarkMode())
+        PaintGlyphInk(dc, image);
+    else if (FNumGlyphs < 4 && !Enabled())
+        PaintEngravedGlyph(dc, image, glyph == FGlyph.Get() ? 1 : FScaledHalves / 2);
+    else
+        PaintMaskedGlyph(dc, glyph, image);
+}
+
+void TSpeedButton::PaintGlyphInk(HDC dc, const TGlyphImage& image) {
+    const COLORREF ink = ColorToRGB(Enabled() ? clBtnText : clGrayText);
+    const RECT& s = image.Source;
+    for (int py = 0; py < s.bottom - s.top; ++py)
+        for (int px = 0; px < s.right - s.left; ++px) {
+            const COLORREF pixel = GetPixel(image.Strip, s.left + px, py);
+            if (pixel != image.Transparent && IsDark(pixel))
+                SetPixelV(dc, image.Target.x + px, image.Target.y + py, ink);
         }
-        return;
+}
+
+void TSpeedButton::PaintEngravedGlyph(HDC dc, const TGlyphImage& image, int artPixel) {
+    const COLORREF highlight = ColorToRGB(clBtnHighlight);
+    const COLORREF shadow = ColorToRGB(clBtnShadow);
+    const RECT& s = image.Source;
+    for (int pass = 0; pass < 2; ++pass) {
+        const int offset = pass == 0 ? artPixel : 0;
+        for (int py = 0; py < s.bottom - s.top; ++py)
+            for (int px = 0; px < s.right - s.left; ++px)
+                if (GetPixel(image.Strip, px, py) != image.Transparent)
+                    SetPixelV(dc, image.Target.x + px + offset, image.Target.y + py + offset,
+                              pass == 0 ? highlight : shadow);
     }
-    // As TransparentBlt draws it, from a mask and an ink image made once for the strip.
-    MakeGlyphMask(source.Get(), glyph, transparent);
+}
+
+void TSpeedButton::PaintMaskedGlyph(HDC dc, HBITMAP glyph, const TGlyphImage& image) {
+    MakeGlyphMask(image.Strip, glyph, image.Transparent);
+    const RECT& s = image.Source;
+    const int width = s.right - s.left, height = s.bottom - s.top;
     TMemoryDC images(CreateCompatibleDC(dc));
     const COLORREF oldText = SetTextColor(dc, RGB(0, 0, 0));
     const COLORREF oldBack = SetBkColor(dc, RGB(255, 255, 255));
     {
         TSelectObject mask(images.Get(), FGlyphMask.Get());
-        BitBlt(dc, x, y, width, height, images.Get(), index * width, 0, SRCAND);
+        BitBlt(dc, image.Target.x, image.Target.y, width, height, images.Get(), s.left, 0, SRCAND);
     }
     SetTextColor(dc, oldText);
     SetBkColor(dc, oldBack);
     TSelectObject ink(images.Get(), FGlyphInk.Get());
-    BitBlt(dc, x, y, width, height, images.Get(), index * width, 0, SRCPAINT);
+    BitBlt(dc, image.Target.x, image.Target.y, width, height, images.Get(), s.left, 0, SRCPAINT);
 }
 
 void TSpeedButton::MakeGlyphMask(HDC strip, HBITMAP glyph, COLORREF transparent) {

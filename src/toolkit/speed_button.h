@@ -34,7 +34,7 @@ class TSpeedButton : public TGraphicControl {
     int NumGlyphs() const { return FNumGlyphs; }
 
   protected:
-    void WndProc(TMessage& message) override;
+    bool HandleMessage(TMessage& message) override;
     void Paint(HDC dc) override;
     void EnabledChanged() override;
     // A button of the same group went down.
@@ -54,8 +54,26 @@ class TSpeedButton : public TGraphicControl {
     void UpdateExclusive();
     bool Inside(int x, int y) const;
     void PaintFrame(HDC dc, RECT& r);
+    // Another window took the mouse capture: the press is over without a click.
+    bool CaptureLost(TMessage& message);
     void PaintGlyph(HDC dc, const RECT& r);
-    // The glyph at the nearest whole or half scale to the form's dpi, its pixels kept sharp.
+    // One image of the glyph strip selected in Strip: its rectangle there, where it goes on
+    // the button, and the strip's transparent colour.
+    struct TGlyphImage {
+        HDC Strip;
+        RECT Source;
+        POINT Target;
+        COLORREF Transparent;
+    };
+    // In high contrast and dark mode: the art's dark ink in the text colour; its light paint
+    // leaves the face showing.
+    void PaintGlyphInk(HDC dc, const TGlyphImage& image);
+    // One image only, disabled: the classic engraved look, the shape in shadow over a
+    // highlight one art pixel down and right.
+    void PaintEngravedGlyph(HDC dc, const TGlyphImage& image, int artPixel);
+    // As TransparentBlt draws it, from a mask and an ink image made once for the strip.
+    void PaintMaskedGlyph(HDC dc, HBITMAP glyph, const TGlyphImage& image);
+    // The glyph at the nearest whole or half scale to the host's dpi, its pixels kept sharp.
     HBITMAP ScaledGlyph();
     // The mask and ink images of the strip selected in the DC, unless they are made.
     void MakeGlyphMask(HDC strip, HBITMAP glyph, COLORREF transparent);

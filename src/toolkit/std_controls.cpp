@@ -74,18 +74,30 @@ void TEdit::SetMaxLength(int maxLength) {
     if (HandleAllocated()) SendMessageW(FHandle, EM_LIMITTEXT, static_cast<WPARAM>(maxLength), 0);
 }
 
-void TEdit::WndProc(TMessage& message) {
-    if (message.Msg == CN_COMMAND && HIWORD(message.WParam) == EN_CHANGE) {
-        NotifyAccessible(EVENT_OBJECT_VALUECHANGE);
-        if (OnChange) OnChange(this);
-        return;
+bool TEdit::HandleMessage(TMessage& message) {
+    switch (message.Msg) {
+        case CN_COMMAND:
+            return EditCommand(message);
+        case WM_SETFOCUS:
+            return SelectAllOnFocus(message);
     }
-    if (message.Msg == WM_SETFOCUS && FAutoSelect) {
-        TControl::WndProc(message);
-        SendMessageW(FHandle, EM_SETSEL, 0, -1);
-        return;
-    }
-    TControl::WndProc(message);
+    return TControl::HandleMessage(message);
+}
+
+bool TEdit::EditCommand(TMessage& message) {
+    if (HIWORD(message.WParam) != EN_CHANGE) return false;
+    NotifyAccessible(EVENT_OBJECT_VALUECHANGE);
+    if (OnChange) OnChange(this);
+    return true;
+}
+
+bool TEdit::SelectAllOnFocus(TMessage& message) {
+    const bool handled = TControl::HandleMessage(message);
+    if (handled || !FAutoSelect) return handled;
+    // After the edit's own handling of the focus.
+    DefaultHandler(message);
+    SendMessageW(FHandle, EM_SETSEL, 0, -1);
+    return true;
 }
 
 long TEdit::AccessibleRole() const {

@@ -39,9 +39,11 @@ class TEdit : public TControl {
   protected:
     void CreateParams(TCreateParams& params) override;
     void HandleCreated() override;
-    void WndProc(TMessage& message) override;
+    bool HandleMessage(TMessage& message) override;
 
   private:
+    bool EditCommand(TMessage& message);
+    bool SelectAllOnFocus(TMessage& message);
     std::pair<int, int> Selection();
 
     bool FReadOnly = false;

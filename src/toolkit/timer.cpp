@@ -4,7 +4,7 @@
 
 #include <unordered_map>
 
-#include "application.h"
+#include "win32_error.h"
 
 namespace {
 
@@ -63,6 +63,6 @@ void CALLBACK TTimer::TimerProc(HWND, UINT, UINT_PTR id, DWORD) {
     try {
         timer->OnTimer(timer);
     } catch (...) {
-        if (Application) Application->HandleException(timer);
+        HandleCallbackException(timer);
     }
 }

@@ -2,6 +2,7 @@
 #include "win32_error.h"
 
 #include <exception>
+#include <utility>
 
 namespace {
 
@@ -64,4 +65,21 @@ std::wstring CurrentExceptionMessage() {
     } catch (...) {
         return L"Unknown error.";
     }
+}
+
+namespace {
+
+TExceptionHandler& InstalledHandler() {
+    static TExceptionHandler handler;
+    return handler;
+}
+
+}  // namespace
+
+TExceptionHandler SetExceptionHandler(TExceptionHandler handler) {
+    return std::exchange(InstalledHandler(), std::move(handler));
+}
+
+void HandleCallbackException(TObject* sender) {
+    if (const TExceptionHandler& handler = InstalledHandler()) handler(sender);
 }

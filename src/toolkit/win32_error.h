@@ -3,8 +3,11 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <stdexcept>
 #include <string>
+
+class TObject;
 
 class EWin32Error : public std::runtime_error {
   public:
@@ -33,3 +36,11 @@ std::wstring SystemMessage(DWORD code);
 
 // The text of the exception in flight, for the application's default handler.
 std::wstring CurrentExceptionMessage();
+
+// A failure inside a window procedure or a timer's tick goes no further than this: the
+// handler that the application installs sees it while the exception is in flight (without
+// one it is dropped), and the program goes on.
+using TExceptionHandler = std::function<void(TObject* sender)>;
+// Installs a handler; returns the one it replaces.
+TExceptionHandler SetExceptionHandler(TExceptionHandler handler);
+void HandleCallbackException(TObject* sender);

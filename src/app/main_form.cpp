@@ -65,19 +65,22 @@ void TForm1::FormCreate(TObject*) {
     SetupMainWindow();
 }
 
+// A handler returns true when it answered the message, false to leave it to the form's own
+// procedure, which runs here alone.
 void TForm1::WndProc(TMessage& message) {
+    bool answered = false;
     switch (message.Msg) {
         case WM_HOTKEY:
-            WMHotKey(message);
-            return;
+            answered = WMHotKey(message);
+            break;
         case WM_SYSCOMMAND:
-            WMSysCommand(message);
-            return;
+            answered = WMSysCommand(message);
+            break;
         case WM_INITMENUPOPUP:
-            WMInitMenuPopup(message);
-            return;
+            answered = WMInitMenuPopup(message);
+            break;
     }
-    TForm::WndProc(message);
+    if (!answered) TForm::WndProc(message);
 }
 
 void TForm1::SetupMainWindow() {

@@ -102,22 +102,35 @@ std::wstring TProgressWheel::DisplayText() {
     return text;
 }
 
+// A handler returns true when it answered the message, false to leave it to the control's own
+// procedure, which runs here alone.
 void TProgressWheel::WndProc(TMessage& message) {
+    bool answered = false;
     switch (message.Msg) {
         case WM_SIZE:
             RebuildGradient();
             break;
         case WM_ERASEBKGND:
-            // Paint covers every pixel; erasing first would only make the wheel flicker.
-            message.Result = 1;
-            return;
+            answered = SkipErase(message);
+            break;
         case WM_SETFOCUS:
-            // The wheel only shows progress: the focus goes straight back where it was.
-            if (IsWindow(reinterpret_cast<HWND>(message.WParam)))
-                ::SetFocus(reinterpret_cast<HWND>(message.WParam));
-            return;
+            answered = ReturnFocus(message);
+            break;
     }
-    TControl::WndProc(message);
+    if (!answered) TControl::WndProc(message);
+}
+
+// Paint covers every pixel; erasing first would only make the wheel flicker.
+bool TProgressWheel::SkipErase(TMessage& message) {
+    message.Result = 1;
+    return true;
+}
+
+// The wheel only shows progress: the focus goes straight back where it was.
+bool TProgressWheel::ReturnFocus(const TMessage& message) {
+    const auto previous = reinterpret_cast<HWND>(message.WParam);
+    if (IsWindow(previous)) ::SetFocus(previous);
+    return true;
 }
 
 void TProgressWheel::Paint(HDC dc) {

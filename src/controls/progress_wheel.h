@@ -68,6 +68,8 @@ class TProgressWheel : public TControl {
   private:
     void Changed(velkari::TWheelUpdate update);
     void RebuildGradient();
+    bool SkipErase(TMessage& message);
+    bool ReturnFocus(const TMessage& message);
     void DrawPercentText(HDC dc);
 
     velkari::TWheelModel FWheel;

@@ -136,39 +136,51 @@ int TSizeGrip::GripDpi() {
     return form ? form->PixelsPerInch() : kDesignDpi;
 }
 
+// The grip's handlers before the target's take their turn in the first switch (true: the
+// grip answered, and the target never sees the message), those that follow what the target
+// did in the second; the target's handler runs here alone.
 void TSizeGrip::TargetWndProc(TMessage& message) {
+    bool answered = false;
     switch (message.Msg) {
         case WM_SIZE:
             InvalidateGrip();
-            PassOn(message);
-            if (Hooked()) UpdateGrip();
-            return;
-        case WM_PAINT:
-            PassOn(message);
-            // A paint into a context the sender supplies is not ours to draw on.
-            if (message.WParam == 0 && Hooked() && FTargetControl->HandleAllocated()) {
-                TWindowDC dc(FTargetControl->Handle());
-                if (dc) PaintGrip(dc.Get(), FGripRect);
-            }
-            return;
-        case WM_NCHITTEST: {
-            POINT point{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
-            if (FTargetControl->HandleAllocated() &&
-                ScreenToClient(FTargetControl->Handle(), &point)) {
-                const int hit = velkari::GripHitTest(ToGrip(FGripRect), point.x, point.y,
-                                                     UseRightToLeftScrollBar());
-                if (hit != 0) {
-                    message.Result = hit;
-                    return;
-                }
-            }
-            PassOn(message);
-            return;
-        }
-        default:
-            PassOn(message);
-            return;
+            break;
+        case WM_NCHITTEST:
+            answered = HitTestGrip(message);
+            break;
     }
+    if (!answered) PassOn(message);
+    switch (message.Msg) {
+        case WM_SIZE:
+            FollowTargetSize();
+            break;
+        case WM_PAINT:
+            PaintOverTarget(message);
+            break;
+    }
+}
+
+void TSizeGrip::FollowTargetSize() {
+    if (Hooked()) UpdateGrip();
+}
+
+// A paint into a context the sender supplies is not ours to draw on.
+void TSizeGrip::PaintOverTarget(const TMessage& message) {
+    if (message.WParam != 0 || !Hooked() || !FTargetControl->HandleAllocated()) return;
+    TWindowDC dc(FTargetControl->Handle());
+    if (dc) PaintGrip(dc.Get(), FGripRect);
+}
+
+// The grip answers for the square: a sizing border, as the system's own grip does.
+bool TSizeGrip::HitTestGrip(TMessage& message) {
+    POINT point{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
+    if (!FTargetControl->HandleAllocated() || !ScreenToClient(FTargetControl->Handle(), &point))
+        return false;
+    const int hit =
+        velkari::GripHitTest(ToGrip(FGripRect), point.x, point.y, UseRightToLeftScrollBar());
+    if (hit == 0) return false;
+    message.Result = hit;
+    return true;
 }
 
 void TSizeGrip::PaintGrip(HDC dc, const RECT& rect) {

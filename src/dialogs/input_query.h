@@ -67,6 +67,8 @@ class TInputQueryForm : public TForm {
         int Gap;  // from the control's right edge to the client area's
     };
     void FollowWidth();
+    void LimitTracking(const TMessage& message);
+    void LimitPosition(const TMessage& message);
     void UpdateOverflowHint(TControl* field);
 
     std::vector<TAnchor> FAnchors;

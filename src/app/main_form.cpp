@@ -65,22 +65,33 @@ void TForm1::FormCreate(TObject*) {
     SetupMainWindow();
 }
 
-// A handler returns true when it answered the message, false to leave it to the form's own
-// procedure, which runs here alone.
 void TForm1::WndProc(TMessage& message) {
-    bool answered = false;
+    if (!HandleMessage(message)) TForm::WndProc(message);
+}
+
+// True when a handler answered the message; false leaves it to the form's own procedure.
+bool TForm1::HandleMessage(TMessage& message) {
     switch (message.Msg) {
         case WM_HOTKEY:
-            answered = WMHotKey(message);
-            break;
+            return WMHotKey(message);
         case WM_SYSCOMMAND:
-            answered = WMSysCommand(message);
-            break;
+            return WMSysCommand(message);
         case WM_INITMENUPOPUP:
-            answered = WMInitMenuPopup(message);
-            break;
+            return WMInitMenuPopup(message);
+        case WM_SETCURSOR:
+            return LoadHelpCursor();
+        default:
+            return false;
     }
-    if (!answered) TForm::WndProc(message);
+}
+
+// The F8 line's help cursor is loaded when the mouse first comes over the window, before the
+// form sets any cursor: loading it takes ten requests to Wine's window system, which the
+// start-up need not pay.
+bool TForm1::LoadHelpCursor() {
+    if (!FHelpCursorLoaded) Application->SetCursors(kHelpCursor, LoadCursorW(nullptr, IDC_HELP));
+    FHelpCursorLoaded = true;
+    return false;
 }
 
 void TForm1::SetupMainWindow() {
@@ -90,7 +101,6 @@ void TForm1::SetupMainWindow() {
     SetupFieldFont();
     RegisterPasteHotKey();
     SetKeyCaptions();
-    Application->SetCursors(kHelpCursor, LoadCursorW(nullptr, IDC_HELP));
     PasteLabel->SetCursor(kHelpCursor);
     SetLetterKeyHints();
     AddNumberCommands();

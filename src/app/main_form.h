@@ -120,6 +120,7 @@ class TForm1 : public TForm {
     void WndProc(TMessage& message) override;
 
   private:
+    bool HandleMessage(TMessage& message);
     void BuildControls();
     void FindControls();
     void CreateTimers();
@@ -144,6 +145,8 @@ class TForm1 : public TForm {
     }
 
     bool FMouseSelecting = false;
+    bool LoadHelpCursor();
+    bool FHelpCursorLoaded = false;
     // The words last typed for the words for a number, kept while the program runs.
     std::wstring FOwnWords;
     // F8: typing the number into the focused window of the program in front (false when a

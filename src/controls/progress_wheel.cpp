@@ -102,22 +102,27 @@ std::wstring TProgressWheel::DisplayText() {
     return text;
 }
 
-// A handler returns true when it answered the message, false to leave it to the control's own
-// procedure, which runs here alone.
 void TProgressWheel::WndProc(TMessage& message) {
-    bool answered = false;
+    if (!HandleMessage(message)) TControl::WndProc(message);
+}
+
+// True when a handler answered the message; false leaves it to the control's own procedure.
+bool TProgressWheel::HandleMessage(TMessage& message) {
     switch (message.Msg) {
         case WM_SIZE:
-            RebuildGradient();
-            break;
+            return WMSize();
         case WM_ERASEBKGND:
-            answered = SkipErase(message);
-            break;
+            return SkipErase(message);
         case WM_SETFOCUS:
-            answered = ReturnFocus(message);
-            break;
+            return ReturnFocus(message);
+        default:
+            return false;
     }
-    if (!answered) TControl::WndProc(message);
+}
+
+bool TProgressWheel::WMSize() {
+    RebuildGradient();
+    return false;
 }
 
 // Paint covers every pixel; erasing first would only make the wheel flicker.

@@ -68,6 +68,8 @@ class TProgressWheel : public TControl {
   private:
     void Changed(velkari::TWheelUpdate update);
     void RebuildGradient();
+    bool HandleMessage(TMessage& message);
+    bool WMSize();
     bool SkipErase(TMessage& message);
     bool ReturnFocus(const TMessage& message);
     void DrawPercentText(HDC dc);

@@ -136,28 +136,36 @@ int TSizeGrip::GripDpi() {
     return form ? form->PixelsPerInch() : kDesignDpi;
 }
 
-// The grip's handlers before the target's take their turn in the first switch (true: the
-// grip answered, and the target never sees the message), those that follow what the target
-// did in the second; the target's handler runs here alone.
+// The target's handler runs here alone: after the grip's own handlers unless one answered the
+// message, and before the grip follows what it did.
 void TSizeGrip::TargetWndProc(TMessage& message) {
-    bool answered = false;
+    if (!HandleTargetMessage(message)) PassOn(message);
+    FollowTargetMessage(message);
+}
+
+bool TSizeGrip::HandleTargetMessage(TMessage& message) {
     switch (message.Msg) {
         case WM_SIZE:
-            InvalidateGrip();
-            break;
+            return InvalidateBeforeSize();
         case WM_NCHITTEST:
-            answered = HitTestGrip(message);
-            break;
+            return HitTestGrip(message);
+        default:
+            return false;
     }
-    if (!answered) PassOn(message);
+}
+
+void TSizeGrip::FollowTargetMessage(const TMessage& message) {
     switch (message.Msg) {
         case WM_SIZE:
-            FollowTargetSize();
-            break;
+            return FollowTargetSize();
         case WM_PAINT:
-            PaintOverTarget(message);
-            break;
+            return PaintOverTarget(message);
     }
+}
+
+bool TSizeGrip::InvalidateBeforeSize() {
+    InvalidateGrip();
+    return false;
 }
 
 void TSizeGrip::FollowTargetSize() {

@@ -52,6 +52,9 @@ class TSizeGrip : public TComponent {
     void PassOn(TMessage& message) { FHook.PassOn(message); }
     // The dpi of the target's form, which the square and its pixels are scaled to.
     int GripDpi();
+    bool HandleTargetMessage(TMessage& message);
+    void FollowTargetMessage(const TMessage& message);
+    bool InvalidateBeforeSize();
     void FollowTargetSize();
     void PaintOverTarget(const TMessage& message);
     bool HitTestGrip(TMessage& message);

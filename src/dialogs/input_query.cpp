@@ -118,22 +118,20 @@ void TInputQueryForm::FollowWidth() {
     }
 }
 
-// The form's own procedure sees every message, here alone; the dialog's handlers come before
-// it in the first switch and after it in the second.
+// The form's own procedure sees every message; the dialog's limits come before it, and the
+// fields follow what it did.
 void TInputQueryForm::WndProc(TMessage& message) {
-    switch (message.Msg) {
-        case WM_WINDOWPOSCHANGING:
-            LimitPosition(message);
-            break;
-    }
+    if (message.Msg == WM_WINDOWPOSCHANGING) LimitPosition(message);
     TForm::WndProc(message);
+    FollowMessage(message);
+}
+
+void TInputQueryForm::FollowMessage(const TMessage& message) {
     switch (message.Msg) {
         case WM_GETMINMAXINFO:
-            LimitTracking(message);
-            break;
+            return LimitTracking(message);
         case WM_SIZE:
-            FollowWidth();
-            break;
+            return FollowWidth();
     }
 }
 

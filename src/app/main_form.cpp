@@ -65,19 +65,28 @@ void TForm1::FormCreate(TObject*) {
     SetupMainWindow();
 }
 
-void TForm1::WndProc(TMessage& message) {
+// True when a handler answered the message; the form handles the rest.
+bool TForm1::HandleMessage(TMessage& message) {
     switch (message.Msg) {
         case WM_HOTKEY:
-            WMHotKey(message);
-            return;
+            return WMHotKey(message);
         case WM_SYSCOMMAND:
-            WMSysCommand(message);
-            return;
+            return WMSysCommand(message);
         case WM_INITMENUPOPUP:
-            WMInitMenuPopup(message);
-            return;
+            return WMInitMenuPopup(message);
+        case WM_SETCURSOR:
+            return SetCursorWithHelp(message);
     }
-    TForm::WndProc(message);
+    return TForm::HandleMessage(message);
+}
+
+// The F8 line's help cursor is loaded when the mouse first comes over the window, before the
+// form sets any cursor: loading it takes ten requests to Wine's window system, which the
+// start-up need not pay.
+bool TForm1::SetCursorWithHelp(TMessage& message) {
+    if (!FHelpCursorLoaded) SetCursors(kHelpCursor, LoadCursorW(nullptr, IDC_HELP));
+    FHelpCursorLoaded = true;
+    return TForm::HandleMessage(message);
 }
 
 void TForm1::SetupMainWindow() {
@@ -87,7 +96,6 @@ void TForm1::SetupMainWindow() {
     SetupFieldFont();
     RegisterPasteHotKey();
     SetKeyCaptions();
-    SetCursors(kHelpCursor, LoadCursorW(nullptr, IDC_HELP));
     PasteLabel->SetCursor(kHelpCursor);
     SetLetterKeyHints();
     AddNumberCommands();

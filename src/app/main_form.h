@@ -49,7 +49,8 @@ class TForm1 : public TForm {
     void PasteLabelMouseEnter(TObject* sender);
     void PasteLabelMouseLeave(TObject* sender);
     // F8 pressed anywhere: the number typed into the focused window of the program in front.
-    void WMHotKey(TMessage& message);
+    bool WMHotKey(TMessage& message);
+    bool SetCursorWithHelp(TMessage& message);
 
     // Tones: a key's DTMF pair unless it has none or the mute key is down.
     void SoundKey(wchar_t key, bool sequence);
@@ -89,7 +90,7 @@ class TForm1 : public TForm {
     // chosen face.
     void SpeedButtonFontClick(TObject* sender);
     // SC_CONTEXTHELP shows the About box; every other command takes its usual way.
-    void WMSysCommand(TMessage& message);
+    bool WMSysCommand(TMessage& message);
 
     // Words for the number in the lower field, offered in a list that follows the person's
     // own words; the chosen spelling replaces the upper field's text. And the number handed to the
@@ -111,16 +112,18 @@ class TForm1 : public TForm {
     bool NumberShortcut(WORD key, TShiftState shift);
     // The call is greyed in the system menu while the number has no digit, the tones' file
     // while it has no letter or digit.
-    void WMInitMenuPopup(TMessage& message);
+    bool WMInitMenuPopup(TMessage& message);
 
     ATOM HotKeyAtom() const { return FHotKeyAtom.Get(); }
     bool HotKeyRegistered() const { return FHotKey.Registered(); }
 
   protected:
-    void WndProc(TMessage& message) override;
+    bool HandleMessage(TMessage& message) override;
 
   private:
     void BuildControls();
+    void FindControls();
+    void CreateTimers();
     void SetupMainWindow();
     void SetupFieldFont();
     void RegisterPasteHotKey();
@@ -142,6 +145,7 @@ class TForm1 : public TForm {
     }
 
     bool FMouseSelecting = false;
+    bool FHelpCursorLoaded = false;
     // The words last typed for the words for a number, kept while the program runs.
     std::wstring FOwnWords;
     // F8: typing the number into the focused window of the program in front (false when a

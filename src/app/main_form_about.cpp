@@ -27,17 +27,14 @@ void TForm1::ShowAboutBox() {
                        mrNone, L"", icon);
 }
 
-void TForm1::WMSysCommand(TMessage& message) {
+bool TForm1::WMSysCommand(TMessage& message) {
     // The help button would put the pointer into context-help mode; the About box
     // answers it instead, and the system never sees the command.
     if (message.WParam == SC_CONTEXTHELP) {
         ShowAboutBox();
-        message.Result = 0;
-        return;
+    } else if (!NumberCommand(message.WParam)) {
+        return false;
     }
-    if (NumberCommand(message.WParam)) {
-        message.Result = 0;
-        return;
-    }
-    TForm::WndProc(message);
+    message.Result = 0;
+    return true;
 }

@@ -46,14 +46,13 @@ void TForm1::Timer1Timer(TObject*) {
     Label5->SetCaption(L"");
 }
 
-void TForm1::WMHotKey(TMessage& message) {
-    const std::wstring text = Edit2->Text();
-    if (message.WParam != FHotKeyAtom.Get()) return;
+bool TForm1::WMHotKey(TMessage& message) {
     // The keyboard's repeats of a held F8 (where the system sends them despite MOD_NOREPEAT)
     // type nothing: only a new press does.
-    if (FHotKeyHeld) return;
-    if (!TypeIntoForeground(text)) PlayWarningSound();
+    if (message.WParam != FHotKeyAtom.Get() || FHotKeyHeld) return true;
+    if (!TypeIntoForeground(Edit2->Text())) PlayWarningSound();
     WatchHotKeyRelease();
+    return true;
 }
 
 bool TForm1::TypeIntoForeground(const std::wstring& text) {

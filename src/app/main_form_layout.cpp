@@ -178,49 +178,69 @@ constexpr TKeyRow kLetterRows[] = {
     {L"456", 266, 50, 50, 47, 44},      {L"789", 266, 100, 50, 47, 44},
 };
 
+TEdit* MakeEdit(TForm1* form, bool readOnly) {
+    auto* edit = form->Create<TEdit>();
+    edit->SetMaxLength(kFieldLength);
+    edit->SetAutoSelect(false);
+    edit->SetHideSelection(false);
+    if (readOnly) edit->SetReadOnly(true);  // coloured by FollowSystemLook
+    return edit;
+}
+
+// A counter is a fixed-size label that shows its hint.
+TLabel* MakeLabel(TForm1* form, bool counter) {
+    auto* label = form->Create<TLabel>();
+    label->SetAlignment(taCenter);
+    label->SetAutoSize(!counter);
+    label->SetTransparent(!counter);
+    label->SetShowHint(counter);
+    // The status line shows the user's own text, '&' included.
+    label->SetShowAccelChar(false);
+    return label;
+}
+
+TTimerSpeedButton* MakeKey(TForm1* form, bool repeats) {
+    auto* key = form->Create<TTimerSpeedButton>();
+    key->SetTimeBtnState(repeats ? tbAllowTimer : 0);
+    return key;
+}
+
+TSpeedButton* MakeButton(TForm1* form, bool flat) {
+    auto* button = form->Create<TSpeedButton>();
+    button->SetFlat(flat);
+    return button;
+}
+
+// Only the done sector shows: the rest of the disc is the window's own colour.
+TProgressWheel* MakeWheel(TForm1* form) {
+    auto* wheel = form->Create<TProgressWheel>();
+    wheel->SetShowText(false);
+    wheel->SetMax(50);
+    wheel->SetColorRemain(clBtnFace);
+    wheel->SetColorInner(clBtnFace);
+    return wheel;
+}
+
 TControl* MakeControl(TForm1* form, TLayoutKind kind) {
     switch (kind) {
         case lkEdit:
-        case lkReadOnlyEdit: {
-            auto* edit = form->Create<TEdit>();
-            edit->SetMaxLength(kFieldLength);
-            edit->SetAutoSelect(false);
-            edit->SetHideSelection(false);
-            if (kind == lkReadOnlyEdit) edit->SetReadOnly(true);  // coloured by FollowSystemLook
-            return edit;
-        }
+            return MakeEdit(form, false);
+        case lkReadOnlyEdit:
+            return MakeEdit(form, true);
         case lkCounter:
-        case lkLabel: {
-            auto* label = form->Create<TLabel>();
-            label->SetAlignment(taCenter);
-            label->SetAutoSize(kind == lkLabel);
-            label->SetTransparent(kind == lkLabel);
-            label->SetShowHint(kind == lkCounter);
-            // The status line shows the user's own text, '&' included.
-            label->SetShowAccelChar(false);
-            return label;
-        }
+            return MakeLabel(form, true);
+        case lkLabel:
+            return MakeLabel(form, false);
         case lkRepeatKey:
-        case lkPlainKey: {
-            auto* key = form->Create<TTimerSpeedButton>();
-            key->SetTimeBtnState(kind == lkRepeatKey ? tbAllowTimer : 0);
-            return key;
-        }
+            return MakeKey(form, true);
+        case lkPlainKey:
+            return MakeKey(form, false);
         case lkButton:
-        case lkFlatButton: {
-            auto* button = form->Create<TSpeedButton>();
-            button->SetFlat(kind == lkFlatButton);
-            return button;
-        }
-        case lkWheel: {
-            // Only the done sector shows: the rest of the disc is the window's own colour.
-            auto* wheel = form->Create<TProgressWheel>();
-            wheel->SetShowText(false);
-            wheel->SetMax(50);
-            wheel->SetColorRemain(clBtnFace);
-            wheel->SetColorInner(clBtnFace);
-            return wheel;
-        }
+            return MakeButton(form, false);
+        case lkFlatButton:
+            return MakeButton(form, true);
+        case lkWheel:
+            return MakeWheel(form);
     }
     return nullptr;
 }
@@ -255,6 +275,25 @@ void PlaceControl(TForm1* form, TControl* control, const TLayoutRow& row) {
     control->SetParent(form);
 }
 
+// The letter pad's and the keypad's rows of character keys.
+void PlaceKeyRows(TForm1* form) {
+    for (const TKeyRow& keys : kLetterRows) {
+        int left = keys.Left;
+        for (const wchar_t* key = keys.Keys; *key; ++key, left += keys.Step) {
+            const std::wstring name = std::wstring(L"SpeedButton") + *key;
+            const std::wstring caption(1, *key);
+            const TLayoutRow row{.Name = name.c_str(),
+                                 .Kind = lkRepeatKey,
+                                 .Bounds = {left, keys.Top, keys.Width, keys.Height},
+                                 .Caption = caption.c_str(),
+                                 .OnClick = &TForm1::SpeedButtonAClick,
+                                 .OnMouseDown = &TForm1::SpeedButtonQMouseDown,
+                                 .Keys = caption.c_str()};
+            PlaceControl(form, MakeControl(form, row.Kind), row);
+        }
+    }
+}
+
 }  // namespace
 
 void TForm1::FollowSystemLook(TObject*) {
@@ -271,38 +310,32 @@ void TForm1::FollowSystemLook(TObject*) {
 }
 
 void TForm1::BuildControls() {
-    for (const TKeyRow& keys : kLetterRows) {
-        int left = keys.Left;
-        for (const wchar_t* key = keys.Keys; *key; ++key, left += keys.Step) {
-            const std::wstring name = std::wstring(L"SpeedButton") + *key;
-            const std::wstring caption(1, *key);
-            const TLayoutRow row{.Name = name.c_str(),
-                                 .Kind = lkRepeatKey,
-                                 .Bounds = {left, keys.Top, keys.Width, keys.Height},
-                                 .Caption = caption.c_str(),
-                                 .OnClick = &TForm1::SpeedButtonAClick,
-                                 .OnMouseDown = &TForm1::SpeedButtonQMouseDown,
-                                 .Keys = caption.c_str()};
-            PlaceControl(this, MakeControl(this, row.Kind), row);
-        }
-    }
+    PlaceKeyRows(this);
     for (const TLayoutRow& row : kLayout) PlaceControl(this, MakeControl(this, row.Kind), row);
+    FindControls();
+    Label5->SetLiveRegion(true);  // the status line, read out as it changes
+    Edit1->OnChange = [this](TObject* sender) { Edit1Change(sender); };
+    FollowSystemLook(this);
+    OnSystemLook = [this](TObject* sender) { FollowSystemLook(sender); };
+    CreateTimers();
+}
 
+// The controls the handlers use by name.
+void TForm1::FindControls() {
     Edit1 = Find<TEdit>(L"Edit1");
     Edit2 = Find<TEdit>(L"Edit2");
     Label1 = Find<TLabel>(L"Label1");
     Label5 = Find<TLabel>(L"Label5");
-    Label5->SetLiveRegion(true);  // the status line, read out as it changes
     PasteLabel = Find<TLabel>(L"PasteLabel");
     SpeedButtonPin = Find<TSpeedButton>(L"SpeedButtonPin");
     SpeedButtonCL = Find<TSpeedButton>(L"SpeedButtonCL");
     SpeedButtonMute = Find<TSpeedButton>(L"SpeedButtonMute");
     SpeedButtonPlay = Find<TSpeedButton>(L"SpeedButtonPlay");
     ProgressWheel1 = Find<TProgressWheel>(L"ProgressWheel1");
-    Edit1->OnChange = [this](TObject* sender) { Edit1Change(sender); };
-    FollowSystemLook(this);
-    OnSystemLook = [this](TObject* sender) { FollowSystemLook(sender); };
+}
 
+// The status line's timer, the close timer and the picture's image list.
+void TForm1::CreateTimers() {
     Timer1 = Create<TTimer>(false);
     Timer1->SetName(L"Timer1");
     Timer1->SetInterval(2500);
@@ -312,5 +345,4 @@ void TForm1::BuildControls() {
     ImageList1 = Create<TImageList>();
     ImageList1->SetName(L"ImageList1");
     ImageList1->SetSize(48, 48);
-    // The window's system commands: its help button and F1 open the About box.
 }

@@ -66,7 +66,7 @@ void TForm1::AddNumberCommands() {
     InsertMenuW(menu, at + 3, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
 }
 
-void TForm1::WMInitMenuPopup(TMessage& message) {
+bool TForm1::WMInitMenuPopup(TMessage& message) {
     if (HIWORD(message.LParam)) {  // the system menu
         const bool digits = !velkari::TelUri(ToU16(NumberText())).empty();
         const auto menu = reinterpret_cast<HMENU>(message.WParam);
@@ -74,7 +74,7 @@ void TForm1::WMInitMenuPopup(TMessage& message) {
         EnableMenuItem(menu, kSaveTonesCommand,
                        MF_BYCOMMAND | (NumberHasTones() ? MF_ENABLED : MF_GRAYED));
     }
-    TForm::WndProc(message);
+    return false;  // the form's procedure still sees the menu
 }
 
 bool TForm1::NumberCommand(WPARAM command) {

@@ -32,6 +32,14 @@ TForm2::TForm2(TComponent* owner) : TForm(owner) {
     Font().SetName(L"MS Sans Serif");
     Font().SetHeight(-11);  // 8 points
 
+    BuildPictureBox();
+    BuildButtonPanel();
+    BuildSaveDialog();
+    DoCreate();
+}
+
+// The picture, at its own size, in a box that scrolls to what does not fit.
+void TForm2::BuildPictureBox() {
     ScrollBox1 = Create<TScrollBox>();
     ScrollBox1->SetName(L"ScrollBox1");
     ScrollBox1->SetBounds(0, 0, kClientWidth, kClientHeight - kPanelHeight);
@@ -41,7 +49,10 @@ TForm2::TForm2(TComponent* owner) : TForm(owner) {
     Image1->SetName(L"Image1");
     Image1->SetAutoSize(true);
     Image1->SetParent(ScrollBox1);
+}
 
+// OK (Enter and Esc) and Save as, on a panel below the picture.
+void TForm2::BuildButtonPanel() {
     Panel1 = Create<TPanel>();
     Panel1->SetName(L"Panel1");
     Panel1->SetBounds(0, kClientHeight - kPanelHeight, kClientWidth, kPanelHeight);
@@ -56,14 +67,15 @@ TForm2::TForm2(TComponent* owner) : TForm(owner) {
     Button1 = MakeButton(this, Panel1, L"Button1", L"Save as...", 88);
     Button1->OnClick = [this](TObject* sender) { Button1Click(sender); };
     SetActiveControl(Button2);
+}
 
+void TForm2::BuildSaveDialog() {
     SavePictureDialog1 = Create<TSavePictureDialog>();
     SavePictureDialog1->SetName(L"SavePictureDialog1");
     SavePictureDialog1->SetDefaultExt(L"bmp");
     SavePictureDialog1->SetFilter(L"Bitmaps (*.bmp)|*.bmp");
     // Replacing a file the user already has is asked first.
     SavePictureDialog1->SetOptions(SavePictureDialog1->Options() | OFN_OVERWRITEPROMPT);
-    DoCreate();
 }
 
 void TForm2::SetPicture(TBitmapHandle picture) {

@@ -26,4 +26,9 @@ class TForm2 : public TForm {
     // Writes the picture as a BMP file, whatever the name's extension. Throws
     // EToolkitError ('Cannot create file ...') when the file cannot be written.
     void SavePicture(const std::wstring& fileName);
+
+  private:
+    void BuildPictureBox();
+    void BuildButtonPanel();
+    void BuildSaveDialog();
 };

@@ -9,49 +9,73 @@ int MessageWrapWidth(int screenWidth) {
     return screenWidth / 2;
 }
 
+namespace {
+
+// The row of push buttons: each as wide as the widest caption needs, and no narrower than
+// the dialog's least button width.
+struct TButtonRow {
+    int ButtonWidth = 0;
+    int ButtonHeight = 0;
+    int Spacing = 0;
+    int Width = 0;
+};
+
+TButtonRow MeasureButtonRow(const TMessageLayoutInput& input) {
+    const TDialogUnits& u = input.Units;
+    TButtonRow row;
+    row.ButtonWidth = std::max(HorzUnitsToPixels(kMessageButtonWidth, u),
+                               input.WidestCaption + kMessageButtonPadding);
+    row.ButtonHeight = VertUnitsToPixels(kMessageButtonHeight, u);
+    row.Spacing = HorzUnitsToPixels(kMessageButtonSpacing, u);
+    if (input.ButtonCount > 0)
+        row.Width = row.ButtonWidth * input.ButtonCount + row.Spacing * (input.ButtonCount - 1);
+    return row;
+}
+
+// Right to left, text and symbol change sides. (Mirroring the text alone would lay it over
+// the symbol, which stays at the left margin.)
+void MirrorBlock(TMessageLayout& layout, bool hasSymbol) {
+    layout.Text.Left = layout.ClientWidth - layout.Text.Left - layout.Text.Width;
+    if (hasSymbol)
+        layout.Symbol.Left = layout.ClientWidth - layout.Symbol.Left - layout.Symbol.Width;
+}
+
+// The row centred under the block, from `top`.
+void PlaceButtons(TMessageLayout& layout, const TButtonRow& row, int count, int top) {
+    int left = (layout.ClientWidth - row.Width) / 2;
+    for (int i = 0; i < count; ++i) {
+        layout.Buttons.push_back({left, top, row.ButtonWidth, row.ButtonHeight});
+        left += row.ButtonWidth + row.Spacing;
+    }
+}
+
+}  // namespace
+
 TMessageLayout LayOutMessageBox(const TMessageLayoutInput& input) {
     const TDialogUnits& u = input.Units;
     const int horzMargin = HorzUnitsToPixels(kMessageMargin, u);
     const int vertMargin = VertUnitsToPixels(kMessageMargin, u);
-    const int horzSpacing = HorzUnitsToPixels(kMessageHorzSpacing, u);
     const int vertSpacing = VertUnitsToPixels(kMessageVertSpacing, u);
-    const int buttonWidth = std::max(HorzUnitsToPixels(kMessageButtonWidth, u),
-                                     input.WidestCaption + kMessageButtonPadding);
-    const int buttonHeight = VertUnitsToPixels(kMessageButtonHeight, u);
-    const int buttonSpacing = HorzUnitsToPixels(kMessageButtonSpacing, u);
+    const TButtonRow row = MeasureButtonRow(input);
 
     // The block of symbol and text; the symbol sets its least height.
     int blockWidth = input.TextWidth;
     int blockHeight = input.TextHeight;
     if (input.HasSymbol) {
-        blockWidth += input.SymbolSize + horzSpacing;
+        blockWidth += input.SymbolSize + HorzUnitsToPixels(kMessageHorzSpacing, u);
         blockHeight = std::max(blockHeight, input.SymbolSize);
     }
-    const int rowWidth = input.ButtonCount > 0 ? buttonWidth * input.ButtonCount +
-                                                     buttonSpacing * (input.ButtonCount - 1)
-                                               : 0;
 
     TMessageLayout layout;
     layout.HorzMargin = horzMargin;
-    layout.ClientWidth = std::max(blockWidth, rowWidth) + 2 * horzMargin;
-    layout.ClientHeight = blockHeight + buttonHeight + vertSpacing + 2 * vertMargin;
+    layout.ClientWidth = std::max(blockWidth, row.Width) + 2 * horzMargin;
+    layout.ClientHeight = blockHeight + row.ButtonHeight + vertSpacing + 2 * vertMargin;
     if (input.HasSymbol)
         layout.Symbol = {horzMargin, vertMargin, input.SymbolSize, input.SymbolSize};
     layout.Text = {blockWidth - input.TextWidth + horzMargin, vertMargin, input.TextWidth,
                    input.TextHeight};
-    // Right to left, text and symbol change sides. (Mirroring the text alone would lay it
-    // over the symbol, which stays at the left margin.)
-    if (input.RightToLeft) {
-        layout.Text.Left = layout.ClientWidth - layout.Text.Left - layout.Text.Width;
-        if (input.HasSymbol)
-            layout.Symbol.Left = layout.ClientWidth - layout.Symbol.Left - layout.Symbol.Width;
-    }
-    int left = (layout.ClientWidth - rowWidth) / 2;
-    const int top = blockHeight + vertMargin + vertSpacing;
-    for (int i = 0; i < input.ButtonCount; ++i) {
-        layout.Buttons.push_back({left, top, buttonWidth, buttonHeight});
-        left += buttonWidth + buttonSpacing;
-    }
+    if (input.RightToLeft) MirrorBlock(layout, input.HasSymbol);
+    PlaceButtons(layout, row, input.ButtonCount, blockHeight + vertMargin + vertSpacing);
     return layout;
 }
 

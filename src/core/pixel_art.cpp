@@ -82,53 +82,37 @@ std::string ErrorText(const std::string& source, int line, const std::string& wh
 TPixelArtError::TPixelArtError(const std::string& source, int line, const std::string& what)
     : std::runtime_error(ErrorText(source, line, what)), FLine(line) {}
 
-TPixelImage ParsePixelArt(std::string_view text, std::string_view sourceView) {
-    const std::string source(sourceView);
-    std::array<std::optional<TRgb>, 256> legend{};
-    std::vector<TRow> rows;
+namespace {
 
-    int lineNumber = 0;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        std::size_t end = text.find('\n', pos);
-        if (end == std::string_view::npos) end = text.size();
-        std::string_view line = text.substr(pos, end - pos);
-        pos = end + 1;
-        ++lineNumber;
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);  // a CRLF checkout
+using TLegend = std::array<std::optional<TRgb>, 256>;
 
-        const std::string trimmed = Trim(line);
-        if (trimmed.empty() || trimmed[0] == '#') continue;
-        if (trimmed.rfind("colour ", 0) == 0) {
-            const auto words = Words(line);
-            const std::optional<TRgb> colour =
-                words.size() >= 3 ? ParseHexColour(words[2]) : std::nullopt;
-            if (words.size() < 3 || words[1].size() != 1 || !colour)
-                throw TPixelArtError(source, lineNumber,
-                                     "expected 'colour <character> #RRGGBB [description]'");
-            const char key = words[1][0];
-            if (key == '#')
-                throw TPixelArtError(source, lineNumber, "'#' starts a comment, not a colour");
-            auto& slot = legend[static_cast<unsigned char>(key)];
-            if (slot)
-                throw TPixelArtError(source, lineNumber,
-                                     "colour " + Quoted(key) + " is given twice");
-            slot = colour;
-            continue;
-        }
-        if (line.front() == ' ' || line.back() == ' ')
-            throw TPixelArtError(source, lineNumber, "a row must not start or end with a blank");
-        rows.push_back({lineNumber, line});
-    }
-    if (rows.empty()) throw TPixelArtError(source, 0, "no picture rows");
+// A `colour <character> #RRGGBB [description]` line: one more entry of the legend.
+void ReadColourLine(std::string_view line, const std::string& source, int lineNumber,
+                    TLegend& legend) {
+    const auto words = Words(line);
+    const std::optional<TRgb> colour = words.size() >= 3 ? ParseHexColour(words[2]) : std::nullopt;
+    if (words.size() < 3 || words[1].size() != 1 || !colour)
+        throw TPixelArtError(source, lineNumber,
+                             "expected 'colour <character> #RRGGBB [description]'");
+    const char key = words[1][0];
+    if (key == '#') throw TPixelArtError(source, lineNumber, "'#' starts a comment, not a colour");
+    auto& slot = legend[static_cast<unsigned char>(key)];
+    if (slot) throw TPixelArtError(source, lineNumber, "colour " + Quoted(key) + " is given twice");
+    slot = colour;
+}
 
-    // Every row must line up with the first: same length, blanks in the same columns.
+int Pixels(std::string_view row) {
+    return static_cast<int>(row.size() -
+                            static_cast<std::size_t>(std::count(row.begin(), row.end(), ' ')));
+}
+
+// Every row must line up with the first: same length, blanks in the same columns. Returns the
+// pixels of a row.
+int RowWidth(const std::vector<TRow>& rows, const std::string& source) {
     const std::string_view first = rows.front().Text;
-    int width = 0;
-    for (char c : first) width += c != ' ';
+    const int width = Pixels(first);
     for (const TRow& row : rows) {
-        int pixels = 0;
-        for (char c : row.Text) pixels += c != ' ';
+        const int pixels = Pixels(row.Text);
         if (pixels != width)
             throw TPixelArtError(source, row.Line,
                                  "row has " + std::to_string(pixels) +
@@ -141,7 +125,12 @@ TPixelImage ParsePixelArt(std::string_view text, std::string_view sourceView) {
                                      "blanks in column " + std::to_string(i + 1) +
                                          " do not line up with the first row");
     }
+    return width;
+}
 
+// The rows' pixels in the legend's colours.
+TPixelImage PaintRows(const std::vector<TRow>& rows, const TLegend& legend, int width,
+                      const std::string& source) {
     TPixelImage image(width, static_cast<int>(rows.size()));
     for (int y = 0; y < image.Height; ++y) {
         const TRow& row = rows[static_cast<std::size_t>(y)];
@@ -158,6 +147,35 @@ TPixelImage ParsePixelArt(std::string_view text, std::string_view sourceView) {
         }
     }
     return image;
+}
+
+}  // namespace
+
+TPixelImage ParsePixelArt(std::string_view text, std::string_view sourceView) {
+    const std::string source(sourceView);
+    TLegend legend{};
+    std::vector<TRow> rows;
+    int lineNumber = 0;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const std::size_t end = std::min(text.find('\n', pos), text.size());
+        std::string_view line = text.substr(pos, end - pos);
+        pos = end + 1;
+        ++lineNumber;
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);  // a CRLF checkout
+
+        const std::string trimmed = Trim(line);
+        if (trimmed.empty() || trimmed[0] == '#') continue;
+        if (trimmed.rfind("colour ", 0) == 0) {
+            ReadColourLine(line, source, lineNumber, legend);
+        } else if (line.front() == ' ' || line.back() == ' ') {
+            throw TPixelArtError(source, lineNumber, "a row must not start or end with a blank");
+        } else {
+            rows.push_back({lineNumber, line});
+        }
+    }
+    if (rows.empty()) throw TPixelArtError(source, 0, "no picture rows");
+    return PaintRows(rows, legend, RowWidth(rows, source), source);
 }
 
 int PixelArtHalfSteps(int dpi, int designDpi) {

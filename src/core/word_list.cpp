@@ -163,15 +163,52 @@ std::vector<std::uint8_t> MakeWordListBlob(std::span<const TWordSource> sources,
     return blob;
 }
 
-TWordList TWordList::FromBlob(std::span<const std::uint8_t> blob) {
+namespace {
+
+// The blob's word count. Every word takes at least two bytes, so a count beyond that is a
+// damaged blob and must not reserve memory on its word.
+std::uint32_t CheckedCount(std::span<const std::uint8_t> blob) {
     if (blob.size() < 8 || !std::equal(kMagic, kMagic + 4, blob.begin()))
         throw std::invalid_argument("not a word list");
     const std::uint32_t count = ReadCount(blob);
-    // Every word takes at least two bytes, so a count beyond that is a damaged blob and
-    // must not reserve memory on its word.
     if (count > (blob.size() - 8) / 2 || count > kIndexMask)
         throw std::invalid_argument("word count beyond the data");
+    return count;
+}
 
+struct TBlobHead {
+    std::size_t Place;  // in kWordLevels
+    bool Name;
+};
+
+// Reads the word at `pos` over the one before it in `word`, whose key's digits `digits`
+// holds, and leaves `pos` at the next word.
+TBlobHead ReadWord(std::span<const std::uint8_t> blob, std::size_t& pos, std::string& word,
+                   std::uint64_t& digits) {
+    const bool name = blob[pos] < kWordHead;
+    const std::size_t head = name ? blob[pos++] + (kMostShared + 1) : blob[pos++] - kWordHead;
+    const std::size_t shared = head % (kMostShared + 1);
+    // A letter where a head byte belongs reads as a level past the last.
+    if (head >= kLevelCount * (kMostShared + 1) || shared > word.size())
+        throw std::invalid_argument("damaged word list");
+    // The digits of the shared letters stand; the new letters' are added.
+    word.resize(shared);
+    digits &= shared == 0 ? 0 : ~((std::uint64_t{1} << DigitShift(shared - 1)) - 1);
+    while (pos < blob.size() && blob[pos] >= 'a' && blob[pos] <= 'z') {
+        if (word.size() == kLongestWord) throw std::invalid_argument("damaged word list");
+        const auto digit = static_cast<std::uint64_t>(KeyToDigit(blob[pos]) - u'2');
+        digits |= digit << DigitShift(word.size());
+        word.push_back(static_cast<char>(blob[pos++]));
+    }
+    if (word.size() < kShortestWord || word.size() == shared)
+        throw std::invalid_argument("damaged word list");
+    return {head / (kMostShared + 1), name};
+}
+
+}  // namespace
+
+TWordList TWordList::FromBlob(std::span<const std::uint8_t> blob) {
+    const std::uint32_t count = CheckedCount(blob);
     TWordList list;
     std::vector<std::uint64_t> order;
     order.reserve(count);
@@ -179,31 +216,14 @@ TWordList TWordList::FromBlob(std::span<const std::uint8_t> blob) {
     list.FLetters.reserve(blob.size());
     std::string word;
     std::uint64_t digits = 0;  // the word's digits in its key
-    std::size_t pos = 8;
-    while (pos < blob.size()) {
-        const bool name = blob[pos] < kWordHead;
-        const std::size_t head = name ? blob[pos++] + (kMostShared + 1) : blob[pos++] - kWordHead;
-        const std::size_t shared = head % (kMostShared + 1);
-        const std::size_t place = head / (kMostShared + 1);
-        // A letter where a head byte belongs reads as a level past the last.
-        if (head >= kLevelCount * (kMostShared + 1) || shared > word.size())
-            throw std::invalid_argument("damaged word list");
-        // The digits of the shared letters stand; the new letters' are added.
-        word.resize(shared);
-        digits &= shared == 0 ? 0 : ~((std::uint64_t{1} << DigitShift(shared - 1)) - 1);
-        while (pos < blob.size() && blob[pos] >= 'a' && blob[pos] <= 'z') {
-            if (word.size() == kLongestWord) throw std::invalid_argument("damaged word list");
-            const auto digit = static_cast<std::uint64_t>(KeyToDigit(blob[pos]) - u'2');
-            digits |= digit << DigitShift(word.size());
-            word.push_back(static_cast<char>(blob[pos++]));
-        }
-        if (word.size() < kShortestWord || word.size() == shared || list.FEntries.size() >= count)
-            throw std::invalid_argument("damaged word list");
+    for (std::size_t pos = 8; pos < blob.size();) {
+        const TBlobHead head = ReadWord(blob, pos, word, digits);
+        if (list.FEntries.size() >= count) throw std::invalid_argument("damaged word list");
         const std::uint64_t key = static_cast<std::uint64_t>(word.size()) << kLengthShift | digits;
-        order.push_back(key << kKeyShift | place << kLevelShift | list.FEntries.size());
+        order.push_back(key << kKeyShift | head.Place << kLevelShift | list.FEntries.size());
         list.FEntries.push_back({static_cast<std::uint32_t>(list.FLetters.size()),
                                  static_cast<std::uint8_t>(word.size()),
-                                 static_cast<std::uint8_t>(kWordLevels[place]), name});
+                                 static_cast<std::uint8_t>(kWordLevels[head.Place]), head.Name});
         list.FLetters += word;
     }
     if (list.FEntries.size() != count) throw std::invalid_argument("word count does not match");

@@ -118,34 +118,39 @@ void TInputQueryForm::FollowWidth() {
     }
 }
 
+// The form's own procedure sees every message; the dialog's limits come before it, and the
+// fields follow what it did.
 void TInputQueryForm::WndProc(TMessage& message) {
-    switch (message.Msg) {
-        case WM_GETMINMAXINFO: {
-            TForm::WndProc(message);
-            auto* info = reinterpret_cast<MINMAXINFO*>(message.LParam);
-            if (FMinWidth > 0)
-                info->ptMinTrackSize.x = std::max<LONG>(info->ptMinTrackSize.x, FMinWidth);
-            if (FFixedHeight > 0) {
-                info->ptMinTrackSize.y = FFixedHeight;
-                info->ptMaxTrackSize.y = FFixedHeight;
-            }
-            return;
-        }
-        case WM_WINDOWPOSCHANGING: {
-            // The same limits for sizes set by the program as for the user's dragging.
-            auto* position = reinterpret_cast<WINDOWPOS*>(message.LParam);
-            if (!(position->flags & SWP_NOSIZE)) {
-                if (FMinWidth > 0) position->cx = std::max(position->cx, FMinWidth);
-                if (FFixedHeight > 0) position->cy = FFixedHeight;
-            }
-            break;
-        }
-        case WM_SIZE:
-            TForm::WndProc(message);
-            FollowWidth();
-            return;
-    }
+    if (message.Msg == WM_WINDOWPOSCHANGING) LimitPosition(message);
     TForm::WndProc(message);
+    FollowMessage(message);
+}
+
+void TInputQueryForm::FollowMessage(const TMessage& message) {
+    switch (message.Msg) {
+        case WM_GETMINMAXINFO:
+            return LimitTracking(message);
+        case WM_SIZE:
+            return FollowWidth();
+    }
+}
+
+// The least width and the fixed height for the user's dragging.
+void TInputQueryForm::LimitTracking(const TMessage& message) {
+    auto* info = reinterpret_cast<MINMAXINFO*>(message.LParam);
+    if (FMinWidth > 0) info->ptMinTrackSize.x = std::max<LONG>(info->ptMinTrackSize.x, FMinWidth);
+    if (FFixedHeight > 0) {
+        info->ptMinTrackSize.y = FFixedHeight;
+        info->ptMaxTrackSize.y = FFixedHeight;
+    }
+}
+
+// The same limits for sizes set by the program.
+void TInputQueryForm::LimitPosition(const TMessage& message) {
+    auto* position = reinterpret_cast<WINDOWPOS*>(message.LParam);
+    if (position->flags & SWP_NOSIZE) return;
+    if (FMinWidth > 0) position->cx = std::max(position->cx, FMinWidth);
+    if (FFixedHeight > 0) position->cy = FFixedHeight;
 }
 
 TQueryValues TInputQueryForm::FieldValues() {

@@ -67,6 +67,9 @@ class TInputQueryForm : public TForm {
         int Gap;  // from the control's right edge to the client area's
     };
     void FollowWidth();
+    void FollowMessage(const TMessage& message);
+    void LimitTracking(const TMessage& message);
+    void LimitPosition(const TMessage& message);
     void UpdateOverflowHint(TControl* field);
 
     std::vector<TAnchor> FAnchors;

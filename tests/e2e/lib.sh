@@ -9,6 +9,8 @@ SHOTS="$WIN_DIR/../screenshots/e2e"
 mkdir -p "$SHOTS"
 STARTED=()
 
+# Ends the scenario, also from inside $(...) or <(...): there it tells the script's own
+# shell, which would otherwise go on with an empty answer.
 fail() {
   echo "FAIL: $*" >&2
   shot "failure-$(basename "$0" .sh)"
@@ -16,8 +18,10 @@ fail() {
   probe list "$MAIN" >&2
   echo "and as a screen reader reads them: depth role name state ... x y w h" >&2
   probe tree "$MAIN" >&2
+  [ "$BASHPID" = "$$" ] || kill -USR1 $$
   exit 1
 }
+trap 'exit 1' USR1
 
 wine_run() { "$E2E_ROOT/tools/wine-run" "$@"; }
 probe() { wine_run "$WIN_DIR/e2e_probe.exe" "$@"; }
@@ -100,22 +104,24 @@ control_at() {  # left top (as the layout gives them, inside the border)
   probe childat "$MAIN" $((BORDER + $1 + 2)) $((BORDER + $2 + 2))
 }
 
-flat_button_left() {
+flat_button_left() {  # pin|font|mute|play|note -> LEFT
   case "$1" in
-    pin) echo 0 ;; font) echo 32 ;; mute) echo 64 ;; play) echo 96 ;; note) echo 128 ;;
+    pin) LEFT=0 ;; font) LEFT=32 ;; mute) LEFT=64 ;; play) LEFT=96 ;; note) LEFT=128 ;;
     *) fail "no flat button '$1'" ;;
   esac
 }
 
 flat_button_enabled() {  # pin|font|mute|play|note
   local x y enabled
-  read -r x y enabled < <(control_at "$(flat_button_left "$1")" 52)
+  flat_button_left "$1"
+  read -r x y enabled < <(control_at "$LEFT" 52)
   echo "${enabled:-}"
 }
 
 click_flat_button() {  # pin|font|mute|play|note
   local x y enabled
-  read -r x y enabled < <(control_at "$(flat_button_left "$1")" 52) || true
+  flat_button_left "$1"
+  read -r x y enabled < <(control_at "$LEFT" 52) || true
   [ -n "${y:-}" ] || fail "the $1 button is not on the window"
   click_at "$x" "$y"
 }
@@ -126,49 +132,127 @@ label_text() {  # left top
 }
 counter_text() { probe value "$MAIN" "Letters and digits"; }
 
-# The WCAG contrast ratio between the face at an element's inner top-left corner and the
-# pixel inside it that stands out most from that face.
-contrast() {  # screenshot window name
-  local line x y w h cx cy ox oy
-  line=$(probe tree "$2" | grep -F "] \"$3\" state=" | head -1) || true
-  [ -n "$line" ] || fail "no element '$3' in '$2'"
-  read -r x y w h <<<"$(awk '{ print $(NF-3), $(NF-2), $(NF-1), $NF }' <<<"$line")"
+# A window's accessible tree as a screen reader reads it, in TREE. A walk through another
+# process can fail part of the way (probe then says which call failed): such a walk is read
+# again, and a window whose walk keeps failing fails the scenario.
+read_tree() {  # window
+  local attempt error
+  for attempt in 1 2 3 4 5; do
+    TREE=$(probe tree "$1") && return
+    error=$(grep -F "the walk failed" <<<"$TREE")
+    error=${error:-"no window '$1'"}
+    echo "the accessible walk of '$1' failed (walk $attempt): $error" >&2
+    sleep 0.5
+  done
+  fail "the accessible walk of '$1' failed 5 times: $error"
+}
+
+# The tree of a window as it was when a screenshot was taken, read once for each screenshot
+# (shot forgets the trees of the screenshot it replaces).
+declare -A SHOT_TREES=()
+tree_of_shot() {  # screenshot window -> TREE
+  local key="$1|$2"
+  [ -n "${SHOT_TREES[$key]+set}" ] || { read_tree "$2"; SHOT_TREES[$key]=$TREE; }
+  TREE=${SHOT_TREES[$key]}
+}
+
+# An element's line in the tree of a screenshot, found by its name, in ELEMENT; its place
+# in the window's client area in X Y W H.
+element_of_shot() {  # screenshot window name
+  tree_of_shot "$1" "$2"
+  ELEMENT=$(grep -F "] \"$3\" state=" <<<"$TREE" | head -1)
+  [ -n "$ELEMENT" ] || fail "no element '$3' in '$2'"
+  read -r X Y W H <<<"$(awk '{ print $(NF-3), $(NF-2), $(NF-1), $NF }' <<<"$ELEMENT")"
+  [ "$W" -gt 4 ] && [ "$H" -gt 4 ] || fail "'$3' in '$2' has no place: $ELEMENT"
+}
+
+# The WCAG contrast ratio of what is drawn on an element to its face, in RATIO. For text the
+# face is the colour of most of the element, and the text the colour furthest from it that
+# is drawn in more pixels than the element is high, which a caret alone never is; for a
+# graphic the face is the colour at its inner top-left corner, and the graphic the pixel
+# furthest from it.
+contrast() {  # screenshot window name text|graphic
+  local cx cy ox oy
+  element_of_shot "$1" "$2" "$3"
   read -r cx cy _ < <(probe client "$2")
+  [ -n "${cy:-}" ] || fail "no window '$2'"
   read -r ox oy < <(desktop_origin)
-  convert "$SHOTS/$1.png" -crop "$((w - 4))x$((h - 4))+$((ox + cx + x + 2))+$((oy + cy + y + 2))" \
-    +repage -depth 8 txt:- | awk -F'[(),]' '
+  RATIO=$(convert "$SHOTS/$1.png" \
+    -crop "$((W - 4))x$((H - 4))+$((ox + cx + X + 2))+$((oy + cy + Y + 2))" \
+    +repage -depth 8 txt:- | awk -F'[(),]' -v measure="$4" -v least=$((H - 4)) '
     function lin(c) { c /= 255; return c <= 0.04045 ? c / 12.92 : ((c + 0.055) / 1.055) ^ 2.4 }
     function lum(r, g, b) { return 0.2126 * lin(r) + 0.7152 * lin(g) + 0.0722 * lin(b) }
+    function ratio(a, b) { return a > b ? (a + 0.05) / (b + 0.05) : (b + 0.05) / (a + 0.05) }
     /^#/ { next }
-    NR == 2 { face = lum($3, $4, $5) }
-    { l = lum($3, $4, $5); r = (l > face ? (l + 0.05) / (face + 0.05) : (face + 0.05) / (l + 0.05))
-      if (r > best) best = r }
-    END { printf "%.1f\n", best }'
+    { l = lum($3, $4, $5); if (!n++) corner = l; count[l]++ }
+    END {
+      if (!n) exit
+      best = 1
+      if (measure == "graphic") {
+        for (l in count) if (ratio(l, corner) > best) best = ratio(l, corner)
+      } else {
+        for (l in count) if (count[l] > most) { most = count[l]; face = l }
+        for (l in count) if (count[l] > least && ratio(l, face) > best) best = ratio(l, face)
+      }
+      printf "%.1f\n", best
+    }')
+  [[ $RATIO =~ ^[0-9]+\.[0-9]$ ]] || fail "$1: cannot measure '$3' in '$2' ($RATIO)"
 }
-stands_out() {  # screenshot window name least
-  local ratio
-  ratio=$(contrast "$1" "$2" "$3")
-  awk -v r="$ratio" -v least="$4" 'BEGIN { exit !(r >= least) }' ||
-    fail "$1: '$3' stands out by $ratio:1, less than $4:1"
-  echo "ok: $1: '$3' $ratio:1"
+# Whether an element stands out from its face by at least a ratio (WCAG 2: text by 4.5:1,
+# graphics by 3:1).
+stands_out() {  # screenshot window name least [text|graphic (default)]
+  contrast "$1" "$2" "$3" "${5:-graphic}"
+  awk -v r="$RATIO" -v least="$4" 'BEGIN { exit !(r >= least) }' ||
+    fail "$1: '$3' stands out by $RATIO:1, less than $4:1"
+  echo "ok: $1: '$3' $RATIO:1"
 }
 
 WORDS="Words for this number"
-# Types a number of digits into the focused, empty upper field, opens the words for it and
-# checks the spelling offered first, as a screen reader reads the list's value.
-open_words() {  # number first_spelling
+# Text with its letters on the keypad's digits: "1-800-FLOWERS" is "1-800-3569377".
+keypad() { tr 'A-Z' '22233344455566677778889999' <<<"$1"; }
+# The digits that a spelling as the list shows it dials: "1-800-MATTRESS (S not dialled)"
+# dials 18006288737, the letters it names past the number's end left out.
+dialled_digits() {  # listed spelling
+  local text=$1 past= digits
+  if [[ $text =~ ^(.*)\ \(([A-Z]+)\ not\ dialled\)$ ]]; then
+    text=${BASH_REMATCH[1]} past=${BASH_REMATCH[2]}
+  fi
+  digits=$(keypad "$text" | tr -cd '0-9')
+  echo "${digits:0:${#digits}-${#past}}"
+}
+# Types a number of digits into the focused, empty upper field and opens the words for it;
+# the spelling offered first, as a screen reader reads the list's value, must dial the
+# number. That spelling is in FIRST.
+open_words() {  # number
   type_text 60 "$1"
   expect_soon "lower field" "$1" 5 probe text "$MAIN" Edit 1
   xdotool key ctrl+w
   probe wait "$WORDS" 10 || fail "Ctrl+W did not open '$WORDS'"
-  expect_eq "spelling offered first" "$2" "$(probe value "$WORDS" Spellings)"
+  FIRST=$(probe value "$WORDS" Spellings)
+  expect_eq "digits of the spelling offered first, '$FIRST'" "$1" "$(dialled_digits "$FIRST")"
+}
+# Selects the first entry of the words list that matches a pattern (an extended regular
+# expression), with Down in the words field as a person would. The entry is in PICKED.
+pick_spelling() {  # pattern
+  local items i
+  read_tree "$WORDS"
+  mapfile -t items < <(sed -n 's/^2 \[list item\] "\(.*\)" state=.*/\1/p' <<<"$TREE")
+  for i in "${!items[@]}"; do
+    [[ ${items[i]} =~ $1 ]] || continue
+    PICKED=${items[i]}
+    for ((; i > 0; i--)); do xdotool key Down sleep 0.05; done
+    expect_soon "spelling selected" "$PICKED" 5 probe value "$WORDS" Spellings
+    return
+  done
+  fail "no entry of the words list matches '$1'"
 }
 status_text() { label_text 0 160; }
 
 # The program's own message box: it comes, says the text, and Enter closes it.
 expect_message() {  # text when
   probe wait "Velkari" 10 || fail "no message $2"
-  probe tree "Velkari" | grep -qF "$1" || fail "the message $2 does not say '$1'"
+  read_tree "Velkari"
+  grep -qF "$1" <<<"$TREE" || fail "the message $2 does not say '$1'"
   xdotool key Return
   probe gone "Velkari" 10 || fail "Enter did not close the message $2"
 }
@@ -237,7 +321,38 @@ heard_digits() {  # name: the DTMF digit of each tone in the recording, in order
   rm -f "$SOUNDS/$1.tone.wav"
 }
 
+# Photographs the wheel while Esc fills it. One xdotool call lets Esc go 0.9 s after it went
+# down, before the window closes at 1.275 s, however long the screenshot takes on a busy
+# machine; a screenshot that came too late shows the wheel as empty as in the screenshot
+# before, and is taken again.
+shot_wheel() {  # screenshot screenshot_with_the_wheel_empty
+  local attempt holder cx cy ox oy apart shown
+  element_of_shot "$2" "$MAIN" Closing
+  for attempt in 1 2 3; do
+    xdotool keydown Escape sleep 0.9 keyup Escape &
+    holder=$!
+    sleep 0.5
+    shot "$1"
+    wait "$holder"
+    sleep 0.3
+    [ "$(probe count "$MAIN")" = 1 ] || fail "Esc held for a screenshot closed the window"
+    read -r cx cy _ < <(probe client "$MAIN")
+    read -r ox oy < <(desktop_origin)
+    for shown in "$2" "$1"; do
+      convert "$SHOTS/$shown.png" -crop "${W}x${H}+$((ox + cx + X))+$((oy + cy + Y))" \
+        +repage "$SHOTS/wheel-$shown.png"
+    done
+    apart=$(compare -metric AE "$SHOTS/wheel-$2.png" "$SHOTS/wheel-$1.png" null: 2>&1) || true
+    [[ $apart =~ ^[0-9]+$ ]] || fail "$1: cannot compare the wheel with '$2': $apart"
+    [ "$apart" -lt 20 ] || return 0
+    echo "$1: the wheel is empty in the screenshot (shot $attempt), once more" >&2
+  done
+  fail "$1: no screenshot shows the wheel filling"
+}
+
 shot() {
+  local key
+  for key in "${!SHOT_TREES[@]}"; do [[ $key != "$1|"* ]] || unset "SHOT_TREES[$key]"; done
   import -window root "$SHOTS/$1.png" 2>/dev/null
 }
 

@@ -16,7 +16,8 @@
 //   probe value CAPTION NAME            the value of the element named NAME
 //   probe tree CAPTION                  the accessible objects of the window, as a screen
 //                                       reader walks them: depth, role, name, state, value,
-//                                       description, default action, shortcut, client x y w h
+//                                       description, default action, shortcut, client x y w h;
+//                                       exit status 1 when a call of the walk failed
 //   probe press CAPTION NAME            the default action of the element named NAME
 //   probe events CAPTION SECONDS        for that long or until the window goes, every state,
 //                                       name and value change of the window's elements
@@ -37,8 +38,9 @@
 //   probe move CAPTION X Y W H          moves and sizes the window
 //   probe tip shown|hidden [SECONDS]    wait until a tooltip is on the desktop (then print its
 //                                       rectangle: x y width height), or until none is
-//   probe setting AREA                  broadcasts WM_SETTINGCHANGE for AREA (such as
-//                                       ImmersiveColorSet) to every top-level window
+//   probe setting AREA                  sends WM_SETTINGCHANGE for AREA (such as
+//                                       ImmersiveColorSet) to every top-level window; exit
+//                                       status 1 when a window did not take it
 // Captions and texts are matched exactly; coordinates are on the Windows desktop.
 #include <windows.h>
 #include <commctrl.h>
@@ -252,8 +254,10 @@ void PrintCentre(HWND window, const RECT& inClient, const char* suffix = "") {
     std::printf("%ld %ld%s\n", centre.x, centre.y, suffix);
 }
 
-void PrintTree(HWND window) {
-    for (const TElement& e : AccessibleTree(window)) {
+// The tree as far as the walk got; false, with the failed call on stderr, when it failed.
+bool PrintTree(HWND window) {
+    std::string failure;
+    for (const TElement& e : AccessibleTree(window, failure)) {
         RECT r = e.Place;
         MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&r), 2);
         wchar_t state[16];
@@ -265,6 +269,8 @@ void PrintTree(HWND window) {
                   L" " + std::to_wstring(r.right - r.left) + L" " +
                   std::to_wstring(r.bottom - r.top));
     }
+    if (!failure.empty()) std::fprintf(stderr, "the walk failed: %s\n", failure.c_str());
+    return failure.empty();
 }
 
 // EVENT_OBJECT_LIVEREGIONCHANGED, which the headers keep for programs for Windows 8 and later.
@@ -318,6 +324,32 @@ bool WaitFor(bool wantPresent, const std::wstring& caption, double seconds) {
     return false;
 }
 
+// Tells every top-level window of a changed setting area, as Settings does, one window at a
+// time: a send to HWND_BROADCAST succeeds under Wine whatever the windows did with it. False,
+// naming the window on stderr, when a window that is still there did not take it in 5 s.
+bool TellSettingChange(const std::wstring& area) {
+    std::vector<HWND> windows;
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            reinterpret_cast<std::vector<HWND>*>(data)->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    bool all = true;
+    for (HWND window : windows) {
+        DWORD_PTR result = 0;
+        if (SendMessageTimeoutW(window, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(area.c_str()),
+                                SMTO_ABORTIFHUNG, 5000, &result) ||
+            !IsWindow(window))
+            continue;
+        const DWORD error = GetLastError();
+        std::fwprintf(stderr, L"WM_SETTINGCHANGE not taken by \"%ls\" (%ls), error %lu\n",
+                      TextOf(window).c_str(), ClassOf(window).c_str(), error);
+        all = false;
+    }
+    return all;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -328,14 +360,7 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"wait") return WaitFor(true, caption, seconds) ? 0 : 1;
     if (command == L"gone") return WaitFor(false, caption, seconds) ? 0 : 1;
     if (command == L"tip") return WaitForTooltip(caption == L"shown", seconds) ? 0 : 1;
-    if (command == L"setting") {  // as Settings tells every window of a changed area
-        DWORD_PTR result = 0;
-        return SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, 0,
-                                   reinterpret_cast<LPARAM>(caption.c_str()), SMTO_ABORTIFHUNG,
-                                   5000, &result)
-                   ? 0
-                   : 1;
-    }
+    if (command == L"setting") return TellSettingChange(caption) ? 0 : 1;
     if (command == L"count") {
         std::printf("%zu\n", TopWindows(caption).size());
         return 0;
@@ -394,10 +419,7 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
         return 0;
     }
-    if (command == L"tree") {
-        PrintTree(window);
-        return 0;
-    }
+    if (command == L"tree") return PrintTree(window) ? 0 : 1;
     if (command == L"events") return PrintEvents(window, seconds) ? 0 : 1;
     if (argc < 4) return 2;
     if (command == L"press") return DoDefaultAction(window, argv[3]) ? 0 : 1;

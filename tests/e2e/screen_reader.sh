@@ -8,7 +8,7 @@ set -u
 [ -n "${VELKARI_PULSE_SINK:-}" ] || fail "needs the sound output of tools/with-pulse"
 
 start_in_upper_field
-TREE=$(probe tree "$MAIN")
+read_tree "$MAIN"
 
 # One line of the tree, for the element of that name: role|state bits|description|keys|value.
 # The state bits are the ones this table is about: checked, unavailable, read-only.
@@ -70,7 +70,7 @@ LISTENER=$!
 sleep 3
 
 upper() { probe text "$MAIN" Edit 0; }
-state_of() { TREE=$(probe tree "$MAIN"); element "$1" | cut -d'|' -f2; }
+state_of() { read_tree "$MAIN"; element "$1" | cut -d'|' -f2; }
 probe press "$MAIN" "Mute tones" || fail "mute has no default action"
 expect_soon "mute raised by its default action" "" 5 state_of "Mute tones"
 expect_eq "play key once mute is up" "" "$(state_of "Play the number")"

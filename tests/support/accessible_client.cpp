@@ -4,6 +4,7 @@
 
 #include <oleacc.h>
 
+#include <cstdio>
 #include <functional>
 
 namespace {
@@ -34,49 +35,83 @@ VARIANT ChildId(long id) {
     return v;
 }
 
-TElement Read(IAccessible* object, long id, int depth) {
+// Whether a call answered, or said that it has nothing to tell (no such property): a call
+// to another process can also fail on the way (the process busy or gone).
+bool Answered(HRESULT result) {
+    return SUCCEEDED(result) || result == E_NOTIMPL || result == DISP_E_MEMBERNOTFOUND;
+}
+
+// The first call of a walk that did not answer, if any.
+struct TWalkTrouble {
+    bool Failed = false;
+    HRESULT Result = S_OK;
+    const char* Call = "";
+    void Note(HRESULT result, const char* call) {
+        if (Answered(result) || Failed) return;
+        Failed = true;
+        Result = result;
+        Call = call;
+    }
+};
+
+TElement Read(IAccessible* object, long id, int depth, TWalkTrouble* trouble = nullptr) {
     TElement e;
     e.Depth = depth;
     const VARIANT child = ChildId(id);
-    BSTR text = nullptr;
-    if (object->get_accName(child, &text) == S_OK) e.Name = TakeText(text);
-    text = nullptr;
-    if (object->get_accValue(child, &text) == S_OK) e.Value = TakeText(text);
-    text = nullptr;
-    if (object->get_accDescription(child, &text) == S_OK) e.Description = TakeText(text);
-    text = nullptr;
-    if (object->get_accDefaultAction(child, &text) == S_OK) e.DefaultAction = TakeText(text);
-    text = nullptr;
-    if (object->get_accKeyboardShortcut(child, &text) == S_OK) e.Shortcut = TakeText(text);
+    TWalkTrouble ignored;
+    TWalkTrouble& noted = trouble ? *trouble : ignored;
+    const auto text = [&](auto getter, std::wstring& out, const char* call) {
+        BSTR value = nullptr;
+        const HRESULT result = (object->*getter)(child, &value);
+        noted.Note(result, call);
+        if (result == S_OK) out = TakeText(value);
+    };
+    text(&IAccessible::get_accName, e.Name, "get_accName");
+    text(&IAccessible::get_accValue, e.Value, "get_accValue");
+    text(&IAccessible::get_accDescription, e.Description, "get_accDescription");
+    text(&IAccessible::get_accDefaultAction, e.DefaultAction, "get_accDefaultAction");
+    text(&IAccessible::get_accKeyboardShortcut, e.Shortcut, "get_accKeyboardShortcut");
     VARIANT number;
     VariantInit(&number);
-    if (object->get_accRole(child, &number) == S_OK && number.vt == VT_I4) e.Role = number.lVal;
+    HRESULT result = object->get_accRole(child, &number);
+    noted.Note(result, "get_accRole");
+    if (result == S_OK && number.vt == VT_I4) e.Role = number.lVal;
     VariantClear(&number);
-    if (object->get_accState(child, &number) == S_OK && number.vt == VT_I4) e.State = number.lVal;
+    result = object->get_accState(child, &number);
+    noted.Note(result, "get_accState");
+    if (result == S_OK && number.vt == VT_I4) e.State = number.lVal;
     VariantClear(&number);
     long x = 0, y = 0, w = 0, h = 0;
-    if (object->accLocation(&x, &y, &w, &h, child) == S_OK) e.Place = {x, y, x + w, y + h};
+    result = object->accLocation(&x, &y, &w, &h, child);
+    noted.Note(result, "accLocation");
+    if (result == S_OK) e.Place = {x, y, x + w, y + h};
     return e;
 }
 
 // Visits the object and its children, depth first; the visitor stops the walk with true.
 using TVisitor = std::function<bool(IAccessible* object, long id, int depth)>;
 
-bool Walk(IAccessible* object, int depth, const TVisitor& visit) {
+bool Walk(IAccessible* object, int depth, const TVisitor& visit, TWalkTrouble& trouble) {
     if (visit(object, CHILDID_SELF, depth)) return true;
     long count = 0;
-    if (FAILED(object->get_accChildCount(&count)) || count <= 0) return false;
+    HRESULT result = object->get_accChildCount(&count);
+    trouble.Note(result, "get_accChildCount");
+    if (FAILED(result) || count <= 0) return false;
     std::vector<VARIANT> children(static_cast<size_t>(count));
     long got = 0;
-    if (FAILED(AccessibleChildren(object, 0, count, children.data(), &got))) return false;
+    result = AccessibleChildren(object, 0, count, children.data(), &got);
+    trouble.Note(result, "AccessibleChildren");
+    if (FAILED(result)) return false;
+    if (got != count) trouble.Note(E_FAIL, "AccessibleChildren (fewer children than counted)");
     bool stop = false;
     for (long i = 0; i < got; ++i) {
         VARIANT& child = children[static_cast<size_t>(i)];
         if (!stop && child.vt == VT_DISPATCH && child.pdispVal) {
             TComRef<IAccessible> inner;
-            if (SUCCEEDED(child.pdispVal->QueryInterface(__uuidof(IAccessible),
-                                                         reinterpret_cast<void**>(&inner.Ptr))))
-                stop = Walk(inner.Ptr, depth + 1, visit);
+            result = child.pdispVal->QueryInterface(__uuidof(IAccessible),
+                                                    reinterpret_cast<void**>(&inner.Ptr));
+            trouble.Note(result, "QueryInterface");
+            if (SUCCEEDED(result)) stop = Walk(inner.Ptr, depth + 1, visit, trouble);
         } else if (!stop && child.vt == VT_I4) {
             stop = visit(object, child.lVal, depth + 1);
         }
@@ -85,28 +120,46 @@ bool Walk(IAccessible* object, int depth, const TVisitor& visit) {
     return stop;
 }
 
-bool WalkWindow(HWND window, const TVisitor& visit) {
+bool WalkWindow(HWND window, const TVisitor& visit, TWalkTrouble& trouble) {
     // The objects of another process come through COM: this thread joins an apartment once
     // and stays in it.
     static const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     (void)com;
     TComRef<IAccessible> root;
-    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT),
-                                          __uuidof(IAccessible),
-                                          reinterpret_cast<void**>(&root.Ptr))) ||
-        !root.Ptr)
+    const HRESULT result =
+        AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                   reinterpret_cast<void**>(&root.Ptr));
+    if (FAILED(result) || !root.Ptr) {
+        trouble.Note(FAILED(result) ? result : E_POINTER, "AccessibleObjectFromWindow");
         return false;
-    return Walk(root.Ptr, 0, visit);
+    }
+    return Walk(root.Ptr, 0, visit, trouble);
+}
+
+bool WalkWindow(HWND window, const TVisitor& visit) {
+    TWalkTrouble ignored;
+    return WalkWindow(window, visit, ignored);
 }
 
 }  // namespace
 
-std::vector<TElement> AccessibleTree(HWND window) {
+std::vector<TElement> AccessibleTree(HWND window, std::string& failure) {
     std::vector<TElement> tree;
-    WalkWindow(window, [&](IAccessible* object, long id, int depth) {
-        tree.push_back(Read(object, id, depth));
-        return false;
-    });
+    TWalkTrouble trouble;
+    WalkWindow(
+        window,
+        [&](IAccessible* object, long id, int depth) {
+            tree.push_back(Read(object, id, depth, &trouble));
+            return false;
+        },
+        trouble);
+    failure.clear();
+    if (trouble.Failed) {
+        char text[128];
+        std::snprintf(text, sizeof text, "%s failed with 0x%08lx after %zu elements", trouble.Call,
+                      static_cast<unsigned long>(trouble.Result), tree.size());
+        failure = text;
+    }
     return tree;
 }
 

@@ -15,8 +15,10 @@ struct TElement {
     RECT Place{};  // on the screen
 };
 
-// The window's client object and everything below it, depth first.
-std::vector<TElement> AccessibleTree(HWND window);
+// The window's client object and everything below it, depth first. A walk through another
+// process can fail part of the way: failure then says which call failed, and elements or
+// their properties may be missing; it is empty for a whole walk.
+std::vector<TElement> AccessibleTree(HWND window, std::string& failure);
 // The first element with that name, or null.
 const TElement* FindElement(const std::vector<TElement>& tree, const std::wstring& name);
 // The same, asking each element only its name until one matches (far fewer calls).

@@ -6,6 +6,10 @@ shopt -s nullglob
 files=("$1"/tones_out/*.wav)
 [ ${#files[@]} -gt 0 ] || { echo "FAIL: no sound files in $1/tones_out"; exit 1; }
 status=0
+# The tone tests empty the folder before they write: each of their files must be new.
+for want in gapless_18003569377 gapless_18002255000 saved_18003569377; do
+  [ -f "$1/tones_out/$want.wav" ] || { echo "FAIL: $want.wav was not written"; status=1; }
+done
 for file in "${files[@]}"; do
   want=$(basename "$file" .wav) && want=${want##*_}
   heard=$(multimon-ng -t wav -c -a DTMF -q -m "$file" 2>/dev/null | sed -n 's/^DTMF: //p' |

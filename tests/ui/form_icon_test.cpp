@@ -29,7 +29,7 @@ void CheckIconsAt(HWND window, int dpi) {
 
 // Whether the window's caption, as the screen shows it, has any of the icon's reds.
 bool RedInCaption(HWND window) {
-    BringToFront(window);
+    REQUIRE(BringToFront(window));
     PumpFor(50);
     RECT caption;
     GetWindowRect(window, &caption);
@@ -40,6 +40,18 @@ bool RedInCaption(HWND window) {
         const int red = (c >> 16) & 0xFF, green = (c >> 8) & 0xFF, blue = c & 0xFF;
         return red - std::max(green, blue) > 64;
     });
+}
+
+// A plain top-level window given the same small icon with WM_SETICON, which the system
+// draws in its caption: the red that RedInCaption must see where the icon is shown.
+TWindowHandle WindowShowingIcon(HICON icon) {
+    TWindowHandle window(CreateWindowExW(0, L"STATIC", L"icon", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                         100, 100, 300, 120, nullptr, nullptr,
+                                         GetModuleHandleW(nullptr), nullptr));
+    REQUIRE(window.Get());
+    SendMessageW(window.Get(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    PumpFor(50);
+    return window;
 }
 
 }  // namespace
@@ -53,6 +65,9 @@ TEST_CASE("the main window and the preview carry the icon at their dpi, not in t
         CheckIconsAt(window, dpi);
         CHECK_FALSE(RedInCaption(window));
     }
+    const auto icon =
+        reinterpret_cast<HICON>(SendMessageW(form->Handle(), WM_GETICON, ICON_SMALL2, 0));
+    CHECK(RedInCaption(WindowShowingIcon(icon).Get()));
 
     const int other = dpi == 96 ? 144 : 96;
     MoveToDpi(form.Get(), dpi, other);

@@ -80,7 +80,9 @@ TEST_CASE("F8 belongs to the first copy; a second copy runs without it") {
         HWND window = second.WaitForWindow(L"Velkari 2.9");
         REQUIRE(window != nullptr);
         // As a screen reader sees the other process's window.
-        const auto tree = AccessibleTree(window);
+        std::string failure;
+        const auto tree = AccessibleTree(window, failure);
+        CHECK_MESSAGE(failure.empty(), failure);
         const TElement* pasteLine = FindElement(tree, L"F8 = type the number to another window");
         REQUIRE(pasteLine != nullptr);
         CHECK((pasteLine->State & STATE_SYSTEM_INVISIBLE) != 0);

@@ -48,6 +48,19 @@ std::wstring TonesFolder() {
     return folder + L"\\";
 }
 
+// Empties the folder, so that no file of an earlier run can stand in for one not written.
+void ClearTonesFolder() {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileW((TonesFolder() + L"*.wav").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do names.push_back(found.cFileName);
+        while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    for (const std::wstring& name : names) REQUIRE(DeleteFileW((TonesFolder() + name).c_str()));
+}
+
 // The images' samples in turn; with pausesToo, the program's pauses between them as silence.
 std::vector<std::uint8_t> Timeline(const std::vector<TPlayed>& played, bool pausesToo) {
     std::vector<std::uint8_t> samples;
@@ -132,6 +145,7 @@ TEST_CASE("playing the number sounds each key in turn while its character is sel
 }
 
 TEST_CASE("the number's sound, played without a gap between images, is what is saved") {
+    ClearTonesFolder();
     TShownForm<TForm1> form;
     Unmute(form.Get());
     for (const std::wstring number : {L"18003569377", L"1-800-2255-000"}) {

@@ -7,6 +7,7 @@
 #include <oleacc.h>
 
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "support/accessible_client.h"
@@ -140,7 +141,9 @@ TEST_CASE("controls run on a bare host window, with no form and no application")
             CHECK(host->ModalResult == mrOk);
         }
         SUBCASE("a screen reader sees the controls and presses the speed button") {
-            const auto tree = AccessibleTree(host->Handle());
+            std::string failure;
+            const auto tree = AccessibleTree(host->Handle(), failure);
+            CHECK(failure.empty());
             const TElement* element = FindElement(tree, L"Key");
             REQUIRE(element != nullptr);
             CHECK(element->Role == ROLE_SYSTEM_PUSHBUTTON);

@@ -103,7 +103,7 @@ int main() {
                     names[p], medians[p], static_cast<size_t>(peaks[p]));
     }
     if (medians[1] > 0)
-        std::printf("start-up ratio velkari/notepad: %.2f (goal at most 1.10)\n",
+        std::printf("start-up ratio velkari/notepad: %.2f (goal at most 1.00)\n",
                     medians[0] / medians[1]);
     return 0;
 }

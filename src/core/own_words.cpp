@@ -41,6 +41,21 @@ void AddNumberForm(std::vector<std::string>& forms, const std::string& word) {
         Add(forms, word.substr(0, word.size() - 1));
 }
 
+// A long name is often cut short: CHEV for Chevrolet, CALIF for California. Its first four
+// or five letters, with at least three left over.
+void AddClips(std::vector<std::string>& clips, const std::string& word) {
+    for (std::size_t length = 4; length <= 5 && length + 3 <= word.size(); ++length)
+        Add(clips, word.substr(0, length));
+}
+
+// A long name goes by the initials of part of it too: Los Angeles Department of Water and
+// Power by DWP, NASA Federal Credit Union by FCU. Runs of three or more of its initials.
+void AddPartInitials(std::vector<std::string>& forms, const std::string& initials) {
+    for (std::size_t first = 0; initials.size() >= 4 && first + 3 <= initials.size(); ++first)
+        for (std::size_t length = 3; first + length <= initials.size(); ++length)
+            if (length < initials.size()) Add(forms, initials.substr(first, length));
+}
+
 struct TPhrase {
     std::vector<std::string> Words;
     bool Name = true;  // every word but the small ones begins with a capital
@@ -59,6 +74,8 @@ void AddPhrase(TOwnWords& own, const TPhrase& phrase, bool anyCapital) {
             if (last == first) AddNumberForm(own.Forms, run);
         }
     }
+    if (!anyCapital || phrase.Name)
+        for (const std::string& part : parts) AddClips(own.Clips, part);
     // Initials are a name's: "Federal Trade Commission" gives FTC, "fraud reporting" nothing,
     // unless nothing was typed in capitals at all.
     if (parts.size() < 3 || (anyCapital && !phrase.Name)) return;
@@ -70,6 +87,7 @@ void AddPhrase(TOwnWords& own, const TPhrase& phrase, bool anyCapital) {
     }
     Add(words, initials);
     if (mainInitials.size() >= 2) Add(words, mainInitials);
+    AddPartInitials(own.Forms, mainInitials);
 }
 
 }  // namespace
@@ -98,8 +116,13 @@ TOwnWords OwnWords(std::u16string_view typed) {
         std::any_of(typed.begin(), typed.end(), [](char16_t c) { return c >= u'A' && c <= u'Z'; });
     TOwnWords own;
     for (const TPhrase& phrase : phrases) AddPhrase(own, phrase, anyCapital);
-    std::erase_if(own.Forms, [&](const std::string& form) {
-        return std::find(own.Words.begin(), own.Words.end(), form) != own.Words.end();
+    const auto isWord = [&](const std::string& word) {
+        return std::find(own.Words.begin(), own.Words.end(), word) != own.Words.end();
+    };
+    std::erase_if(own.Forms, isWord);
+    std::erase_if(own.Clips, [&](const std::string& clip) {
+        return isWord(clip) ||
+               std::find(own.Forms.begin(), own.Forms.end(), clip) != own.Forms.end();
     });
     return own;
 }
@@ -111,7 +134,9 @@ TWordList OwnWordList(std::u16string_view typed) {
         for (const std::string& word : words) text += word + '\n';
         return text;
     };
-    const TWordSource sources[] = {{kOwnLevel, lines(own.Words)}, {kTradeLevel, lines(own.Forms)}};
+    const TWordSource sources[] = {{kOwnLevel, lines(own.Words)},
+                                   {kTradeLevel, lines(own.Forms)},
+                                   {kClipLevel, lines(own.Clips)}};
     return TWordList::FromBlob(MakeWordListBlob(sources, {}));
 }
 

@@ -17,15 +17,20 @@ namespace velkari {
 // (Home Depot gives homedepot), and, when it is a name of three words or more, its
 // initials, also without its small words (Department of Motor Vehicles gives domv and
 // dmv). A name's words begin with capitals; when nothing is typed in capitals, every phrase
-// counts as one. Its forms are each word with an s added or taken off.
+// counts as one. Its forms are each word with an s added or taken off, and the initials of
+// three or more neighbouring words of a longer name; its clips, each name's word of seven
+// letters or more cut to four and to five (Chevrolet gives chev and chevr).
 struct TOwnWords {
     std::vector<std::string> Words;
     std::vector<std::string> Forms;  // none of them among Words
+    std::vector<std::string> Clips;  // none of them among Words or Forms
 };
 TOwnWords OwnWords(std::u16string_view typed);
 
 // Those words of 2 to 12 letters as a word list of their own: the words at kOwnLevel, their
-// forms at kTradeLevel.
+// forms at kTradeLevel, their clips at kClipLevel, where they count as common words and
+// no more: a clip fits by chance too often to earn the person's bonus.
+constexpr int kClipLevel = 10;
 TWordList OwnWordList(std::u16string_view typed);
 
 }  // namespace velkari

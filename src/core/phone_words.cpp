@@ -307,10 +307,14 @@ class TSearch {
             for (std::size_t past = 0; past <= (atEnd ? kMostUndialled : 0); ++past) {
                 if (length + past < kShortestWord || length + past > kLongestWord) continue;
                 const auto own = FOwn.WordsStartingWith(digits, past);
-                // A form of the person's words (FLOWERS for flower) earns no bonus.
-                for (const TWordEntry& word : own)
-                    Place({start, length, past, FOwn.Text(word), true, word.Level == kOwnLevel},
-                          rank, kWordCost);
+                // A form of the person's words (FLOWERS for flower) earns a smaller bonus,
+                // and a clip of them (CHEV for Chevrolet) none: it costs as a common word.
+                for (const TWordEntry& word : own) {
+                    const bool clip = word.Level > kTradeLevel;
+                    Place({start, length, past, FOwn.Text(word), !clip, word.Level == kOwnLevel,
+                           clip},
+                          rank, kWordCost + (clip ? LevelCost(word.Level) : 0));
+                }
                 if (past > 0 && length < kShortestRunOn) continue;  // own ones: see Offer
                 for (const TWordEntry& word : FWords.WordsStartingWith(digits, past)) {
                     // No word after this one costs less than half its level's cost; of one

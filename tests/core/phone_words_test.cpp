@@ -150,6 +150,8 @@ TEST_CASE("the person's own words, and phrases that run on") {
         {"", "18002753342", "1-800-ASK-FDIC", 1},
         {"Project Vote Smart", "18888683762", "1-888-VOTESMART", 1},
         {"Holiday Inn, hotels", "18004654329", "1-800-HOLIDAY", 1},  // INN is not dialled
+        {"Los Angeles Department of Water and Power", "18003425397", "1-800-DIAL-DWP", 1},
+        {"California Division of Tourism", "18008622543", "1-800-TO-CALIF", 1},  // a clip
     };
     for (const TCase& c : cases) {
         CAPTURE(std::string(c.Number));
@@ -168,12 +170,13 @@ TEST_CASE("the person's own words, and phrases that run on") {
         OwnWords(u"Macy's, U.S. Bank; Department of Motor Vehicles/free home delivery, mattress");
     for (const char* word : {"macys", "usbank", "dmv", "domv", "homedelivery"})
         CHECK(std::count(own.Words.begin(), own.Words.end(), word) == 1);
-    for (const char* word : {"fhd", "departmentof", "mattres"})
+    for (const char* word : {"fhd", "departmentof", "mattres", "deli"})
         CHECK(std::count(own.Words.begin(), own.Words.end(), word) +
                   std::count(own.Forms.begin(), own.Forms.end(), word) ==
               0);
     CHECK(std::count(own.Words.begin(), own.Words.end(), "macysusbank") == 0);
     CHECK(std::count(own.Forms.begin(), own.Forms.end(), "macy") == 1);
+    CHECK(own.Clips == std::vector<std::string>{"depa", "depar", "vehi", "vehic"});
     CHECK(OwnWords(u"free home delivery").Words.back() == "fhd");  // nothing in capitals
 }
 

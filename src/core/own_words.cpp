@@ -31,14 +31,32 @@ void Add(std::vector<std::string>& words, std::string word) {
         words.push_back(std::move(word));
 }
 
-// A word's plural or singular: a person who types "flower" takes FLOWERS too, and one who
-// types "Macy's" or "Staples" takes MACY and STAPLE.
+bool IsVowel(char c) {
+    return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u';
+}
+
+// A word's plural or singular: a person who types "flower" takes FLOWERS too, "family"
+// FAMILIES, "dish" DISHES, and one who types "Macy's" or "Staples" takes MACY and STAPLE.
 void AddNumberForm(std::vector<std::string>& forms, const std::string& word) {
-    if (word.size() >= 3 && word.back() != 's' && word.back() != 'x') Add(forms, word + 's');
+    const auto sibilant = [](std::string_view w) {
+        return w.ends_with("sh") || w.ends_with("ch") || w.ends_with('x') || w.ends_with('z');
+    };
+    const std::size_t n = word.size();
+    if (n >= 3 && word.back() != 's') {
+        if (sibilant(word))
+            Add(forms, word + "es");
+        else if (word.back() == 'y' && !IsVowel(word[n - 2]))
+            Add(forms, word.substr(0, n - 1) + "ies");
+        else
+            Add(forms, word + 's');
+    }
     // MATTRESS, CAMPUS and ANALYSIS are no plurals.
     const bool singular = word.ends_with("ss") || word.ends_with("us") || word.ends_with("is");
-    if (word.size() >= 4 && word.back() == 's' && !singular)
-        Add(forms, word.substr(0, word.size() - 1));
+    if (n < 4 || word.back() != 's' || singular) return;
+    Add(forms, word.substr(0, n - 1));
+    if (n >= 5 && word.ends_with("ies")) Add(forms, word.substr(0, n - 3) + 'y');
+    if (word.ends_with("es") && sibilant(std::string_view(word).substr(0, n - 2)))
+        Add(forms, word.substr(0, n - 2));
 }
 
 // A long name is often cut short: CHEV for Chevrolet, CALIF for California. Its first four

@@ -311,6 +311,7 @@ class TSearch {
                 // and a clip of them (CHEV for Chevrolet) none: it costs as a common word.
                 for (const TWordEntry& word : own) {
                     const bool clip = word.Level > kTradeLevel;
+                    if (clip && past > 0) continue;  // a word cut short runs on no further
                     Place({start, length, past, FOwn.Text(word), !clip, word.Level == kOwnLevel,
                            clip},
                           rank, kWordCost + (clip ? LevelCost(word.Level) : 0));

@@ -178,6 +178,10 @@ TEST_CASE("the person's own words, and phrases that run on") {
     CHECK(std::count(own.Forms.begin(), own.Forms.end(), "macy") == 1);
     CHECK(own.Clips == std::vector<std::string>{"depa", "depar", "vehi", "vehic"});
     CHECK(OwnWords(u"free home delivery").Words.back() == "fhd");  // nothing in capitals
+    const auto forms = OwnWords(u"dish, family, boxes, bodies").Forms;
+    for (const char* form : {"dishes", "families", "box", "body"})
+        CHECK(std::count(forms.begin(), forms.end(), form) == 1);
+    CHECK(std::count(forms.begin(), forms.end(), "dishs") == 0);
 }
 
 TEST_CASE("every spelling of random numbers converts back to the number") {

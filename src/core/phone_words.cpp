@@ -159,9 +159,9 @@ struct TPlaced {
     std::size_t Past;       // and its letters past the end
     std::string_view Text;  // lower case
     bool Own;
-    bool Typed = false;   // one of the person's words as typed, not a form of one
-    bool Common = false;  // a word that a name may pair with
-    int Surcharge = 0;    // what a name costs more when it neither pairs nor stands alone
+    bool FullBonus = false;  // earns the person's bonus for each of its letters
+    bool Common = false;     // a word that a name may pair with
+    int Surcharge = 0;       // what a name costs more when it neither pairs nor stands alone
 };
 
 struct TCandidate {
@@ -307,14 +307,19 @@ class TSearch {
             for (std::size_t past = 0; past <= (atEnd ? kMostUndialled : 0); ++past) {
                 if (length + past < kShortestWord || length + past > kLongestWord) continue;
                 const auto own = FOwn.WordsStartingWith(digits, past);
-                // A form of the person's words (FLOWERS for flower) earns a smaller bonus,
-                // and a clip of them (CHEV for Chevrolet) none: it costs as a common word.
+                // A form of the person's words earns one letter less than the word, but a
+                // singular (CARD for cards) as much where the lists know it and it fits the
+                // number exactly; a clip (CHEV for Chevrolet) earns nothing and costs as a
+                // common word.
                 for (const TWordEntry& word : own) {
                     const bool clip = word.Level > kTradeLevel;
                     if (clip && past > 0) continue;  // a word cut short runs on no further
-                    Place({start, length, past, FOwn.Text(word), !clip, word.Level == kOwnLevel,
-                           clip},
-                          rank, kWordCost + (clip ? LevelCost(word.Level) : 0));
+                    const std::string_view text = FOwn.Text(word);
+                    const bool singular = !clip && past == 0 && !text.ends_with('s') &&
+                                          Lists(FWords.WordsStartingWith(digits, 0), FWords, text);
+                    const bool full = word.Level == kOwnLevel || singular;
+                    Place({start, length, past, text, !clip, full, clip}, rank,
+                          kWordCost + (clip ? LevelCost(word.Level) : 0));
                 }
                 if (past > 0 && length < kShortestRunOn) continue;  // own ones: see Offer
                 for (const TWordEntry& word : FWords.WordsStartingWith(digits, past)) {
@@ -376,7 +381,7 @@ class TSearch {
         rank.Letters += static_cast<int>(placed.Length);
         // A form of the person's word earns one letter fewer than the word.
         if (placed.Own) {
-            rank.Own += static_cast<int>(placed.Length) - (placed.Typed ? 0 : 1);
+            rank.Own += static_cast<int>(placed.Length) - (placed.FullBonus ? 0 : 1);
             rank.OwnPast += static_cast<int>(placed.Past);
         }
         return rank;

@@ -66,12 +66,12 @@ void AddClips(std::vector<std::string>& clips, const std::string& word) {
         Add(clips, word.substr(0, length));
 }
 
-// A long name goes by the initials of part of it too: Los Angeles Department of Water and
-// Power by DWP, NASA Federal Credit Union by FCU. Runs of three or more of its initials.
+// A name goes by the initials of part of it too: Los Angeles Department of Water and Power
+// by DWP, New Jersey Division of Travel by NJ. Each run of two or more of its initials.
 void AddPartInitials(std::vector<std::string>& forms, const std::string& initials) {
-    for (std::size_t first = 0; initials.size() >= 4 && first + 3 <= initials.size(); ++first)
-        for (std::size_t length = 3; first + length <= initials.size(); ++length)
-            if (length < initials.size()) Add(forms, initials.substr(first, length));
+    for (std::size_t first = 0; first + 2 <= initials.size(); ++first)
+        for (std::size_t length = 2; first + length <= initials.size(); ++length)
+            Add(forms, initials.substr(first, length));
 }
 
 struct TPhrase {
@@ -92,19 +92,20 @@ void AddPhrase(TOwnWords& own, const TPhrase& phrase, bool anyCapital) {
             if (last == first) AddNumberForm(own.Forms, run);
         }
     }
-    if (!anyCapital || phrase.Name)
-        for (const std::string& part : parts) AddClips(own.Clips, part);
-    // Initials are a name's: "Federal Trade Commission" gives FTC, "fraud reporting" nothing,
-    // unless nothing was typed in capitals at all.
-    if (parts.size() < 3 || (anyCapital && !phrase.Name)) return;
+    // Clips and initials are a name's: "Federal Trade Commission" gives FTC, "fraud reporting"
+    // nothing, unless nothing was typed in capitals at all.
+    if (anyCapital && !phrase.Name) return;
+    for (const std::string& part : parts) AddClips(own.Clips, part);
     std::string initials;
     std::string mainInitials;
     for (const std::string& word : parts) {
         initials.push_back(word[0]);
         if (!IsSmallWord(word)) mainInitials.push_back(word[0]);
     }
-    Add(words, initials);
-    if (mainInitials.size() >= 2) Add(words, mainInitials);
+    if (parts.size() >= 3) {
+        Add(words, initials);
+        if (mainInitials.size() >= 2) Add(words, mainInitials);
+    }
     AddPartInitials(own.Forms, mainInitials);
 }
 

@@ -151,6 +151,7 @@ TEST_CASE("the person's own words, and phrases that run on") {
         {"Project Vote Smart", "18888683762", "1-888-VOTESMART", 1},
         {"Holiday Inn, hotels", "18004654329", "1-800-HOLIDAY", 1},  // INN is not dialled
         {"Los Angeles Department of Water and Power", "18003425397", "1-800-DIAL-DWP", 1},
+        {"New Jersey Division of Travel and Tourism", "18008474865", "1-800-VISIT-NJ", 1},
         {"California Division of Tourism", "18008622543", "1-800-TO-CALIF", 1},  // a clip
         {"American Express, credit cards", "18008432273", "1-800-THE-CARD", 1},  // not CARDS
     };

@@ -32,6 +32,10 @@ constexpr int kUndialledCost = 6;
 constexpr int kBreakCost = 8;
 constexpr int kLeadCost = 20;
 constexpr int kDigitWordLeadCost = 5;
+// An exchange left standing whole beside the person's own words costs this less a digit:
+// whose name fills the line number keeps the exchange rather than spell it with any word
+// (1-800-436-PSEG, not 1-800-GEN-PSEG).
+constexpr int kExchangeDiscount = 4;
 constexpr int kCheapestWord = std::min(kWordCost, kLetterWordCost);
 // Each digit that one of the person's own words spells takes this off the cost, and each of
 // its letters past the end half of it: nothing there is checked against the number.
@@ -86,6 +90,7 @@ struct TCells {
     std::vector<bool> Natural;  // for each gap: a break there costs nothing
     std::size_t First = 0;      // words stand only from this cell on
     bool Past = false;          // the last word may run past the last cell
+    std::size_t Exchange = 0;   // in a whole number of the plan, the cell after its exchange
 };
 
 // Bare digits are grouped as the plan writes them: 1-800-356-9377 and 800-3569377.
@@ -132,7 +137,8 @@ TCells SplitHyphens(std::u16string_view text) {
     const std::vector<std::size_t> places = PlanDigitPlaces(cells.Chars);
     if (!places.empty()) {
         cells.First = places[places.size() - 7];
-        cells.Natural[places[places.size() - 4]] = true;
+        cells.Exchange = places[places.size() - 4];
+        cells.Natural[cells.Exchange] = true;
         cells.Past = places.back() + 1 == cells.Chars.size();
     }
     return cells;
@@ -258,6 +264,13 @@ class TSearch {
 
   private:
     bool Full() const { return FBest.size() >= FMost; }
+    std::size_t FirstWord() const { return FPlaced.empty() ? FChars.size() : FPlaced.back().Start; }
+    // What an exchange left standing takes off, while the first word starts at `firstWord`.
+    int ExchangeDiscount(std::size_t firstWord) const {
+        if (FCells.Exchange == 0 || firstWord < FCells.Exchange) return 0;
+        return kExchangeDiscount *
+               (FSpellableBefore[FCells.Exchange] - FSpellableBefore[FCells.First]);
+    }
     int OpenBefore(std::size_t end) const {
         return end <= FCells.First ? 0 : FSpellableBefore[end] - FSpellableBefore[FCells.First];
     }
@@ -276,11 +289,12 @@ class TSearch {
 
     // Whether anything reached from this rank, with the cells before `end` still open and
     // `placed` words placed, could make the list.
-    bool Promising(const TRank& rank, std::size_t end, std::size_t placed) const {
+    bool Promising(const TRank& rank, std::size_t end, std::size_t placed,
+                   std::size_t firstWord) const {
         if (!Full()) return true;
         const std::size_t wordsLeft = kMostWordsPerSpelling - placed;
         const TRank best{rank.Own + FOwnBefore[end], rank.OwnPast,
-                         rank.Cost + LeastOpenCost(end, wordsLeft),
+                         rank.Cost + LeastOpenCost(end, wordsLeft) - ExchangeDiscount(firstWord),
                          rank.Letters + FCoverable[wordsLeft][end]};
         return Before(best, FBest.front().Rank);
     }
@@ -293,7 +307,7 @@ class TSearch {
             if (!IsSpellable(FChars[end])) continue;
             if (FPlaced.size() < kMostWordsPerSpelling) PlaceWordsEndingAt(end, rank);
             rank.Cost += kDigitCost;
-            if (!Promising(rank, end, FPlaced.size())) return;
+            if (!Promising(rank, end, FPlaced.size(), FirstWord())) return;
         }
     }
 
@@ -327,7 +341,7 @@ class TSearch {
                     // key, they come commonest first.
                     const int floor = kWordCost + LevelCost(word.Level) / 2;
                     const TPlaced probe{start, length, past, {}, false};
-                    if (!Promising(Added(rank, probe, floor), start, FPlaced.size() + 1)) {
+                    if (!Promising(Added(rank, probe, floor), start, FPlaced.size() + 1, start)) {
                         if (past == 0) break;
                         continue;
                     }
@@ -389,7 +403,7 @@ class TSearch {
 
     void Place(const TPlaced& placed, const TRank& before, int cost) {
         const TRank rank = Added(before, placed, cost);
-        if (!Promising(rank, placed.Start, FPlaced.size() + 1)) return;
+        if (!Promising(rank, placed.Start, FPlaced.size() + 1, placed.Start)) return;
         FPlaced.push_back(placed);
         Offer(rank);
         Visit(static_cast<std::ptrdiff_t>(placed.Start) - 1, rank);
@@ -446,8 +460,8 @@ class TSearch {
 
     void Offer(TRank rank) {
         if (TwoLetterWordAlone() || RunOnUnfinished()) return;
-        rank.Cost +=
-            OpenBefore(FPlaced.back().Start) * kDigitCost + BreaksCost() + NamesSurcharge();
+        rank.Cost += OpenBefore(FPlaced.back().Start) * kDigitCost + BreaksCost() +
+                     NamesSurcharge() - (rank.Own > 0 ? ExchangeDiscount(FirstWord()) : 0);
         const auto worstFirst = [](const TCandidate& a, const TCandidate& b) {
             return Before(a.Rank, b.Rank);
         };

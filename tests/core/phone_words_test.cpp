@@ -154,6 +154,7 @@ TEST_CASE("the person's own words, and phrases that run on") {
         {"New Jersey Division of Travel and Tourism", "18008474865", "1-800-VISIT-NJ", 1},
         {"California Division of Tourism", "18008622543", "1-800-TO-CALIF", 1},  // a clip
         {"American Express, credit cards", "18008432273", "1-800-THE-CARD", 1},  // not CARDS
+        {"Public Service Electric and Gas", "18004367734", "1-800-436-PSEG", 1},
     };
     for (const TCase& c : cases) {
         CAPTURE(std::string(c.Number));

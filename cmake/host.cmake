@@ -52,9 +52,10 @@ set(VELKARI_HOST_WORDS ${CMAKE_BINARY_DIR}/generated/words.bin)
 add_custom_command(OUTPUT ${VELKARI_HOST_WORDS}
                    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/generated
                    COMMAND resgen words ${VELKARI_WORD_LISTS} ${VELKARI_TRADE_WORDS}
-                           ${VELKARI_BANNED_WORDS} ${VELKARI_HOST_WORDS}
+                           ${VELKARI_BANNED_WORDS} ${VELKARI_SPOKEN_WORDS} ${VELKARI_WORD_PAIRS}
+                           ${VELKARI_HOST_WORDS}
                    DEPENDS resgen ${VELKARI_WORD_LIST_FILES} ${VELKARI_TRADE_WORDS}
-                           ${VELKARI_BANNED_WORDS}
+                           ${VELKARI_BANNED_WORDS} ${VELKARI_SPOKEN_WORDS} ${VELKARI_WORD_PAIRS}
                    COMMENT "Packing words.bin" VERBATIM)
 velkari_add_cli(${VELKARI_HOST_WORDS} console_posix.cpp)
 add_test(NAME cli_runs COMMAND bash ${CMAKE_SOURCE_DIR}/tests/cli/runs.sh

@@ -79,9 +79,10 @@ add_custom_command(OUTPUT ${VELKARI_GENERATED}/qzkeys.bmp
 list(APPEND VELKARI_GENERATED_RESOURCES ${VELKARI_GENERATED}/qzkeys.bmp)
 add_custom_command(OUTPUT ${VELKARI_GENERATED}/words.bin
                    COMMAND ${VELKARI_RESGEN} words ${VELKARI_WORD_LISTS} ${VELKARI_TRADE_WORDS}
-                           ${VELKARI_BANNED_WORDS} ${VELKARI_GENERATED}/words.bin
+                           ${VELKARI_BANNED_WORDS} ${VELKARI_SPOKEN_WORDS} ${VELKARI_WORD_PAIRS}
+                           ${VELKARI_GENERATED}/words.bin
                    DEPENDS ${VELKARI_RESGEN} ${VELKARI_WORD_LIST_FILES} ${VELKARI_TRADE_WORDS}
-                           ${VELKARI_BANNED_WORDS}
+                           ${VELKARI_BANNED_WORDS} ${VELKARI_SPOKEN_WORDS} ${VELKARI_WORD_PAIRS}
                    COMMENT "Packing words.bin" VERBATIM)
 list(APPEND VELKARI_GENERATED_RESOURCES ${VELKARI_GENERATED}/words.bin)
 

@@ -171,13 +171,14 @@ void PixelArt(TReader& in) {
 }
 
 // A small dictionary with words of every length, two-letter ones among them, so that the
-// search has many ways to spell a number, and words that run past a number's end.
+// search has many ways to spell a number, words that run past a number's end, and words
+// that go together.
 const velkari::TWordList& FuzzWords() {
     static const velkari::TWordSource sources[] = {
         {10, "go\nat\nhot\ngot\njunk\nflow\nflowers\ncall\nball\nabc\n"},
         {50, "cab\nbaa\nad\nerr\nlowers\nflower\nacceptably\nadministrate\nmattress\n"}};
-    static const velkari::TWordList words =
-        velkari::TWordList::FromBlob(velkari::MakeWordListBlob(sources, "err\n"));
+    static const velkari::TWordList words = velkari::TWordList::FromBlob(velkari::MakeWordListBlob(
+        sources, "err\n", "got junk\ngo at\nhot flowers\ncall abc\nad go\n"));
     return words;
 }
 

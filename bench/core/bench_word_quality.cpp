@@ -37,9 +37,7 @@ std::u16string Characters(std::u16string_view spelling) {
 }
 
 velkari::TWordList ProgramWords() {
-    return velkari::TWordList::FromBlob(
-        velkari::MakeWordListBlob(velkari::ReadWordSources(VELKARI_WORD_LISTS, VELKARI_TRADE_WORDS),
-                                  velkari::ReadTextFile(VELKARI_BANNED_WORDS)));
+    return velkari::TWordList::FromBlob(velkari::PackWordFiles(velkari::BuildWordFiles()));
 }
 
 // The place of the advertised spelling, counted from 1; 0 when it is not offered.

@@ -19,9 +19,7 @@ double MsSince(TClock::time_point start) {
 }  // namespace
 
 int main() {
-    const auto blob =
-        velkari::MakeWordListBlob(velkari::ReadWordSources(VELKARI_WORD_LISTS, VELKARI_TRADE_WORDS),
-                                  velkari::ReadTextFile(VELKARI_BANNED_WORDS));
+    const auto blob = velkari::PackWordFiles(velkari::BuildWordFiles());
     const auto loadStart = TClock::now();
     const velkari::TWordList words = velkari::TWordList::FromBlob(blob);
     std::printf("word list: %zu words in %zu bytes, indexed in %.2f ms (native)\n", words.Size(),

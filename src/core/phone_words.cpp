@@ -37,13 +37,13 @@ constexpr int kDigitWordLeadCost = 5;
 // (1-800-436-PSEG, not 1-800-GEN-PSEG).
 constexpr int kExchangeDiscount = 4;
 constexpr int kCheapestWord = std::min(kWordCost, kLetterWordCost);
+// Two words side by side that go together (RED-CROSS, PIT-BULL) take this off.
+constexpr int kPairBonus = 10;
+constexpr int kMostPairsBonus = kPairBonus * (kMostWordsPerSpelling - 1);
 // Each digit that one of the person's own words spells takes this off the cost, and each of
 // its letters past the end half of it: nothing there is checked against the number.
 constexpr int kOwnBonus = 8;
 constexpr int kOwnPastBonus = kOwnBonus / 2;
-// A name or abbreviation of the lists costs half its level's cost beside a common word,
-// one of this level's cost at most.
-constexpr int kCommonCost = 8;
 // Letters past the end only after a word of at least this many dialled letters: a shorter
 // word that runs on is a longer word cut short, unless it is one of the person's words
 // that finishes a phrase of theirs (KARS-4-KIDS).
@@ -165,9 +165,8 @@ struct TPlaced {
     std::size_t Past;       // and its letters past the end
     std::string_view Text;  // lower case
     bool Own;
-    bool FullBonus = false;  // earns the person's bonus for each of its letters
-    bool Common = false;     // a word that a name may pair with
-    int Surcharge = 0;       // what a name costs more when it neither pairs nor stands alone
+    bool FullBonus = false;             // earns the person's bonus for each of its letters
+    const TWordEntry* Entry = nullptr;  // a word of the lists
 };
 
 struct TCandidate {
@@ -294,7 +293,8 @@ class TSearch {
         if (!Full()) return true;
         const std::size_t wordsLeft = kMostWordsPerSpelling - placed;
         const TRank best{rank.Own + FOwnBefore[end], rank.OwnPast,
-                         rank.Cost + LeastOpenCost(end, wordsLeft) - ExchangeDiscount(firstWord),
+                         rank.Cost + LeastOpenCost(end, wordsLeft) - ExchangeDiscount(firstWord) -
+                             kMostPairsBonus,
                          rank.Letters + FCoverable[wordsLeft][end]};
         return Before(best, FBest.front().Rank);
     }
@@ -332,7 +332,7 @@ class TSearch {
                     const bool singular = !clip && past == 0 && !text.ends_with('s') &&
                                           Lists(FWords.WordsStartingWith(digits, 0), FWords, text);
                     const bool full = word.Level == kOwnLevel || singular;
-                    Place({start, length, past, text, !clip, full, clip}, rank,
+                    Place({start, length, past, text, !clip, full}, rank,
                           kWordCost + (clip ? LevelCost(word.Level) : 0));
                 }
                 if (past > 0 && length < kShortestRunOn) continue;  // own ones: see Offer
@@ -353,33 +353,11 @@ class TSearch {
         }
     }
 
-    // A name or abbreviation of the lists (USA, FDIC, NIKON) costs as a common word where
-    // it pairs with one or is the spelling's only word; that is settled in Offer.
     void PlaceListed(TPlaced placed, const TWordEntry& word, const TRank& rank) {
         // A word that only joins others costs as the rarest do, however common it is.
         const int level = IsGlueWord(FWords.Text(word)) ? kLevelCost.back() : LevelCost(word.Level);
-        placed.Common = !word.Name && level <= kCommonCost;
-        placed.Surcharge = word.Name ? level - level / 2 : 0;
-        Place(placed, rank, kWordCost + level - placed.Surcharge);
-    }
-
-    // Whether the word is the whole spelling: every cell that may be spelled is its.
-    bool Whole(const TPlaced& word) const {
-        return FPlaced.size() == 1 && word.Start + word.Length == FChars.size() &&
-               OpenBefore(word.Start) == 0;
-    }
-
-    int NamesSurcharge() const {
-        int surcharge = 0;
-        for (const TPlaced& word : FPlaced) {
-            if (word.Surcharge == 0 || Whole(word)) continue;
-            const bool paired = std::any_of(FPlaced.begin(), FPlaced.end(), [&](const auto& o) {
-                return (o.Common || o.Own) &&
-                       (o.Start + o.Length == word.Start || word.Start + word.Length == o.Start);
-            });
-            if (!paired) surcharge += word.Surcharge;
-        }
-        return surcharge;
+        placed.Entry = &word;
+        Place(placed, rank, kWordCost + level);
     }
 
     // I, A or U, where a word follows.
@@ -458,10 +436,23 @@ class TSearch {
                             [](const TPlaced& placed) { return placed.Own; });
     }
 
+    // What the words that go together take off: each word and the one after it.
+    int PairsBonus() const {
+        int bonus = 0;
+        for (std::size_t w = 0; w + 1 < FPlaced.size(); ++w) {
+            const TPlaced& first = FPlaced[w + 1];
+            const TPlaced& second = FPlaced[w];
+            if (first.Entry && second.Entry && first.Start + first.Length == second.Start &&
+                FWords.Paired(*first.Entry, *second.Entry))
+                bonus += kPairBonus;
+        }
+        return bonus;
+    }
+
     void Offer(TRank rank) {
         if (TwoLetterWordAlone() || RunOnUnfinished()) return;
-        rank.Cost += OpenBefore(FPlaced.back().Start) * kDigitCost + BreaksCost() +
-                     NamesSurcharge() - (rank.Own > 0 ? ExchangeDiscount(FirstWord()) : 0);
+        rank.Cost += OpenBefore(FPlaced.back().Start) * kDigitCost + BreaksCost() -
+                     (rank.Own > 0 ? ExchangeDiscount(FirstWord()) : 0) - PairsBonus();
         const auto worstFirst = [](const TCandidate& a, const TCandidate& b) {
             return Before(a.Rank, b.Rank);
         };

@@ -42,10 +42,11 @@ struct TSpelling {
 //
 // Ranked as a person picks a spelling: first the one whose own words (of `own`, the
 // person's, typed for this number) spell the most digits; then the cheapest, where each
-// word costs more the rarer it is, each digit 2-9 left standing costs (a little less in an
-// exchange left whole beside the person's words), and so does a break between words and
-// digits anywhere but at a hyphen or at the three digits of the exchange; then the one with
-// more letters; then alphabetically. Of spellings with the same letters, only the best
+// word costs more the rarer it is and two words side by side that go together (the list's
+// pairs) cost less, each digit 2-9 left standing costs (a little less in an exchange left
+// whole beside the person's words), and so does a break between words and digits anywhere
+// but at a hyphen or at the three digits of the exchange; then the one with more letters;
+// then alphabetically. Of spellings with the same letters, only the best
 // hyphenated is listed.
 std::vector<TSpelling> FindSpellings(const TWordList& words, std::u16string_view text,
                                      std::size_t most = kMostSpellings,

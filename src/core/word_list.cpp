@@ -13,7 +13,7 @@ namespace velkari {
 
 namespace {
 
-constexpr char kMagic[4] = {'V', 'W', 'L', '3'};
+constexpr char kMagic[4] = {'V', 'W', 'L', '4'};
 constexpr std::uint8_t kWordHead = 0x80;
 constexpr std::size_t kLevelCount = std::size(kWordLevels);
 constexpr std::size_t kMostShared = kLongestWord - 1;
@@ -126,10 +126,43 @@ void DemoteDerived(std::map<std::string, std::size_t>& places) {
         places[word] = std::min(places[word] + 1, kLevelCount - 1);
 }
 
+void AppendCount(std::vector<std::uint8_t>& blob, std::uint32_t count) {
+    for (int i = 0; i < 4; ++i) blob.push_back(static_cast<std::uint8_t>(count >> (8 * i)));
+}
+
+// The pairs whose words are both kept, as the blob holds them.
+void AppendPairs(std::vector<std::uint8_t>& blob, const std::map<std::string, std::size_t>& places,
+                 std::string_view pairs) {
+    std::map<std::string_view, std::uint64_t> numbers;
+    for (const auto& [word, place] : places) numbers.emplace(word, numbers.size());
+    std::set<std::uint64_t> keys;
+    while (!pairs.empty()) {
+        const std::size_t end = std::min(pairs.find('\n'), pairs.size());
+        const std::string_view line = pairs.substr(0, end);
+        pairs.remove_prefix(std::min(end + 1, pairs.size()));
+        const std::size_t blank = line.find(' ');
+        if (blank == std::string_view::npos) continue;
+        const auto first = numbers.find(line.substr(0, blank));
+        const auto second = numbers.find(line.substr(blank + 1));
+        if (first != numbers.end() && second != numbers.end())
+            keys.insert(first->second * numbers.size() + second->second);
+    }
+    blob.push_back(0);  // no letter: the last word ends
+    AppendCount(blob, static_cast<std::uint32_t>(keys.size()));
+    std::uint64_t previous = 0;
+    for (std::uint64_t key : keys) {
+        for (std::uint64_t rest = key - previous;; rest >>= 7) {
+            blob.push_back(static_cast<std::uint8_t>((rest & 0x7F) | (rest > 0x7F ? 0x80 : 0)));
+            if (rest <= 0x7F) break;
+        }
+        previous = key;
+    }
+}
+
 }  // namespace
 
 std::vector<std::uint8_t> MakeWordListBlob(std::span<const TWordSource> sources,
-                                           std::string_view banned) {
+                                           std::string_view banned, std::string_view pairs) {
     std::set<std::string> unwanted;
     ForEachWord(banned, [&](const std::string& word) { unwanted.insert(word); });
     std::map<std::string, std::size_t> places;  // each word's commonest level
@@ -146,8 +179,7 @@ std::vector<std::uint8_t> MakeWordListBlob(std::span<const TWordSource> sources,
     }
     DemoteDerived(places);
     std::vector<std::uint8_t> blob(kMagic, kMagic + 4);
-    const auto count = static_cast<std::uint32_t>(places.size());
-    for (int i = 0; i < 4; ++i) blob.push_back(static_cast<std::uint8_t>(count >> (8 * i)));
+    AppendCount(blob, static_cast<std::uint32_t>(places.size()));
     std::string previous;
     for (const auto& [word, place] : places) {
         std::size_t shared = 0;
@@ -160,6 +192,7 @@ std::vector<std::uint8_t> MakeWordListBlob(std::span<const TWordSource> sources,
         blob.insert(blob.end(), word.begin() + static_cast<std::ptrdiff_t>(shared), word.end());
         previous = word;
     }
+    AppendPairs(blob, places, pairs);
     return blob;
 }
 
@@ -205,6 +238,35 @@ TBlobHead ReadWord(std::span<const std::uint8_t> blob, std::size_t& pos, std::st
     return {head / (kMostShared + 1), name};
 }
 
+// The pairs after the words, each as its words' offsets; `entries` are in the blob's order.
+std::vector<std::uint64_t> ReadPairs(std::span<const std::uint8_t> rest,
+                                     const std::vector<TWordEntry>& entries) {
+    if (rest.size() < 5 || rest[0] != 0) throw std::invalid_argument("damaged word list");
+    std::uint32_t count = 0;
+    for (int i = 0; i < 4; ++i) count |= static_cast<std::uint32_t>(rest[1 + i]) << (8 * i);
+    if (count > rest.size() - 5) throw std::invalid_argument("pair count beyond the data");
+    const std::uint64_t words = entries.size();
+    std::vector<std::uint64_t> pairs;
+    pairs.reserve(count);
+    std::uint64_t key = 0;
+    std::size_t pos = 5;
+    for (std::uint32_t i = 0; i < count; ++i) {
+        std::uint64_t delta = 0;
+        for (int shift = 0;; shift += 7) {
+            if (pos == rest.size() || shift > 35) throw std::invalid_argument("damaged pairs");
+            delta |= static_cast<std::uint64_t>(rest[pos] & 0x7F) << shift;
+            if (!(rest[pos++] & 0x80)) break;
+        }
+        key += delta;
+        if ((i > 0 && delta == 0) || key >= words * words)
+            throw std::invalid_argument("damaged pairs");
+        pairs.push_back(std::uint64_t{entries[key / words].Offset} << 32 |
+                        entries[key % words].Offset);
+    }
+    if (pos != rest.size()) throw std::invalid_argument("damaged pairs");
+    return pairs;
+}
+
 }  // namespace
 
 TWordList TWordList::FromBlob(std::span<const std::uint8_t> blob) {
@@ -216,9 +278,10 @@ TWordList TWordList::FromBlob(std::span<const std::uint8_t> blob) {
     list.FLetters.reserve(blob.size());
     std::string word;
     std::uint64_t digits = 0;  // the word's digits in its key
-    for (std::size_t pos = 8; pos < blob.size();) {
+    std::size_t pos = 8;
+    while (list.FEntries.size() < count) {
+        if (pos >= blob.size()) throw std::invalid_argument("word count does not match");
         const TBlobHead head = ReadWord(blob, pos, word, digits);
-        if (list.FEntries.size() >= count) throw std::invalid_argument("damaged word list");
         const std::uint64_t key = static_cast<std::uint64_t>(word.size()) << kLengthShift | digits;
         order.push_back(key << kKeyShift | head.Place << kLevelShift | list.FEntries.size());
         list.FEntries.push_back({static_cast<std::uint32_t>(list.FLetters.size()),
@@ -226,7 +289,7 @@ TWordList TWordList::FromBlob(std::span<const std::uint8_t> blob) {
                                  static_cast<std::uint8_t>(kWordLevels[head.Place]), head.Name});
         list.FLetters += word;
     }
-    if (list.FEntries.size() != count) throw std::invalid_argument("word count does not match");
+    list.FPairs = ReadPairs(blob.subspan(pos), list.FEntries);
 
     // One sort of plain numbers by the key, then the level; the words are numbered in the
     // blob's order, which is alphabetical, and keep it.
@@ -240,6 +303,11 @@ TWordList TWordList::FromBlob(std::span<const std::uint8_t> blob) {
     }
     list.FEntries = std::move(entries);
     return list;
+}
+
+bool TWordList::Paired(const TWordEntry& first, const TWordEntry& second) const {
+    return std::binary_search(FPairs.begin(), FPairs.end(),
+                              std::uint64_t{first.Offset} << 32 | second.Offset);
 }
 
 std::span<const TWordEntry> TWordList::WordsStartingWith(std::u16string_view digits,

@@ -33,15 +33,20 @@ struct TWordSource {
 // letters a-z once lower-cased, so names and abbreviations count as words, and possessives,
 // accented words and phrases are left out; a word keeps the commonest level of the lists
 // that hold it, and is a name when only lists of names hold it. No word of `banned` (one a
-// line) is kept, nor one of them with an ending (s, es, ed, er, ers, ing, y). Throws
-// std::invalid_argument for a level not in kWordLevels.
+// line) is kept, nor one of them with an ending (s, es, ed, er, ers, ing, y). `pairs` holds
+// words that go together, a first and a second word a line (red cross); a pair of which a
+// word is not kept is left out. Throws std::invalid_argument for a level not in
+// kWordLevels.
 //
-// The blob: "VWL3", the word count (4 bytes, little-endian), then the words in alphabetical
+// The blob: "VWL4", the word count (4 bytes, little-endian), then the words in alphabetical
 // order, each as a head byte followed by its letters a-z past those it shares with the word
 // before. The head byte is 12 x the level's place in kWordLevels + the shared letters, and
 // 0x80 more for a word that is no name; a name's level is never the first (kOwnLevel).
+// Then a zero byte, the pair count (4 bytes) and the pairs in order, each as the number of the
+// first word (from 0, alphabetically) x the word count + the number of the second, less the pair
+// before it, in 7 bits a byte, the lowest first, the top bit set on all but the last.
 std::vector<std::uint8_t> MakeWordListBlob(std::span<const TWordSource> sources,
-                                           std::string_view banned);
+                                           std::string_view banned, std::string_view pairs = {});
 
 struct TWordEntry {
     std::uint32_t Offset;  // into the list's letters
@@ -69,11 +74,14 @@ class TWordList {
         return std::string_view(FLetters).substr(entry.Offset, entry.Length);
     }
     std::size_t Size() const { return FEntries.size(); }
+    // Whether the two words, in this order, go together (pit bull).
+    bool Paired(const TWordEntry& first, const TWordEntry& second) const;
 
   private:
     std::string FLetters;
     std::vector<std::uint64_t> FKeys;  // sorted; FKeys[i] is the key of FEntries[i]
     std::vector<TWordEntry> FEntries;
+    std::vector<std::uint64_t> FPairs;  // sorted; each the two words' offsets, the first high
 };
 
 }  // namespace velkari

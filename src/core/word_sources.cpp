@@ -2,9 +2,13 @@
 // tests and the benchmarks read files.
 #include "word_sources.h"
 
+#include <charconv>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <stdexcept>
+
+#include "keypad.h"
 
 namespace velkari {
 
@@ -34,6 +38,70 @@ std::vector<TWordSource> ReadWordSources(const std::string& folder, const std::s
     if (sources.empty()) throw std::runtime_error(folder + ": no word lists in it");
     sources.push_back({kTradeLevel, ReadTextFile(tradeWords)});
     return sources;
+}
+
+namespace {
+
+// The level of a word said with probability 10^-x: about one level for each power of ten
+// from one in five thousand to one in a hundred million.
+int SpokenLevel(double x) {
+    constexpr std::pair<double, int> kBands[] = {{3.7, 10},  {4.5, 20}, {5.4, 35},
+                                                 {6.25, 40}, {7.1, 50}, {7.9, 55}};
+    for (const auto& [below, level] : kBands)
+        if (x < below) return level;
+    return std::end(kWordLevels)[-1];
+}
+
+std::map<std::string, int, std::less<>> SpokenLevels(std::string_view spoken) {
+    std::map<std::string, int, std::less<>> levels;
+    while (!spoken.empty()) {
+        const std::size_t end = std::min(spoken.find('\n'), spoken.size());
+        const std::string_view line = spoken.substr(0, end);
+        spoken.remove_prefix(std::min(end + 1, spoken.size()));
+        const std::size_t tab = line.find('\t');
+        double log10 = 0;
+        if (tab == std::string_view::npos ||
+            std::from_chars(line.data() + tab + 1, line.data() + line.size(), log10).ec !=
+                std::errc())
+            continue;
+        levels.emplace(line.substr(0, tab), SpokenLevel(-log10));
+    }
+    return levels;
+}
+
+}  // namespace
+
+std::vector<TWordSource> LevelBySpeech(std::span<const TWordSource> sources,
+                                       std::string_view spoken) {
+    const auto levels = SpokenLevels(spoken);
+    std::map<std::pair<int, bool>, std::string> moved;  // by level and names
+    std::vector<TWordSource> result;
+    for (const TWordSource& source : sources) {
+        if (source.Level <= kTradeLevel) {
+            result.push_back(source);
+            continue;
+        }
+        std::string_view text = source.Text;
+        while (!text.empty()) {
+            const std::size_t end = std::min(text.find('\n'), text.size());
+            std::string_view word = text.substr(0, end);
+            text.remove_prefix(std::min(end + 1, text.size()));
+            if (!word.empty() && word.back() == '\r') word.remove_suffix(1);
+            std::string lower(word);
+            for (char& c : lower) c = static_cast<char>(LowerChar(static_cast<char16_t>(c)));
+            const auto found = levels.find(lower);
+            const int level = found != levels.end() ? found->second : SpokenLevel(99);
+            (moved[{level, source.Names}] += word) += '\n';
+        }
+    }
+    for (auto& [key, text] : moved) result.push_back({key.first, std::move(text), key.second});
+    return result;
+}
+
+std::vector<std::uint8_t> PackWordFiles(const TWordFiles& files) {
+    const auto sources =
+        LevelBySpeech(ReadWordSources(files.Lists, files.Trade), ReadTextFile(files.Spoken));
+    return MakeWordListBlob(sources, ReadTextFile(files.Banned), ReadTextFile(files.Pairs));
 }
 
 }  // namespace velkari

@@ -6,9 +6,10 @@
 //   resgen ico out.ico art.txt [art.txt...]     icon of 16 to 256 pixels, magenta clear,
 //                                               each size drawn from the art that fits it
 //   resgen keys digits.txt letters.txt out.bmp  the key-picture strip, 4 bits per pixel
-//   resgen words LISTS trade.txt banned.txt out.bin
+//   resgen words LISTS trade.txt banned.txt spoken.txt pairs.txt out.bin
 //                                               the packed word list of the words for a number,
-//                                               from the levelled lists in the folder LISTS
+//                                               from the levelled lists in the folder LISTS,
+//                                               levelled again by how often they are said
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -31,7 +32,7 @@ const char kUsage[] =
     "       resgen bmp4 IN.txt OUT.bmp\n"
     "       resgen ico OUT.ico IN.txt [IN.txt...]\n"
     "       resgen keys DIGITS.txt LETTERS.txt OUT.bmp\n"
-    "       resgen words LISTS TRADE.txt BANNED.txt OUT.bin\n";
+    "       resgen words LISTS TRADE.txt BANNED.txt SPOKEN.txt PAIRS.txt OUT.bin\n";
 
 // Writes beside the target and renames, so a failed run never leaves a half-written file
 // that a later build would take as up to date.
@@ -111,14 +112,13 @@ int Run(const std::vector<std::string>& args) {
         }
         return 0;
     }
-    if (args.size() == 5 && args[0] == "words") {
-        const auto blob = velkari::MakeWordListBlob(velkari::ReadWordSources(args[1], args[2]),
-                                                    velkari::ReadTextFile(args[3]));
+    if (args.size() == 7 && args[0] == "words") {
+        const auto blob = velkari::PackWordFiles({args[1], args[2], args[3], args[4], args[5]});
         // Lists of another kind would pack without complaint and spell nothing; FLOWERS is
         // in every English list.
         if (velkari::TWordList::FromBlob(blob).WordsFor(u"3569377").empty())
             throw std::runtime_error(args[1] + ": not English word lists");
-        WriteFile(args[4], blob);
+        WriteFile(args[6], blob);
         return 0;
     }
     std::fputs(kUsage, stderr);

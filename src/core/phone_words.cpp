@@ -49,14 +49,16 @@ constexpr int kOwnPastBonus = kOwnBonus / 2;
 // that finishes a phrase of theirs (KARS-4-KIDS).
 constexpr std::size_t kShortestRunOn = 3;
 
-// Words that only join others in a sentence; a number's words are a name, a thing or a call
-// to act (GOT-JUNK, CALL-ATT), and never lean on these.
+// Words that only join others in a sentence, and the sounds a speaker makes between words
+// (how often they are said puts HMM among the common words); a number's words are a name, a
+// thing or a call to act (GOT-JUNK, CALL-ATT), and never lean on these.
 bool IsGlueWord(std::string_view word) {
-    static constexpr std::array<std::string_view, 31> kGlue = {
-        "although", "am",   "an",      "and",     "are",   "been",   "but",  "did",
-        "does",     "had",  "has",     "hence",   "if",    "is",     "its",  "nor",
-        "of",       "or",   "than",    "these",   "those", "though", "thus", "unless",
-        "was",      "were", "whereas", "whether", "which", "whom",   "whose"};
+    static constexpr std::array<std::string_view, 39> kGlue = {
+        "although", "am",    "an",      "and",     "are",   "been", "but",  "did",
+        "does",     "er",    "had",     "has",     "hence", "hm",   "hmm",  "huh",
+        "if",       "is",    "its",     "mm",      "nor",   "of",   "or",   "than",
+        "these",    "those", "though",  "thus",    "uh",    "uhm",  "um",   "unless",
+        "was",      "were",  "whereas", "whether", "which", "whom", "whose"};
     return std::binary_search(kGlue.begin(), kGlue.end(), word);
 }
 

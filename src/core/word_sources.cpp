@@ -90,7 +90,10 @@ std::vector<TWordSource> LevelBySpeech(std::span<const TWordSource> sources,
             std::string lower(word);
             for (char& c : lower) c = static_cast<char>(LowerChar(static_cast<char16_t>(c)));
             const auto found = levels.find(lower);
-            const int level = found != levels.end() ? found->second : SpokenLevel(99);
+            // A name or abbreviation the model does not know is more written than said.
+            const int level = found != levels.end() ? found->second
+                              : source.Names        ? source.Level
+                                                    : SpokenLevel(99);
             (moved[{level, source.Names}] += word) += '\n';
         }
     }

@@ -19,9 +19,9 @@ namespace velkari {
 std::vector<TWordSource> ReadWordSources(const std::string& folder, const std::string& tradeWords);
 
 // The sources with each word of the lists' levels moved to the level that how often it is
-// said gives: `spoken` holds a word and the log10 of its probability a line (care -3.45),
-// and a word of the lists that it does not hold takes the rarest level. Trade words keep
-// theirs.
+// said gives: `spoken` holds a word and the log10 of its probability a line (care -3.45).
+// A word of the lists that it does not hold takes the rarest level, but a name or an
+// abbreviation (FDIC) keeps its own; trade words keep theirs too.
 std::vector<TWordSource> LevelBySpeech(std::span<const TWordSource> sources,
                                        std::string_view spoken);
 

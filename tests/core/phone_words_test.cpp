@@ -240,12 +240,14 @@ TEST_CASE("the word list keeps each word's commonest level, names too, and none 
     CHECK_THROWS_AS(TWordList::FromBlob(damaged), std::invalid_argument);
 
     // How often a word is said moves it; a word of the lists never said is rarest.
-    const auto spoken = LevelBySpeech(sources, "go\t-2.5\nflower\t-5.0\ncall\t-9\n");
+    const TWordSource withNames[] = {sources[0], sources[1], sources[2], {35, "FDIC\n", true}};
+    const auto spoken = LevelBySpeech(withNames, "go\t-2.5\nflower\t-5.0\ncall\t-9\n");
     const TWordList levelled = TWordList::FromBlob(MakeWordListBlob(spoken, ""));
     CHECK(levelled.WordsFor(u"46")[0].Level == 10);
     CHECK(levelled.WordsFor(u"356937")[0].Level == 35);
     CHECK(levelled.WordsFor(u"267866")[0].Level == 60);         // boston
     CHECK(levelled.WordsFor(u"2255")[0].Level == kTradeLevel);  // trade words stay
+    CHECK(levelled.WordsFor(u"3342")[0].Level == 35);           // so do names never said
 }
 
 TEST_CASE("a North American number is dialled without the letters past its end") {

@@ -319,39 +319,51 @@ class TSearch {
         for (std::size_t length = 1; length <= kLongestWord && length <= end + 1; ++length) {
             const std::size_t start = end + 1 - length;
             if (start < FCells.First || !IsSpellable(FChars[start])) break;
-            const std::u16string_view digits = std::u16string_view(FChars).substr(start, length);
             for (std::size_t past = 0; past <= (atEnd ? kMostUndialled : 0); ++past) {
                 if (length + past < kShortestWord || length + past > kLongestWord) continue;
-                const auto own = FOwn.WordsStartingWith(digits, past);
-                // A form of the person's words earns one letter less than the word, but a
-                // singular (CARD for cards) as much where the lists know it and it fits the
-                // number exactly; a clip (CHEV for Chevrolet) earns nothing and costs as a
-                // common word.
-                for (const TWordEntry& word : own) {
-                    const bool clip = word.Level > kTradeLevel;
-                    if (clip && past > 0) continue;  // a word cut short runs on no further
-                    const std::string_view text = FOwn.Text(word);
-                    const bool singular = !clip && past == 0 && !text.ends_with('s') &&
-                                          Lists(FWords.WordsStartingWith(digits, 0), FWords, text);
-                    const bool full = word.Level == kOwnLevel || singular;
-                    Place({start, length, past, text, !clip, full}, rank,
-                          kWordCost + (clip ? LevelCost(word.Level) : 0));
-                }
+                const TPlaced at{start, length, past, {}, false};
+                const auto own = FOwn.WordsStartingWith(Digits(at), past);
+                PlaceOwnWords(own, at, rank);
                 if (past > 0 && length < kShortestRunOn) continue;  // own ones: see Offer
-                for (const TWordEntry& word : FWords.WordsStartingWith(digits, past)) {
-                    // No word after this one costs less than half its level's cost; of one
-                    // key, they come commonest first.
-                    const int floor = kWordCost + LevelCost(word.Level) / 2;
-                    const TPlaced probe{start, length, past, {}, false};
-                    if (!Promising(Added(rank, probe, floor), start, FPlaced.size() + 1, start)) {
-                        if (past == 0) break;
-                        continue;
-                    }
-                    const std::string_view text = FWords.Text(word);
-                    if (own.empty() || !Lists(own, FOwn, text))
-                        PlaceListed({start, length, past, text, false}, word, rank);
-                }
+                PlaceListedWords(own, at, rank);
             }
+        }
+    }
+
+    std::u16string_view Digits(const TPlaced& at) const {
+        return std::u16string_view(FChars).substr(at.Start, at.Length);
+    }
+
+    // A form of the person's words earns one letter less than the word, but a singular (CARD
+    // for cards) as much where the lists know it and it fits the number exactly; a clip
+    // (CHEV for Chevrolet) earns nothing and costs as a common word.
+    void PlaceOwnWords(std::span<const TWordEntry> own, TPlaced at, const TRank& rank) {
+        for (const TWordEntry& word : own) {
+            const bool clip = word.Level > kTradeLevel;
+            if (clip && at.Past > 0) continue;  // a word cut short runs on no further
+            at.Text = FOwn.Text(word);
+            const bool singular = !clip && at.Past == 0 && !at.Text.ends_with('s') &&
+                                  Lists(FWords.WordsStartingWith(Digits(at), 0), FWords, at.Text);
+            at.Own = !clip;
+            at.FullBonus = word.Level == kOwnLevel || singular;
+            Place(at, rank, kWordCost + (clip ? LevelCost(word.Level) : 0));
+        }
+    }
+
+    // The words of the lists that spell the cells, but those of the person's.
+    void PlaceListedWords(std::span<const TWordEntry> own, const TPlaced& at, const TRank& rank) {
+        for (const TWordEntry& word : FWords.WordsStartingWith(Digits(at), at.Past)) {
+            // No word costs less than its level. Words of one key come commonest first, so
+            // none after this one can do better; past the end the keys differ in the
+            // letters past it, and each key starts again.
+            const int floor = kWordCost + LevelCost(word.Level);
+            if (!Promising(Added(rank, at, floor), at.Start, FPlaced.size() + 1, at.Start)) {
+                if (at.Past == 0) return;
+                continue;
+            }
+            const std::string_view text = FWords.Text(word);
+            if (own.empty() || !Lists(own, FOwn, text))
+                PlaceListed({at.Start, at.Length, at.Past, text, false}, word, rank);
         }
     }
 

@@ -37,7 +37,8 @@ target_compile_definitions(core_tests PRIVATE
 # The Wine tools keep to the prefix they made (no Wine process is started).
 add_test(NAME tools_prefix_safety COMMAND bash ${CMAKE_SOURCE_DIR}/tests/tools/prefix_safety.sh)
 
-# The word lists' notice travels in the README, and so in the release zip.
+# The notices of the word lists and the language model travel in the README, and so in the
+# release zip.
 add_test(NAME word_list_notice COMMAND bash ${CMAKE_SOURCE_DIR}/tests/tools/word_list_notice.sh
                                        ${CMAKE_SOURCE_DIR}/README.md)
 

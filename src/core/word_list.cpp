@@ -28,17 +28,13 @@ std::size_t LevelPlace(int level) {
 template <typename TTake>
 void ForEachWord(std::string_view list, TTake take) {
     std::string word;
-    while (!list.empty()) {
-        const std::size_t end = std::min(list.find('\n'), list.size());
-        std::string_view line = list.substr(0, end);
-        list.remove_prefix(std::min(end + 1, list.size()));
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        if (line.size() < kShortestWord || line.size() > kLongestWord) continue;
+    ForEachLine(list, [&](std::string_view line) {
+        if (line.size() < kShortestWord || line.size() > kLongestWord) return;
         word.clear();
         for (char c : line) word.push_back(static_cast<char>(LowerChar(static_cast<char16_t>(c))));
         if (std::all_of(word.begin(), word.end(), [](char c) { return c >= 'a' && c <= 'z'; }))
             take(word);
-    }
+    });
 }
 
 // The length above twelve digits of three bits, the first digit highest, so that the words
@@ -136,17 +132,14 @@ void AppendPairs(std::vector<std::uint8_t>& blob, const std::map<std::string, st
     std::map<std::string_view, std::uint64_t> numbers;
     for (const auto& [word, place] : places) numbers.emplace(word, numbers.size());
     std::set<std::uint64_t> keys;
-    while (!pairs.empty()) {
-        const std::size_t end = std::min(pairs.find('\n'), pairs.size());
-        const std::string_view line = pairs.substr(0, end);
-        pairs.remove_prefix(std::min(end + 1, pairs.size()));
+    ForEachLine(pairs, [&](std::string_view line) {
         const std::size_t blank = line.find(' ');
-        if (blank == std::string_view::npos) continue;
+        if (blank == std::string_view::npos) return;
         const auto first = numbers.find(line.substr(0, blank));
         const auto second = numbers.find(line.substr(blank + 1));
         if (first != numbers.end() && second != numbers.end())
             keys.insert(first->second * numbers.size() + second->second);
-    }
+    });
     blob.push_back(0);  // no letter: the last word ends
     AppendCount(blob, static_cast<std::uint32_t>(keys.size()));
     std::uint64_t previous = 0;

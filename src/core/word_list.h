@@ -3,6 +3,7 @@
 // build time and indexed at run time by the keypad digits that spell them.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -47,6 +48,18 @@ struct TWordSource {
 // before it, in 7 bits a byte, the lowest first, the top bit set on all but the last.
 std::vector<std::uint8_t> MakeWordListBlob(std::span<const TWordSource> sources,
                                            std::string_view banned, std::string_view pairs = {});
+
+// Calls `take` with each line of the text, without its line end (\n or \r\n).
+template <typename TTake>
+void ForEachLine(std::string_view text, TTake take) {
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find('\n'), text.size());
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(std::min(end + 1, text.size()));
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        take(line);
+    }
+}
 
 struct TWordEntry {
     std::uint32_t Offset;  // into the list's letters

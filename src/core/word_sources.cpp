@@ -54,18 +54,14 @@ int SpokenLevel(double x) {
 
 std::map<std::string, int, std::less<>> SpokenLevels(std::string_view spoken) {
     std::map<std::string, int, std::less<>> levels;
-    while (!spoken.empty()) {
-        const std::size_t end = std::min(spoken.find('\n'), spoken.size());
-        const std::string_view line = spoken.substr(0, end);
-        spoken.remove_prefix(std::min(end + 1, spoken.size()));
+    ForEachLine(spoken, [&](std::string_view line) {
         const std::size_t tab = line.find('\t');
         double log10 = 0;
-        if (tab == std::string_view::npos ||
-            std::from_chars(line.data() + tab + 1, line.data() + line.size(), log10).ec !=
+        if (tab != std::string_view::npos &&
+            std::from_chars(line.data() + tab + 1, line.data() + line.size(), log10).ec ==
                 std::errc())
-            continue;
-        levels.emplace(line.substr(0, tab), SpokenLevel(-log10));
-    }
+            levels.emplace(line.substr(0, tab), SpokenLevel(-log10));
+    });
     return levels;
 }
 
@@ -81,12 +77,7 @@ std::vector<TWordSource> LevelBySpeech(std::span<const TWordSource> sources,
             result.push_back(source);
             continue;
         }
-        std::string_view text = source.Text;
-        while (!text.empty()) {
-            const std::size_t end = std::min(text.find('\n'), text.size());
-            std::string_view word = text.substr(0, end);
-            text.remove_prefix(std::min(end + 1, text.size()));
-            if (!word.empty() && word.back() == '\r') word.remove_suffix(1);
+        ForEachLine(source.Text, [&](std::string_view word) {
             std::string lower(word);
             for (char& c : lower) c = static_cast<char>(LowerChar(static_cast<char16_t>(c)));
             const auto found = levels.find(lower);
@@ -95,7 +86,7 @@ std::vector<TWordSource> LevelBySpeech(std::span<const TWordSource> sources,
                               : source.Names        ? source.Level
                                                     : SpokenLevel(99);
             (moved[{level, source.Names}] += word) += '\n';
-        }
+        });
     }
     for (auto& [key, text] : moved) result.push_back({key.first, std::move(text), key.second});
     return result;

@@ -38,7 +38,7 @@ constexpr int kDigitWordLeadCost = 5;
 constexpr int kExchangeDiscount = 4;
 constexpr int kCheapestWord = std::min(kWordCost, kLetterWordCost);
 // Two words side by side that go together (RED-CROSS, PIT-BULL) take this off.
-constexpr int kPairBonus = 10;
+constexpr int kPairBonus = 20;
 constexpr int kMostPairsBonus = kPairBonus * (kMostWordsPerSpelling - 1);
 // Each digit that one of the person's own words spells takes this off the cost, and each of
 // its letters past the end half of it: nothing there is checked against the number.

@@ -26,6 +26,8 @@ bool IsSpellable(char16_t c) {
 // word they lead into, unless the digit reads as a word itself (2 as TO, 4 as FOR).
 constexpr std::array<int, std::size(kWordLevels)> kLevelCost = {0, 0, 3, 8, 16, 22, 30, 36, 42};
 constexpr int kWordCost = 25;
+// A word of two letters is said in one breath or stands for a name (US, NY, RX).
+constexpr int kShortWordCost = 22;
 constexpr int kLetterWordCost = 16;
 constexpr int kDigitCost = 14;
 constexpr int kUndialledCost = 6;
@@ -371,7 +373,8 @@ class TSearch {
         // A word that only joins others costs as the rarest do, however common it is.
         const int level = IsGlueWord(FWords.Text(word)) ? kLevelCost.back() : LevelCost(word.Level);
         placed.Entry = &word;
-        Place(placed, rank, kWordCost + level);
+        Place(placed, rank,
+              (placed.Length + placed.Past == 2 ? kShortWordCost : kWordCost) + level);
     }
 
     // I, A or U, where a word follows.

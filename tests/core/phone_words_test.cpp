@@ -100,6 +100,8 @@ TEST_CASE("spellings of worked examples, best first") {
         {"0101-5678-10-3569377", "0101-LOST-10-FLOWERS", 1},  // no word across 0 and 1
         {"18889691329", "1-888-WOW-1-DAY", 1},                // a 1 parts words as a hyphen would
         {"18002738255", "1-800-273-TALK", 3},                 // not behind ARE-TALK and its kind
+        {"18004663337", "1-800-HOME-DEPOT", 1},               // two words that go together
+        {"18002627387", "1-800-BOARD-UP", 1},                 // not BOB-PETS
         {"", "", 0},
         {"0110-*#", "", 0},
         {"8", "", 0},

@@ -179,9 +179,16 @@ struct TCandidate {
     std::size_t Count;
 };
 
+// The entry of the text among `entries`, or null.
+const TWordEntry* Find(std::span<const TWordEntry> entries, const TWordList& list,
+                       std::string_view text) {
+    const auto at = std::find_if(entries.begin(), entries.end(),
+                                 [&](const TWordEntry& entry) { return list.Text(entry) == text; });
+    return at == entries.end() ? nullptr : &*at;
+}
+
 bool Lists(std::span<const TWordEntry> entries, const TWordList& list, std::string_view text) {
-    return std::any_of(entries.begin(), entries.end(),
-                       [&](const TWordEntry& entry) { return list.Text(entry) == text; });
+    return Find(entries, list, text) != nullptr;
 }
 
 // For each cell from the first that may be spelled, how many cells before it one of the
@@ -348,6 +355,7 @@ class TSearch {
                                   Lists(FWords.WordsStartingWith(Digits(at), 0), FWords, at.Text);
             at.Own = !clip;
             at.FullBonus = word.Level == kOwnLevel || singular;
+            at.Entry = Find(FWords.WordsStartingWith(Digits(at), at.Past), FWords, at.Text);
             Place(at, rank, kWordCost + (clip ? LevelCost(word.Level) : 0));
         }
     }

@@ -65,6 +65,15 @@ std::map<std::string, int, std::less<>> SpokenLevels(std::string_view spoken) {
     return levels;
 }
 
+// A plain word the model does not know takes the level of the word it is the plural of
+// (DOCS of DOC), and the blob then sets it a level lower as it does every derived word.
+// Any other word is rare.
+int UnsaidLevel(const std::map<std::string, int, std::less<>>& levels, std::string_view word) {
+    const auto stem =
+        word.ends_with('s') ? levels.find(word.substr(0, word.size() - 1)) : levels.end();
+    return stem != levels.end() ? stem->second : SpokenLevel(99);
+}
+
 }  // namespace
 
 std::vector<TWordSource> LevelBySpeech(std::span<const TWordSource> sources,
@@ -84,7 +93,7 @@ std::vector<TWordSource> LevelBySpeech(std::span<const TWordSource> sources,
             // A name or abbreviation the model does not know is more written than said.
             const int level = found != levels.end() ? found->second
                               : source.Names        ? source.Level
-                                                    : SpokenLevel(99);
+                                                    : UnsaidLevel(levels, lower);
             (moved[{level, source.Names}] += word) += '\n';
         });
     }

@@ -248,6 +248,7 @@ TEST_CASE("the word list keeps each word's commonest level, names too, and none 
     CHECK(levelled.WordsFor(u"46")[0].Level == 10);
     CHECK(levelled.WordsFor(u"356937")[0].Level == 35);
     CHECK(levelled.WordsFor(u"267866")[0].Level == 60);         // boston
+    CHECK(levelled.WordsFor(u"3569377")[0].Level == 40);        // flowers, a level below flower
     CHECK(levelled.WordsFor(u"2255")[0].Level == kTradeLevel);  // trade words stay
     CHECK(levelled.WordsFor(u"3342")[0].Level == 35);           // so do names never said
 }

@@ -99,8 +99,10 @@ void AddPhrase(TOwnWords& own, const TPhrase& phrase, bool anyCapital) {
     std::string initials;
     std::string mainInitials;
     for (const std::string& word : parts) {
-        initials.push_back(word[0]);
-        if (!IsSmallWord(word)) mainInitials.push_back(word[0]);
+        // A company signs as CO: Potomac Electric Power Company is PEPCO.
+        const std::string initial = word == "company" ? "co" : word.substr(0, 1);
+        initials += initial;
+        if (!IsSmallWord(word)) mainInitials += initial;
     }
     if (parts.size() >= 3) {
         Add(words, initials);

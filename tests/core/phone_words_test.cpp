@@ -155,6 +155,7 @@ TEST_CASE("the person's own words, and phrases that run on") {
         {"California Division of Tourism", "18008622543", "1-800-TO-CALIF", 1},  // a clip
         {"American Express, credit cards", "18008432273", "1-800-THE-CARD", 1},  // not CARDS
         {"Public Service Electric and Gas", "18004367734", "1-800-436-PSEG", 1},
+        {"Potomac Electric Power Company", "18777372662", "1-877-PEPCO-62", 1},
     };
     for (const TCase& c : cases) {
         CAPTURE(std::string(c.Number));

@@ -37,7 +37,7 @@ constexpr int kDigitWordLeadCost = 5;
 // An exchange left standing whole beside the person's own words costs this less a digit:
 // whose name fills the line number keeps the exchange rather than spell it with any word
 // (1-800-436-PSEG, not 1-800-GEN-PSEG).
-constexpr int kExchangeDiscount = 4;
+constexpr int kExchangeDiscount = 2;
 constexpr int kCheapestWord = std::min(kWordCost, kLetterWordCost);
 // Two words side by side that go together (RED-CROSS, PIT-BULL) take this off.
 constexpr int kPairBonus = 20;

@@ -108,7 +108,7 @@ void AddPhrase(TOwnWords& own, const TPhrase& phrase, bool anyCapital) {
         Add(words, initials);
         if (mainInitials.size() >= 2) Add(words, mainInitials);
     }
-    AddPartInitials(own.Forms, mainInitials);
+    AddPartInitials(own.Initials, mainInitials);
 }
 
 }  // namespace
@@ -140,10 +140,15 @@ TOwnWords OwnWords(std::u16string_view typed) {
     const auto isWord = [&](const std::string& word) {
         return std::find(own.Words.begin(), own.Words.end(), word) != own.Words.end();
     };
+    const auto isForm = [&](const std::string& word) {
+        return std::find(own.Forms.begin(), own.Forms.end(), word) != own.Forms.end();
+    };
     std::erase_if(own.Forms, isWord);
+    std::erase_if(own.Initials,
+                  [&](const std::string& part) { return isWord(part) || isForm(part); });
     std::erase_if(own.Clips, [&](const std::string& clip) {
-        return isWord(clip) ||
-               std::find(own.Forms.begin(), own.Forms.end(), clip) != own.Forms.end();
+        return isWord(clip) || isForm(clip) ||
+               std::find(own.Initials.begin(), own.Initials.end(), clip) != own.Initials.end();
     });
     return own;
 }
@@ -157,6 +162,7 @@ TWordList OwnWordList(std::u16string_view typed) {
     };
     const TWordSource sources[] = {{kOwnLevel, lines(own.Words)},
                                    {kTradeLevel, lines(own.Forms)},
+                                   {kTradeLevel, lines(own.Initials), true},
                                    {kClipLevel, lines(own.Clips)}};
     return TWordList::FromBlob(MakeWordListBlob(sources, {}));
 }

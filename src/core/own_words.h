@@ -23,8 +23,9 @@ namespace velkari {
 // chev and chevr).
 struct TOwnWords {
     std::vector<std::string> Words;
-    std::vector<std::string> Forms;  // none of them among Words
-    std::vector<std::string> Clips;  // none of them among Words or Forms
+    std::vector<std::string> Forms;     // plurals and singulars, none of them among Words
+    std::vector<std::string> Initials;  // of part of a name, none of them among Words or Forms
+    std::vector<std::string> Clips;     // none of them among the others
 };
 TOwnWords OwnWords(std::u16string_view typed);
 

@@ -351,11 +351,13 @@ class TSearch {
             const bool clip = word.Level > kTradeLevel;
             if (clip && at.Past > 0) continue;  // a word cut short runs on no further
             at.Text = FOwn.Text(word);
-            const bool singular = !clip && at.Past == 0 && !at.Text.ends_with('s') &&
-                                  Lists(FWords.WordsStartingWith(Digits(at), 0), FWords, at.Text);
+            at.Entry = Find(FWords.WordsStartingWith(Digits(at), at.Past), FWords, at.Text);
+            // A singular that the lists do not know is no word (TEXA of Texas).
+            if (word.Level == kTradeLevel && !word.Name && !at.Text.ends_with('s') && !at.Entry)
+                continue;
+            const bool singular = !clip && at.Past == 0 && !at.Text.ends_with('s') && at.Entry;
             at.Own = !clip;
             at.FullBonus = word.Level == kOwnLevel || singular;
-            at.Entry = Find(FWords.WordsStartingWith(Digits(at), at.Past), FWords, at.Text);
             Place(at, rank, kWordCost + (clip ? LevelCost(word.Level) : 0));
         }
     }

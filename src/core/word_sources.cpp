@@ -90,9 +90,10 @@ std::vector<TWordSource> LevelBySpeech(std::span<const TWordSource> sources,
             std::string lower(word);
             for (char& c : lower) c = static_cast<char>(LowerChar(static_cast<char16_t>(c)));
             const auto found = levels.find(lower);
-            // A name or abbreviation the model does not know is more written than said.
+            // A name or abbreviation the model does not know is more written than said: it
+            // keeps its list's level, but no commoner than 35 (PEND is no SEND).
             const int level = found != levels.end() ? found->second
-                              : source.Names        ? source.Level
+                              : source.Names        ? std::max(source.Level, 35)
                                                     : UnsaidLevel(levels, lower);
             (moved[{level, source.Names}] += word) += '\n';
         });

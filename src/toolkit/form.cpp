@@ -194,6 +194,26 @@ void TForm::Close() {
     if (FHandle && action != caMinimize) ShowWindow(FHandle, SW_HIDE);
 }
 
+namespace {
+
+// Disables the thread's visible, enabled windows but `except`, and returns them.
+std::vector<HWND> DisableThreadWindows(HWND except) {
+    std::vector<HWND> windows;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* list = reinterpret_cast<std::vector<HWND>*>(data);
+            if (IsWindowVisible(window) && IsWindowEnabled(window)) list->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    std::erase(windows, except);
+    for (HWND window : windows) EnableWindow(window, FALSE);
+    return windows;
+}
+
+}  // namespace
+
 TModalResult TForm::ShowModal() {
     // A press that opens the dialog (a speed button keeps the mouse capture until its click
     // is done) must not keep the mouse from it.
@@ -205,34 +225,30 @@ TModalResult TForm::ShowModal() {
     if (owner && owner != FHandle)
         SetWindowLongPtrW(FHandle, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
     // The program's other windows take no input while the dialog is up.
-    std::vector<HWND> disabled;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM data) -> BOOL {
-            auto* list = reinterpret_cast<std::vector<HWND>*>(data);
-            if (IsWindowVisible(window) && IsWindowEnabled(window)) list->push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&disabled));
-    std::erase(disabled, FHandle);
-    for (HWND window : disabled) EnableWindow(window, FALSE);
+    const std::vector<HWND> disabled = DisableThreadWindows(FHandle);
     FModal = true;
     FModalResult = mrNone;
-    const TScopeGuard restore([this, &disabled] {
-        // Enable the owners before hiding, or Windows activates another program.
-        for (HWND window : disabled)
-            if (IsWindow(window)) EnableWindow(window, TRUE);
-        FModal = false;
-        if (FHandle) {
-            SetWindowPos(FHandle, nullptr, 0, 0, 0, 0,
-                         SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER);
-        }
-        TControl::SetVisible(false);
-    });
+    const TScopeGuard restore([this, &disabled, owner] { EndModal(disabled, owner); });
     ShowForm();
     while (FModalResult == mrNone && Application && !Application->Terminated())
         Application->HandleMessage();
     return FModalResult;
+}
+
+void TForm::EndModal(const std::vector<HWND>& disabled, HWND owner) {
+    const bool active = FHandle && GetActiveWindow() == FHandle;
+    // Enable the owners before hiding, or Windows activates another program.
+    for (HWND window : disabled)
+        if (IsWindow(window)) EnableWindow(window, TRUE);
+    FModal = false;
+    if (FHandle)
+        SetWindowPos(FHandle, nullptr, 0, 0, 0, 0,
+                     SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER);
+    TControl::SetVisible(false);
+    // Windows gives the owner the activation as its active dialog hides; Wine now and then
+    // does not, and the keyboard would be left with no window of the program.
+    if (active && owner && owner != FHandle && IsWindow(owner) && GetActiveWindow() != owner)
+        SetActiveWindow(owner);
 }
 
 void TForm::SetActiveControl(TControl* control) {

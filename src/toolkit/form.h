@@ -2,6 +2,8 @@
 // active control, activation events, closing and modal showing.
 #pragma once
 
+#include <vector>
+
 #include "control.h"
 #include "dpi.h"
 #include "form_icon.h"
@@ -109,6 +111,8 @@ class TForm : public TControl, public TControlHost {
     // The title bar dark in dark mode (Windows 10 2004 and later), else the system's.
     void FollowTitleBarLook();
     void PlaceAtFirstShow();
+    // ShowModal's end: the windows it disabled enabled again, and the dialog hidden.
+    void EndModal(const std::vector<HWND>& disabled, HWND owner);
     void FocusFirstControl();
     // Alt and a letter underlined in a label's caption: the focus to the label's control.
     bool MnemonicKey(const MSG& msg);

@@ -25,7 +25,8 @@ foreach(bench_source ${VELKARI_CORE_BENCH})
   add_executable(${bench_name} ${bench_source})
   target_link_libraries(${bench_name} PRIVATE velkari_core)
   target_compile_definitions(${bench_name} PRIVATE ${VELKARI_WORD_DEFINITIONS}
-                             VELKARI_VANITY_NUMBERS="${CMAKE_SOURCE_DIR}/bench/vanity_numbers.tsv")
+                             VELKARI_VANITY_NUMBERS="${CMAKE_SOURCE_DIR}/bench/vanity_numbers.tsv"
+                             VELKARI_UNSEEN_NUMBERS="${CMAKE_SOURCE_DIR}/bench/vanity_numbers_unseen.tsv")
 endforeach()
 
 # Tests of the art sources read them from the source tree.

@@ -102,6 +102,35 @@ void PrintBest(const velkari::TWordList& words, const std::string& number,
     std::printf("\n");
 }
 
+// The places of a list's spellings, for the famous kind and the others, without and with
+// the owner's words.
+struct TListScore {
+    TScore Famous[2];
+    TScore Others[2];
+    void Print() const {
+        Famous[0].Print("famous", "", 85, 0.9);
+        Others[0].Print("others", "", 45, 0.55);
+        Others[1].Print("others", "owner's words", 80, 0.85);
+        Famous[1].Print("famous", "owner's words", 85, 0.9);
+    }
+};
+
+TListScore ScoreList(const velkari::TWordList& words, const std::string& path, bool printRows) {
+    TListScore score;
+    for (const TRow& row : ReadRows(path)) {
+        const std::size_t bare = RankOf(words, U16(row.Spelling), velkari::TWordList());
+        const std::size_t helped =
+            RankOf(words, U16(row.Spelling), velkari::OwnWordList(U16(row.Words)));
+        TScore* part = row.Kind == "famous" ? score.Famous : score.Others;
+        part[0].Add(bare);
+        part[1].Add(helped);
+        if (printRows)
+            std::printf("  %-22s %-8s %3s %3s   %s\n", row.Spelling.c_str(), row.Kind.c_str(),
+                        Place(bare).c_str(), Place(helped).c_str(), row.Words.c_str());
+    }
+    return score;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -121,25 +150,17 @@ int main(int argc, char** argv) {
         }
         return 0;
     }
-    TScore famous[2];
-    TScore others[2];
     std::printf(
         "vanity numbers as advertised, the place of the spelling without and with the "
         "owner's words (- not offered):\n");
-    for (const TRow& row : ReadRows(path)) {
-        const std::size_t bare = RankOf(words, U16(row.Spelling), velkari::TWordList());
-        const std::size_t helped =
-            RankOf(words, U16(row.Spelling), velkari::OwnWordList(U16(row.Words)));
-        TScore* part = row.Kind == "famous" ? famous : others;
-        part[0].Add(bare);
-        part[1].Add(helped);
-        std::printf("  %-22s %-8s %3s %3s   %s\n", row.Spelling.c_str(), row.Kind.c_str(),
-                    Place(bare).c_str(), Place(helped).c_str(), row.Words.c_str());
-    }
+    const TListScore score = ScoreList(words, path, true);
     std::printf("the advertised spelling's place:\n");
-    famous[0].Print("famous", "", 85, 0.9);
-    others[0].Print("others", "", 45, 0.55);
-    others[1].Print("others", "owner's words", 80, 0.85);
-    famous[1].Print("famous", "owner's words", 85, 0.9);
+    score.Print();
+    if (path == VELKARI_VANITY_NUMBERS) {
+        std::printf(
+            "the same for the numbers the ranking was not tuned on "
+            "(bench/vanity_numbers_unseen.tsv):\n");
+        ScoreList(words, VELKARI_UNSEEN_NUMBERS, false).Print();
+    }
     return 0;
 }

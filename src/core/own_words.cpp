@@ -76,7 +76,8 @@ void AddPartInitials(std::vector<std::string>& forms, const std::string& initial
 
 struct TPhrase {
     std::vector<std::string> Words;
-    bool Name = true;  // every word but the small ones begins with a capital
+    std::vector<std::string> Initials;  // each word's in the name's initials
+    bool Name = true;                   // every word but the small ones begins with a capital
 };
 
 void AddPhrase(TOwnWords& own, const TPhrase& phrase, bool anyCapital) {
@@ -98,11 +99,9 @@ void AddPhrase(TOwnWords& own, const TPhrase& phrase, bool anyCapital) {
     for (const std::string& part : parts) AddClips(own.Clips, part);
     std::string initials;
     std::string mainInitials;
-    for (const std::string& word : parts) {
-        // A company signs as CO: Potomac Electric Power Company is PEPCO.
-        const std::string initial = word == "company" ? "co" : word.substr(0, 1);
-        initials += initial;
-        if (!IsSmallWord(word)) mainInitials += initial;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        initials += phrase.Initials[i];
+        if (!IsSmallWord(parts[i])) mainInitials += phrase.Initials[i];
     }
     if (parts.size() >= 3) {
         Add(words, initials);
@@ -111,21 +110,35 @@ void AddPhrase(TOwnWords& own, const TPhrase& phrase, bool anyCapital) {
     AddPartInitials(own.Initials, mainInitials);
 }
 
-}  // namespace
+// Letters each followed by a dot, as in U.S. or D.C.
+bool IsDotted(std::u16string_view raw) {
+    std::size_t letters = 0;
+    for (std::size_t i = 0; i < raw.size(); i += 2, ++letters)
+        if (!IsAsciiLetter(raw[i]) || (i + 1 < raw.size() && raw[i + 1] != u'.')) return false;
+    return letters >= 2;
+}
 
-TOwnWords OwnWords(std::u16string_view typed) {
+// The typed text's phrases, split at commas and the like, and their words.
+std::vector<TPhrase> SplitPhrases(std::u16string_view typed) {
     std::vector<TPhrase> phrases(1);
     std::string word;
-    bool capital = false;  // the word's first letter
+    std::u16string raw;  // the word as typed, with what joins its letters
     const auto endWord = [&] {
         if (word.empty()) return;
-        if (!capital && !IsSmallWord(word)) phrases.back().Name = false;
-        phrases.back().Words.push_back(std::move(word));
+        TPhrase& phrase = phrases.back();
+        if (raw[0] > u'Z' && !IsSmallWord(word)) phrase.Name = false;
+        // An abbreviation with dots gives all its letters to the initials (U.S. Air Force is
+        // USAF), and a company its CO (Potomac Electric Power Company is PEPCO).
+        phrase.Initials.push_back(IsDotted(raw)       ? word
+                                  : word == "company" ? "co"
+                                                      : word.substr(0, 1));
+        phrase.Words.push_back(std::move(word));
         word.clear();
+        raw.clear();
     };
     for (char16_t c : typed) {
+        if (IsAsciiLetter(c) || (Joins(c) && !word.empty())) raw.push_back(c);
         if (IsAsciiLetter(c)) {
-            if (word.empty()) capital = c <= u'Z';
             word.push_back(static_cast<char>(LowerChar(c)));
         } else if (!Joins(c)) {
             endWord();
@@ -133,6 +146,13 @@ TOwnWords OwnWords(std::u16string_view typed) {
         }
     }
     endWord();
+    return phrases;
+}
+
+}  // namespace
+
+TOwnWords OwnWords(std::u16string_view typed) {
+    const std::vector<TPhrase> phrases = SplitPhrases(typed);
     const bool anyCapital =
         std::any_of(typed.begin(), typed.end(), [](char16_t c) { return c >= u'A' && c <= u'Z'; });
     TOwnWords own;

@@ -169,6 +169,7 @@ struct TPlaced {
     std::size_t Past;       // and its letters past the end
     std::string_view Text;  // lower case
     bool Own;
+    bool Initials = false;              // of part of the person's name (DWP)
     bool FullBonus = false;             // earns the person's bonus for each of its letters
     const TWordEntry* Entry = nullptr;  // a word of the lists
 };
@@ -357,6 +358,7 @@ class TSearch {
                 continue;
             const bool singular = !clip && at.Past == 0 && !at.Text.ends_with('s') && at.Entry;
             at.Own = !clip;
+            at.Initials = word.Level == kTradeLevel && word.Name;
             at.FullBonus = word.Level == kOwnLevel || singular;
             Place(at, rank, kWordCost + (clip ? LevelCost(word.Level) : 0));
         }
@@ -476,8 +478,19 @@ class TSearch {
         return bonus;
     }
 
+    // Initials of part of a name do not stand beside the name's other words that hold them:
+    // 4-AF-USAF and TT-TT-TEXAS say the name twice over.
+    bool InitialsTwice() const {
+        for (std::size_t i = 0; i < FPlaced.size(); ++i)
+            for (std::size_t j = 0; j < FPlaced.size(); ++j)
+                if (i != j && FPlaced[i].Initials && FPlaced[j].Own &&
+                    FPlaced[j].Text.find(FPlaced[i].Text) != std::string_view::npos)
+                    return true;
+        return false;
+    }
+
     void Offer(TRank rank) {
-        if (TwoLetterWordAlone() || RunOnUnfinished()) return;
+        if (TwoLetterWordAlone() || RunOnUnfinished() || InitialsTwice()) return;
         rank.Cost += OpenBefore(FPlaced.back().Start) * kDigitCost + BreaksCost() -
                      (rank.Own > 0 ? ExchangeDiscount(FirstWord()) : 0) - PairsBonus();
         const auto worstFirst = [](const TCandidate& a, const TCandidate& b) {

@@ -156,6 +156,7 @@ TEST_CASE("the person's own words, and phrases that run on") {
         {"American Express, credit cards", "18008432273", "1-800-THE-CARD", 1},  // not CARDS
         {"Public Service Electric and Gas", "18004367734", "1-800-436-PSEG", 1},
         {"Potomac Electric Power Company", "18777372662", "1-877-PEPCO-62", 1},
+        {"U.S. Air Force", "18004238723", "1-800-423-USAF", 2},  // not 4-AF-USAF
     };
     for (const TCase& c : cases) {
         CAPTURE(std::string(c.Number));

@@ -65,13 +65,16 @@ std::map<std::string, int, std::less<>> SpokenLevels(std::string_view spoken) {
     return levels;
 }
 
-// A plain word the model does not know takes the level of the word it is the plural of
-// (DOCS of DOC), and the blob then sets it a level lower as it does every derived word.
-// Any other word is rare.
+// A plain word the model does not know: the plural of a word it knows (DOCS of DOC) takes
+// that word's level, and the blob then sets it a level lower as it does every derived word.
+// The plural of a word said so often that the plural would be known is none in use (HOWS,
+// YEPS), and it and any other word are rare.
 int UnsaidLevel(const std::map<std::string, int, std::less<>>& levels, std::string_view word) {
+    constexpr int kPluralKnownFrom = 35;
     const auto stem =
         word.ends_with('s') ? levels.find(word.substr(0, word.size() - 1)) : levels.end();
-    return stem != levels.end() ? stem->second : SpokenLevel(99);
+    return stem != levels.end() && stem->second >= kPluralKnownFrom ? stem->second
+                                                                    : SpokenLevel(99);
 }
 
 }  // namespace

@@ -248,13 +248,15 @@ TEST_CASE("the word list keeps each word's commonest level, names too, and none 
     CHECK_THROWS_AS(TWordList::FromBlob(damaged), std::invalid_argument);
 
     // How often a word is said moves it; a word of the lists never said is rarest.
-    const TWordSource withNames[] = {sources[0], sources[1], sources[2], {20, "FDIC\n", true}};
+    const TWordSource withNames[] = {
+        sources[0], sources[1], sources[2], {20, "FDIC\n", true}, {50, "gos\n"}};
     const auto spoken = LevelBySpeech(withNames, "go\t-2.5\nflower\t-5.0\ncall\t-9\n");
     const TWordList levelled = TWordList::FromBlob(MakeWordListBlob(spoken, ""));
     CHECK(levelled.WordsFor(u"46")[0].Level == 10);
     CHECK(levelled.WordsFor(u"356937")[0].Level == 35);
     CHECK(levelled.WordsFor(u"267866")[0].Level == 60);         // boston
     CHECK(levelled.WordsFor(u"3569377")[0].Level == 40);        // flowers, a level below flower
+    CHECK(levelled.WordsFor(u"467")[0].Level == 60);            // go is too common for GOS
     CHECK(levelled.WordsFor(u"2255")[0].Level == kTradeLevel);  // trade words stay
     CHECK(levelled.WordsFor(u"3342")[0].Level ==
           35);  // a name never said: its own level, 35 at best

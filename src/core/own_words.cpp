@@ -157,18 +157,15 @@ TOwnWords OwnWords(std::u16string_view typed) {
         std::any_of(typed.begin(), typed.end(), [](char16_t c) { return c >= u'A' && c <= u'Z'; });
     TOwnWords own;
     for (const TPhrase& phrase : phrases) AddPhrase(own, phrase, anyCapital);
-    const auto isWord = [&](const std::string& word) {
-        return std::find(own.Words.begin(), own.Words.end(), word) != own.Words.end();
+    const auto holds = [](const std::vector<std::string>& list, const std::string& word) {
+        return std::find(list.begin(), list.end(), word) != list.end();
     };
-    const auto isForm = [&](const std::string& word) {
-        return std::find(own.Forms.begin(), own.Forms.end(), word) != own.Forms.end();
-    };
-    std::erase_if(own.Forms, isWord);
-    std::erase_if(own.Initials,
-                  [&](const std::string& part) { return isWord(part) || isForm(part); });
+    std::erase_if(own.Forms, [&](const std::string& form) { return holds(own.Words, form); });
+    std::erase_if(own.Initials, [&](const std::string& part) {
+        return holds(own.Words, part) || holds(own.Forms, part);
+    });
     std::erase_if(own.Clips, [&](const std::string& clip) {
-        return isWord(clip) || isForm(clip) ||
-               std::find(own.Initials.begin(), own.Initials.end(), clip) != own.Initials.end();
+        return holds(own.Words, clip) || holds(own.Forms, clip) || holds(own.Initials, clip);
     });
     return own;
 }

@@ -65,6 +65,8 @@ std::map<std::string, int, std::less<>> SpokenLevels(std::string_view spoken) {
     return levels;
 }
 
+constexpr int kUnsaidNameLevel = 35;
+
 // A plain word the model does not know: the plural of a word it knows (DOCS of DOC) takes
 // that word's level, and the blob then sets it a level lower as it does every derived word.
 // The plural of a word said so often that the plural would be known is none in use (HOWS,
@@ -94,9 +96,9 @@ std::vector<TWordSource> LevelBySpeech(std::span<const TWordSource> sources,
             for (char& c : lower) c = static_cast<char>(LowerChar(static_cast<char16_t>(c)));
             const auto found = levels.find(lower);
             // A name or abbreviation the model does not know is more written than said: it
-            // keeps its list's level, but no commoner than 35 (PEND is no SEND).
+            // keeps its list's level, but no commoner than kUnsaidNameLevel (PEND is no SEND).
             const int level = found != levels.end() ? found->second
-                              : source.Names        ? std::max(source.Level, 35)
+                              : source.Names        ? std::max(source.Level, kUnsaidNameLevel)
                                                     : UnsaidLevel(levels, lower);
             (moved[{level, source.Names}] += word) += '\n';
         });

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 
 #include "keypad.h"
 
@@ -77,8 +78,25 @@ void AddPartInitials(std::vector<std::string>& forms, const std::string& initial
 struct TPhrase {
     std::vector<std::string> Words;
     std::vector<std::string> Initials;  // each word's in the name's initials
-    bool Name = true;                   // every word but the small ones begins with a capital
+    std::vector<bool> Capital;          // each word's: it begins with a capital
 };
+
+// The clips and initials of a name: "Federal Trade Commission" gives FTC.
+void AddName(TOwnWords& own, std::span<const std::string> parts,
+             std::span<const std::string> partInitials) {
+    for (const std::string& part : parts) AddClips(own.Clips, part);
+    std::string initials;
+    std::string mainInitials;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        initials += partInitials[i];
+        if (!IsSmallWord(parts[i])) mainInitials += partInitials[i];
+    }
+    if (parts.size() >= 3) {
+        Add(own.Words, initials);
+        if (mainInitials.size() >= 2) Add(own.Words, mainInitials);
+    }
+    AddPartInitials(own.Initials, mainInitials);
+}
 
 void AddPhrase(TOwnWords& own, const TPhrase& phrase, bool anyCapital) {
     std::vector<std::string>& words = own.Words;
@@ -93,21 +111,23 @@ void AddPhrase(TOwnWords& own, const TPhrase& phrase, bool anyCapital) {
             if (last == first) AddNumberForm(own.Forms, run);
         }
     }
-    // Clips and initials are a name's: "Federal Trade Commission" gives FTC, "fraud reporting"
-    // nothing, unless nothing was typed in capitals at all.
-    if (anyCapital && !phrase.Name) return;
-    for (const std::string& part : parts) AddClips(own.Clips, part);
-    std::string initials;
-    std::string mainInitials;
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        initials += phrase.Initials[i];
-        if (!IsSmallWord(parts[i])) mainInitials += phrase.Initials[i];
+    // Clips and initials are a name's: each run of words in capitals, with small words
+    // between them ("New York State travel" gives NYS), or the whole phrase when nothing
+    // was typed in capitals at all.
+    const auto inName = [&](std::size_t i) {
+        return !anyCapital || phrase.Capital[i] || IsSmallWord(parts[i]);
+    };
+    for (std::size_t first = 0; first < parts.size();) {
+        std::size_t end = first;
+        while (end < parts.size() && inName(end)) ++end;
+        std::size_t last = end;
+        while (last > first && IsSmallWord(parts[last - 1])) --last;
+        while (first < last && IsSmallWord(parts[first])) ++first;
+        if (first < last)
+            AddName(own, std::span(parts).subspan(first, last - first),
+                    std::span(phrase.Initials).subspan(first, last - first));
+        first = end + 1;
     }
-    if (parts.size() >= 3) {
-        Add(words, initials);
-        if (mainInitials.size() >= 2) Add(words, mainInitials);
-    }
-    AddPartInitials(own.Initials, mainInitials);
 }
 
 // Letters each followed by a dot, as in U.S. or D.C.
@@ -126,7 +146,7 @@ std::vector<TPhrase> SplitPhrases(std::u16string_view typed) {
     const auto endWord = [&] {
         if (word.empty()) return;
         TPhrase& phrase = phrases.back();
-        if (raw[0] > u'Z' && !IsSmallWord(word)) phrase.Name = false;
+        phrase.Capital.push_back(raw[0] <= u'Z');
         // An abbreviation with dots gives all its letters to the initials (U.S. Air Force is
         // USAF), and a company its CO (Potomac Electric Power Company is PEPCO).
         phrase.Initials.push_back(IsDotted(raw)       ? word

@@ -16,8 +16,9 @@ namespace velkari {
 // phrase gives each of its words, each run of two or more neighbouring words as one word
 // (Home Depot gives homedepot), and, when it is a name of three words or more, its
 // initials, also without its small words (Department of Motor Vehicles gives domv and
-// dmv). A name's words begin with capitals; when nothing is typed in capitals, every phrase
-// counts as one. Its forms are each word with an s added or taken off, and the initials of
+// dmv). A name is a run of words that begin with capitals, with small words between them
+// (New York State travel holds New York State); when nothing is typed in capitals, every
+// phrase counts as one. Its forms are each word with an s added or taken off, and the initials of
 // two or more neighbouring words of a name (New Jersey Division of Travel gives nj); its
 // clips, each name's word of seven letters or more cut to four and to five (Chevrolet gives
 // chev and chevr).

@@ -175,11 +175,12 @@ TEST_CASE("the person's own words, and phrases that run on") {
     // Words that fit nowhere change nothing; only names give initials.
     CHECK(FindSpellings(Dictionary(), u"18003569377", kMostSpellings, OwnWordList(u"Qzx, jjj")) ==
           FindSpellings(Dictionary(), u"18003569377"));
-    const TOwnWords own =
-        OwnWords(u"Macy's, U.S. Bank; Department of Motor Vehicles/free home delivery, mattress");
-    for (const char* word : {"macys", "usbank", "dmv", "domv", "homedelivery"})
+    const TOwnWords own = OwnWords(
+        u"Macy's, U.S. Bank; Department of Motor Vehicles/free home delivery, mattress, "
+        u"New York State travel");
+    for (const char* word : {"macys", "usbank", "dmv", "domv", "homedelivery", "nys"})
         CHECK(std::count(own.Words.begin(), own.Words.end(), word) == 1);
-    for (const char* word : {"fhd", "departmentof", "mattres", "deli"})
+    for (const char* word : {"fhd", "nyst", "departmentof", "mattres", "deli"})
         CHECK(std::count(own.Words.begin(), own.Words.end(), word) +
                   std::count(own.Forms.begin(), own.Forms.end(), word) ==
               0);

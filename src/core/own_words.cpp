@@ -108,7 +108,7 @@ void AddPhrase(TOwnWords& own, const TPhrase& phrase, bool anyCapital) {
             // A run that ends on a small word is no phrase of its own (TALKOF, FOODAND).
             if (last > first && IsSmallWord(parts[last])) continue;
             Add(words, run);
-            if (last == first) AddNumberForm(own.Forms, run);
+            AddNumberForm(own.Forms, run);
         }
     }
     // Clips and initials are a name's: each run of words in capitals, with small words

@@ -18,9 +18,9 @@ namespace velkari {
 // initials, also without its small words (Department of Motor Vehicles gives domv and
 // dmv). A name is a run of words that begin with capitals, with small words between them
 // (New York State travel holds New York State); when nothing is typed in capitals, every
-// phrase counts as one. Its forms are each word with an s added or taken off, and the initials of
-// two or more neighbouring words of a name (New Jersey Division of Travel gives nj); its
-// clips, each name's word of seven letters or more cut to four and to five (Chevrolet gives
+// phrase counts as one. Its forms are each word and run with an s added or taken off, and the
+// initials of two or more neighbouring words of a name (New Jersey Division of Travel gives nj);
+// its clips, each name's word of seven letters or more cut to four and to five (Chevrolet gives
 // chev and chevr).
 struct TOwnWords {
     std::vector<std::string> Words;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <span>
+#include <unordered_set>
 
 #include "keypad.h"
 
@@ -27,9 +28,18 @@ bool IsSmallWord(const std::string& word) {
     return std::find(kSmall.begin(), kSmall.end(), word) != kSmall.end();
 }
 
+// A word too long for any spelling is left out at once: a long text pasted in stays quick.
+// Repeats go when the text is read (KeepFirst).
 void Add(std::vector<std::string>& words, std::string word) {
-    if (!word.empty() && std::find(words.begin(), words.end(), word) == words.end())
-        words.push_back(std::move(word));
+    if (!word.empty() && word.size() <= kLongestWord) words.push_back(std::move(word));
+}
+
+// Each word once, where it was first met, and none that `taken` holds.
+void KeepFirst(std::vector<std::string>& words, std::unordered_set<std::string>& taken) {
+    std::vector<std::string> kept;
+    for (std::string& word : words)
+        if (taken.insert(word).second) kept.push_back(std::move(word));
+    words = std::move(kept);
 }
 
 bool IsVowel(char c) {
@@ -71,7 +81,8 @@ void AddClips(std::vector<std::string>& clips, const std::string& word) {
 // by DWP, New Jersey Division of Travel by NJ. Each run of two or more of its initials.
 void AddPartInitials(std::vector<std::string>& forms, const std::string& initials) {
     for (std::size_t first = 0; first + 2 <= initials.size(); ++first)
-        for (std::size_t length = 2; first + length <= initials.size(); ++length)
+        for (std::size_t length = 2; length <= kLongestWord && first + length <= initials.size();
+             ++length)
             Add(forms, initials.substr(first, length));
 }
 
@@ -177,16 +188,10 @@ TOwnWords OwnWords(std::u16string_view typed) {
         std::any_of(typed.begin(), typed.end(), [](char16_t c) { return c >= u'A' && c <= u'Z'; });
     TOwnWords own;
     for (const TPhrase& phrase : phrases) AddPhrase(own, phrase, anyCapital);
-    const auto holds = [](const std::vector<std::string>& list, const std::string& word) {
-        return std::find(list.begin(), list.end(), word) != list.end();
-    };
-    std::erase_if(own.Forms, [&](const std::string& form) { return holds(own.Words, form); });
-    std::erase_if(own.Initials, [&](const std::string& part) {
-        return holds(own.Words, part) || holds(own.Forms, part);
-    });
-    std::erase_if(own.Clips, [&](const std::string& clip) {
-        return holds(own.Words, clip) || holds(own.Forms, clip) || holds(own.Initials, clip);
-    });
+    // The lists take no word of the lists before them.
+    std::unordered_set<std::string> taken;
+    for (std::vector<std::string>* list : {&own.Words, &own.Forms, &own.Initials, &own.Clips})
+        KeepFirst(*list, taken);
     return own;
 }
 

@@ -11,9 +11,9 @@
 namespace velkari {
 
 // The words a typed line yields that a spelling could hold (none longer than kLongestWord),
-// lower case, each once, in the order they are met. Commas
-// (and semicolons, slashes, line ends) part phrases; blanks and every other character that
-// is no letter part words, but an apostrophe or a full stop joins (McDonald's, U.S.). A
+// lower case, each once, in the order they are met. Commas (and semicolons, slashes, line
+// ends) part phrases; blanks and every other character that is no letter part words, but
+// an apostrophe or a full stop joins (McDonald's, U.S.). A
 // phrase gives each of its words, each run of two or more neighbouring words as one word
 // (Home Depot gives homedepot), and, when it is a name of three words or more, its
 // initials, also without its small words (Department of Motor Vehicles gives domv and

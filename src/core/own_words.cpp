@@ -90,6 +90,7 @@ struct TPhrase {
     std::vector<std::string> Words;
     std::vector<std::string> Initials;  // each word's in the name's initials
     std::vector<bool> Capital;          // each word's: it begins with a capital
+    std::vector<std::string> Humps;     // the words within its words (KeyBank holds key, bank)
 };
 
 // The clips and initials of a name: "Federal Trade Commission" gives FTC.
@@ -122,6 +123,10 @@ void AddPhrase(TOwnWords& own, const TPhrase& phrase, bool anyCapital) {
             AddNumberForm(own.Forms, run);
         }
     }
+    for (const std::string& hump : phrase.Humps) {
+        Add(words, hump);
+        AddNumberForm(own.Forms, hump);
+    }
     // Clips and initials are a name's: each run of words in capitals, with small words
     // between them ("New York State travel" gives NYS), or the whole phrase when nothing
     // was typed in capitals at all.
@@ -149,6 +154,19 @@ bool IsDotted(std::u16string_view raw) {
     return letters >= 2;
 }
 
+// The words within a word typed with capitals inside it: KeyBank holds KEY and BANK.
+std::vector<std::string> Humps(std::u16string_view raw) {
+    std::vector<std::string> humps(1);
+    for (std::size_t i = 0; i < raw.size(); ++i) {
+        if (!IsAsciiLetter(raw[i])) continue;
+        if (i > 0 && raw[i] <= u'Z' && raw[i - 1] >= u'a') humps.emplace_back();
+        humps.back().push_back(static_cast<char>(LowerChar(raw[i])));
+    }
+    if (humps.size() < 2) return {};
+    std::erase_if(humps, [](const std::string& hump) { return hump.size() < kShortestWord; });
+    return humps;
+}
+
 // The typed text's phrases, split at commas and the like, and their words.
 std::vector<TPhrase> SplitPhrases(std::u16string_view typed) {
     std::vector<TPhrase> phrases(1);
@@ -158,6 +176,7 @@ std::vector<TPhrase> SplitPhrases(std::u16string_view typed) {
         if (word.empty()) return;
         TPhrase& phrase = phrases.back();
         phrase.Capital.push_back(raw[0] <= u'Z');
+        for (std::string& hump : Humps(raw)) phrase.Humps.push_back(std::move(hump));
         // An abbreviation with dots gives all its letters to the initials (U.S. Air Force is
         // USAF), and a company its CO (Potomac Electric Power Company is PEPCO).
         phrase.Initials.push_back(IsDotted(raw)       ? word

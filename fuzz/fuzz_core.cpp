@@ -189,7 +189,7 @@ std::u16string WithoutHyphens(std::u16string text) {
 
 void Spellings(TReader& in) {
     // The person's words first, as typed into the words dialog.
-    const velkari::TWordList own = velkari::OwnWordList(in.Text(in.Small(40)));
+    const velkari::TWordList own = velkari::OwnWordList(in.Text(in.Small(40)), &FuzzWords());
     const std::u16string text = in.Text();
     const auto spellings = velkari::FindSpellings(FuzzWords(), text, velkari::kMostSpellings, own);
     Require(spellings.size() <= velkari::kMostSpellings);

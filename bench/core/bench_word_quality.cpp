@@ -96,7 +96,7 @@ std::string Place(std::size_t rank) {
 void PrintBest(const velkari::TWordList& words, const std::string& number,
                const std::string& typed) {
     std::printf("%s%s:", number.c_str(), typed.empty() ? "" : (" with \"" + typed + "\"").c_str());
-    const auto own = velkari::OwnWordList(U16(typed));
+    const auto own = velkari::OwnWordList(U16(typed), &words);
     for (const auto& spelling : velkari::FindSpellings(words, U16(number), 10, own))
         std::printf(" %s", Utf8(spelling.Text).c_str());
     std::printf("\n");
@@ -120,7 +120,7 @@ TListScore ScoreList(const velkari::TWordList& words, const std::string& path, b
     for (const TRow& row : ReadRows(path)) {
         const std::size_t bare = RankOf(words, U16(row.Spelling), velkari::TWordList());
         const std::size_t helped =
-            RankOf(words, U16(row.Spelling), velkari::OwnWordList(U16(row.Words)));
+            RankOf(words, U16(row.Spelling), velkari::OwnWordList(U16(row.Words), &words));
         TScore* part = row.Kind == "famous" ? score.Famous : score.Others;
         part[0].Add(bare);
         part[1].Add(helped);

@@ -33,7 +33,7 @@ int main() {
             const auto start = TClock::now();
             for (int i = 0; i < kRounds; ++i)
                 found = velkari::FindSpellings(words, number, velkari::kMostSpellings,
-                                               velkari::OwnWordList(typed))
+                                               velkari::OwnWordList(typed, &words))
                             .size();
             std::printf("all spellings of %s%s (native): %.3f ms, %zu of them (goal 2 ms)\n",
                         std::string(number, number + 11).c_str(), *typed ? " with words typed" : "",
@@ -49,7 +49,7 @@ int main() {
     }
     const auto start = TClock::now();
     const std::size_t found = velkari::FindSpellings(words, numbers[0], velkari::kMostSpellings,
-                                                     velkari::OwnWordList(pasted))
+                                                     velkari::OwnWordList(pasted, &words))
                                   .size();
     std::printf("all spellings of %s with %zu characters of words pasted (native): %.1f ms, %zu\n",
                 "18003569377", pasted.size(), MsSince(start), found);

@@ -32,7 +32,7 @@ std::u16string SpelledPart(std::u16string_view shown, std::u16string_view typed)
 std::vector<TSpelling> ListedSpellings(const TWordList& words, std::u16string_view number,
                                        std::u16string_view typedWords, std::size_t maxLength,
                                        std::size_t most) {
-    auto found = FitSpellings(words, number, OwnWordList(typedWords), maxLength, most);
+    auto found = FitSpellings(words, number, OwnWordList(typedWords, &words), maxLength, most);
     if (found.empty() && !typedWords.empty())
         return FitSpellings(words, number, TWordList(), maxLength, most);
     return found;

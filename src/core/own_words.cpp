@@ -199,14 +199,41 @@ std::vector<TPhrase> SplitPhrases(std::u16string_view typed) {
     return phrases;
 }
 
+// Whether the lists hold the word.
+bool Listed(const TWordList& lists, std::string_view word) {
+    std::u16string digits;
+    for (char c : word) digits.push_back(KeyToDigit(static_cast<char16_t>(c)));
+    const auto entries = lists.WordsFor(digits);
+    return std::any_of(entries.begin(), entries.end(),
+                       [&](const TWordEntry& entry) { return lists.Text(entry) == word; });
+}
+
+// A name written as one word that the lists lack, made of two words they hold, gives both as
+// forms: Hersheypark gives HERSHEY and PARK.
+void AddCompoundParts(TOwnWords& own, const TWordList& lists) {
+    constexpr std::size_t kShortestPart = 3;
+    const std::vector<std::string> words = own.Words;
+    for (const std::string& word : words) {
+        if (Listed(lists, word)) continue;
+        for (std::size_t split = kShortestPart; split + kShortestPart <= word.size(); ++split) {
+            const std::string head = word.substr(0, split);
+            const std::string tail = word.substr(split);
+            if (!Listed(lists, head) || !Listed(lists, tail)) continue;
+            own.Forms.push_back(head);
+            own.Forms.push_back(tail);
+        }
+    }
+}
+
 }  // namespace
 
-TOwnWords OwnWords(std::u16string_view typed) {
+TOwnWords OwnWords(std::u16string_view typed, const TWordList* lists) {
     const std::vector<TPhrase> phrases = SplitPhrases(typed);
     const bool anyCapital =
         std::any_of(typed.begin(), typed.end(), [](char16_t c) { return c >= u'A' && c <= u'Z'; });
     TOwnWords own;
     for (const TPhrase& phrase : phrases) AddPhrase(own, phrase, anyCapital);
+    if (lists) AddCompoundParts(own, *lists);
     // The lists take no word of the lists before them.
     std::unordered_set<std::string> taken;
     for (std::vector<std::string>* list : {&own.Words, &own.Forms, &own.Initials, &own.Clips})
@@ -214,8 +241,8 @@ TOwnWords OwnWords(std::u16string_view typed) {
     return own;
 }
 
-TWordList OwnWordList(std::u16string_view typed) {
-    const TOwnWords own = OwnWords(typed);
+TWordList OwnWordList(std::u16string_view typed, const TWordList* lists) {
+    const TOwnWords own = OwnWords(typed, lists);
     const auto lines = [](const std::vector<std::string>& words) {
         std::string text;
         for (const std::string& word : words) text += word + '\n';

@@ -28,12 +28,14 @@ struct TOwnWords {
     std::vector<std::string> Initials;  // of part of a name, none of them among Words or Forms
     std::vector<std::string> Clips;     // none of them among the others
 };
-TOwnWords OwnWords(std::u16string_view typed);
+// Given the word lists, a word typed that they lack and that is made of two words they hold
+// gives both among the forms (Hersheypark gives hershey and park).
+TOwnWords OwnWords(std::u16string_view typed, const TWordList* lists = nullptr);
 
 // Those words of 2 to 12 letters as a word list of their own: the words at kOwnLevel, their
 // forms at kTradeLevel, their clips at kClipLevel, where they count as common words and
 // no more: a clip fits by chance too often to earn the person's bonus.
 constexpr int kClipLevel = 10;
-TWordList OwnWordList(std::u16string_view typed);
+TWordList OwnWordList(std::u16string_view typed, const TWordList* lists = nullptr);
 
 }  // namespace velkari

@@ -156,11 +156,12 @@ TEST_CASE("the person's own words, and phrases that run on") {
         {"American Express, credit cards", "18008432273", "1-800-THE-CARD", 1},  // not CARDS
         {"Public Service Electric and Gas", "18004367734", "1-800-436-PSEG", 1},
         {"Potomac Electric Power Company", "18777372662", "1-877-PEPCO-62", 1},
-        {"U.S. Air Force", "18004238723", "1-800-423-USAF", 2},  // not 4-AF-USAF
+        {"U.S. Air Force", "18004238723", "1-800-423-USAF", 2},      // not 4-AF-USAF
+        {"Hersheypark, resort", "18004377439", "1-800-HERSHEY", 1},  // not HERSHEYPARK
     };
     for (const TCase& c : cases) {
         CAPTURE(std::string(c.Number));
-        const TWordList own = OwnWordList(U16(c.Typed));
+        const TWordList own = OwnWordList(U16(c.Typed), &Dictionary());
         const auto spellings = FindSpellings(Dictionary(), U16(c.Number), kMostSpellings, own);
         CheckSpellings(U16(c.Number), spellings, own);
         const auto at = std::find_if(spellings.begin(), spellings.end(),

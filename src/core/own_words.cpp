@@ -110,7 +110,8 @@ void AddName(TOwnWords& own, std::span<const std::string> parts,
     AddPartInitials(own.Initials, mainInitials);
 }
 
-void AddPhrase(TOwnWords& own, const TPhrase& phrase, bool anyCapital) {
+// Each word of a phrase and each run of its words, and the words within its words.
+void AddRuns(TOwnWords& own, const TPhrase& phrase) {
     std::vector<std::string>& words = own.Words;
     const std::vector<std::string>& parts = phrase.Words;
     for (std::size_t first = 0; first < parts.size(); ++first) {
@@ -127,9 +128,13 @@ void AddPhrase(TOwnWords& own, const TPhrase& phrase, bool anyCapital) {
         Add(words, hump);
         AddNumberForm(own.Forms, hump);
     }
-    // Clips and initials are a name's: each run of words in capitals, with small words
-    // between them ("New York State travel" gives NYS), or the whole phrase when nothing
-    // was typed in capitals at all.
+}
+
+// Clips and initials are a name's: each run of words in capitals, with small words between
+// them ("New York State travel" gives NYS), or the whole phrase when nothing was typed in
+// capitals at all.
+void AddNames(TOwnWords& own, const TPhrase& phrase, bool anyCapital) {
+    const std::vector<std::string>& parts = phrase.Words;
     const auto inName = [&](std::size_t i) {
         return !anyCapital || phrase.Capital[i] || IsSmallWord(parts[i]);
     };
@@ -232,7 +237,10 @@ TOwnWords OwnWords(std::u16string_view typed, const TWordList* lists) {
     const bool anyCapital =
         std::any_of(typed.begin(), typed.end(), [](char16_t c) { return c >= u'A' && c <= u'Z'; });
     TOwnWords own;
-    for (const TPhrase& phrase : phrases) AddPhrase(own, phrase, anyCapital);
+    for (const TPhrase& phrase : phrases) {
+        AddRuns(own, phrase);
+        AddNames(own, phrase, anyCapital);
+    }
     if (lists) AddCompoundParts(own, *lists);
     // The lists take no word of the lists before them.
     std::unordered_set<std::string> taken;

@@ -190,13 +190,16 @@ std::u16string WithoutHyphens(std::u16string text) {
 void Spellings(TReader& in) {
     // The person's words first, as typed into the words dialog.
     const velkari::TWordList own = velkari::OwnWordList(in.Text(in.Small(40)), &FuzzWords());
+    const auto room = static_cast<std::size_t>(in.Small(40));  // the field's length, or 0: none
     const std::u16string text = in.Text();
-    const auto spellings = velkari::FindSpellings(FuzzWords(), text, velkari::kMostSpellings, own);
+    const auto spellings =
+        velkari::FindSpellings(FuzzWords(), text, velkari::kMostSpellings, own, room);
     Require(spellings.size() <= velkari::kMostSpellings);
     if (!velkari::HasSpellableDigit(text)) Require(spellings.empty());
     const std::u16string digits = WithoutHyphens(velkari::ConvertVanityText(text).Text);
     for (const auto& spelling : spellings) {
         Require(spelling.Undialled <= velkari::kMostUndialled);
+        Require(room == 0 || spelling.Text.size() <= room);
         const std::u16string dialled =
             spelling.Text.substr(0, spelling.Text.size() - spelling.Undialled);
         Require(WithoutHyphens(velkari::ConvertVanityText(dialled).Text) == digits);

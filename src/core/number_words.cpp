@@ -12,12 +12,7 @@ namespace {
 
 std::vector<TSpelling> FitSpellings(const TWordList& words, std::u16string_view number,
                                     const TWordList& own, std::size_t maxLength, std::size_t most) {
-    std::vector<TSpelling> spellings = FindSpellings(words, number, most, own);
-    if (maxLength > 0)
-        std::erase_if(spellings, [maxLength](const TSpelling& spelling) {
-            return spelling.Text.size() > maxLength;
-        });
-    return spellings;
+    return FindSpellings(words, number, most, own, maxLength);
 }
 
 }  // namespace

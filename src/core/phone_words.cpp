@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <array>
 #include <iterator>
+#include <limits>
+#include <numeric>
 #include <set>
 #include <span>
 
@@ -153,6 +155,7 @@ struct TRank {
     int OwnPast = 0;  // and their letters past the end
     int Cost = 0;
     int Letters = 0;
+    int Spare = 0;  // characters the spelling may still add: hyphens and letters past the end
 };
 
 // True when a ranks before b.
@@ -255,21 +258,27 @@ std::array<std::vector<int>, kMostWordsPerSpelling + 1> CoverableCells(const TWo
 
 class TSearch {
   public:
-    TSearch(const TWordList& words, const TWordList& own, const TCells& cells, std::size_t most)
-        : FWords(words),
+    TSearch(const TWordList& words, const TWordList& own, const TCells& cells, std::size_t most,
+            int spare)
+        : FSpare(spare),
+          FWords(words),
           FOwn(own),
           FCells(cells),
           FChars(cells.Chars),
           FMost(most),
           FSpellableBefore(FChars.size() + 1, 0),
+          FHyphensBefore(FChars.size() + 1, 0),
           FOwnBefore(OwnCellsBefore(own, cells)),
           FCoverable(CoverableCells(words, own, cells)) {
-        for (std::size_t i = 0; i < FChars.size(); ++i)
+        for (std::size_t i = 0; i < FChars.size(); ++i) {
             FSpellableBefore[i + 1] = FSpellableBefore[i] + (IsSpellable(FChars[i]) ? 1 : 0);
+            FHyphensBefore[i + 1] = FHyphensBefore[i] + (i > 0 ? FCells.Hyphens[i] : 0);
+        }
     }
 
     std::vector<TCandidate> Run() {
-        if (FMost > 0) Visit(static_cast<std::ptrdiff_t>(FChars.size()) - 1, TRank{});
+        if (FMost > 0)
+            Visit(static_cast<std::ptrdiff_t>(FChars.size()) - 1, TRank{.Spare = FSpare});
         return std::move(FBest);
     }
 
@@ -332,6 +341,7 @@ class TSearch {
             for (std::size_t past = 0; past <= (atEnd ? kMostUndialled : 0); ++past) {
                 if (length + past < kShortestWord || length + past > kLongestWord) continue;
                 const TPlaced at{start, length, past, {}, false};
+                if (!Fits(at, rank)) break;
                 const auto own = FOwn.WordsStartingWith(Digits(at), past);
                 PlaceOwnWords(own, at, rank);
                 if (past > 0 && length < kShortestRunOn) continue;  // own ones: see Offer
@@ -392,8 +402,32 @@ class TSearch {
     // I, A or U, where a word follows.
     void PlaceLetterWord(std::size_t end, const TRank& rank) {
         const std::string_view letter = LetterWord(FChars[end]);
-        if (!letter.empty() && !FPlaced.empty() && FPlaced.back().Start == end + 1)
-            Place({end, 1, 0, letter, false}, rank, kLetterWordCost);
+        const TPlaced at{end, 1, 0, letter, false};
+        if (!letter.empty() && !FPlaced.empty() && FPlaced.back().Start == end + 1 &&
+            Fits(at, rank))
+            Place(at, rank, kLetterWordCost);
+    }
+
+    // Whether a word that starts or ends at the gap before a cell sets a hyphen there.
+    bool HyphenAt(std::size_t gap) const {
+        return gap > 0 && gap < FChars.size() && FCells.Hyphens[gap] == 0 &&
+               IsKeypadChar(FChars[gap - 1]) && IsKeypadChar(FChars[gap]);
+    }
+    // The characters a word placed now adds to the spelling: its hyphens (the one it shares
+    // with the word after it counted once) and its letters past the end, less the hyphens
+    // it spans.
+    int Widening(const TPlaced& at) const {
+        const std::size_t stop = at.Start + at.Length;
+        const bool shared = !FPlaced.empty() && FPlaced.back().Start == stop;
+        int widening = (HyphenAt(at.Start) ? 1 : 0) + (!shared && HyphenAt(stop) ? 1 : 0) +
+                       static_cast<int>(at.Past);
+        for (std::size_t gap = at.Start + 1; gap < stop; ++gap) widening -= FCells.Hyphens[gap];
+        return widening;
+    }
+    // Whether the spelling may still fit with the word: a word before it may yet take out
+    // the hyphens it spans.
+    bool Fits(const TPlaced& at, const TRank& rank) const {
+        return Widening(at) <= rank.Spare + FHyphensBefore[at.Start];
     }
 
     // The rank with one more word placed at this cost.
@@ -409,7 +443,8 @@ class TSearch {
     }
 
     void Place(const TPlaced& placed, const TRank& before, int cost) {
-        const TRank rank = Added(before, placed, cost);
+        TRank rank = Added(before, placed, cost);
+        rank.Spare -= Widening(placed);
         if (!Promising(rank, placed.Start, FPlaced.size() + 1, placed.Start)) return;
         FPlaced.push_back(placed);
         Offer(rank);
@@ -490,7 +525,7 @@ class TSearch {
     }
 
     void Offer(TRank rank) {
-        if (TwoLetterWordAlone() || RunOnUnfinished() || InitialsTwice()) return;
+        if (rank.Spare < 0 || TwoLetterWordAlone() || RunOnUnfinished() || InitialsTwice()) return;
         rank.Cost += OpenBefore(FPlaced.back().Start) * kDigitCost + BreaksCost() -
                      (rank.Own > 0 ? ExchangeDiscount(FirstWord()) : 0) - PairsBonus();
         const auto worstFirst = [](const TCandidate& a, const TCandidate& b) {
@@ -507,12 +542,14 @@ class TSearch {
         std::push_heap(FBest.begin(), FBest.end(), worstFirst);
     }
 
+    const int FSpare;
     const TWordList& FWords;
     const TWordList& FOwn;
     const TCells& FCells;
     const std::u16string& FChars;
     const std::size_t FMost;
     std::vector<int> FSpellableBefore;  // digits 2-9 in the cells before index i
+    std::vector<int> FHyphensBefore;    // hyphens between the cells before index i
     std::vector<int> FOwnBefore;        // cells before index i that own words could spell
     // For k words, the most cells before index i that they could spell.
     std::array<std::vector<int>, kMostWordsPerSpelling + 1> FCoverable;
@@ -577,11 +614,19 @@ std::u16string Characters(const std::u16string& spelling) {
 }  // namespace
 
 std::vector<TSpelling> FindSpellings(const TWordList& words, std::u16string_view text,
-                                     std::size_t most, const TWordList& own) {
+                                     std::size_t most, const TWordList& own,
+                                     std::size_t maxLength) {
     const TCells cells = SplitHyphens(text);
+    // What the spellings may add to the text's characters and hyphens.
+    const auto written = static_cast<std::ptrdiff_t>(
+        cells.Chars.size() + std::accumulate(cells.Hyphens.begin(), cells.Hyphens.end(), 0u));
+    const std::ptrdiff_t spare = maxLength == 0 ? std::numeric_limits<int>::max() / 2
+                                                : static_cast<std::ptrdiff_t>(maxLength) - written;
+    if (spare < 0) return {};
     // Some spellings differ only in their hyphens (HOME-DEPOT, HOMEDEPOT): a few more are
     // searched for, so that the list stays full when those go.
-    std::vector<TCandidate> found = TSearch(words, own, cells, most + most / 4).Run();
+    std::vector<TCandidate> found =
+        TSearch(words, own, cells, most + most / 4, static_cast<int>(spare)).Run();
     std::vector<std::pair<TRank, TSpelling>> ranked;
     ranked.reserve(found.size());
     for (const TCandidate& candidate : found)

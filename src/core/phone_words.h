@@ -47,9 +47,9 @@ struct TSpelling {
 // whole beside the person's words), and so does a break between words and digits anywhere
 // but at a hyphen or at the three digits of the exchange; then the one with more letters;
 // then alphabetically. Of spellings with the same letters, only the best
-// hyphenated is listed.
+// hyphenated is listed. With a maxLength, only spellings of at most that many characters.
 std::vector<TSpelling> FindSpellings(const TWordList& words, std::u16string_view text,
                                      std::size_t most = kMostSpellings,
-                                     const TWordList& own = TWordList());
+                                     const TWordList& own = TWordList(), std::size_t maxLength = 0);
 
 }  // namespace velkari

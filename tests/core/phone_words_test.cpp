@@ -208,9 +208,19 @@ TEST_CASE("every spelling of random numbers converts back to the number") {
         const auto spellings = FindSpellings(Dictionary(), number, kMostSpellings, own);
         CheckSpellings(number, spellings, own);
         if (!HasSpellableDigit(number)) CHECK(spellings.empty());
+        // In a field of a few more characters: only spellings that fit, the best first.
+        const std::size_t room = number.size() + random() % 8;
+        const auto fitting = FindSpellings(Dictionary(), number, kMostSpellings, own, room);
+        CheckSpellings(number, fitting, own);
+        for (const TSpelling& spelling : fitting) CHECK(spelling.Text.size() <= room);
+        if (!spellings.empty() && spellings[0].Text.size() <= room)
+            CHECK((!fitting.empty() && fitting[0] == spellings[0]));
     }
-    const auto thirty = FindSpellings(Dictionary(), u"735928469372668437225872253569");
-    CHECK(thirty.size() == kMostSpellings);
+    const std::u16string thirty = u"735928469372668437225872253569";
+    CHECK(FindSpellings(Dictionary(), thirty).size() == kMostSpellings);
+    CHECK(FindSpellings(Dictionary(), thirty, kMostSpellings, {}, 30).empty());
+    CHECK(FindSpellings(Dictionary(), thirty.substr(2), kMostSpellings, {}, 30).size() ==
+          kMostSpellings);  // each with at most two hyphens
 }
 
 TEST_CASE("the word list keeps each word's commonest level, names too, and none banned") {

@@ -8,15 +8,6 @@
 
 namespace velkari {
 
-namespace {
-
-std::vector<TSpelling> FitSpellings(const TWordList& words, std::u16string_view number,
-                                    const TWordList& own, std::size_t maxLength, std::size_t most) {
-    return FindSpellings(words, number, most, own, maxLength);
-}
-
-}  // namespace
-
 std::u16string SpelledPart(std::u16string_view shown, std::u16string_view typed) {
     std::u16string number(shown);
     if (const auto dialled = NorthAmericanNumber(typed))
@@ -27,9 +18,9 @@ std::u16string SpelledPart(std::u16string_view shown, std::u16string_view typed)
 std::vector<TSpelling> ListedSpellings(const TWordList& words, std::u16string_view number,
                                        std::u16string_view typedWords, std::size_t maxLength,
                                        std::size_t most) {
-    auto found = FitSpellings(words, number, OwnWordList(typedWords, &words), maxLength, most);
+    auto found = FindSpellings(words, number, most, OwnWordList(typedWords, &words), maxLength);
     if (found.empty() && !typedWords.empty())
-        return FitSpellings(words, number, TWordList(), maxLength, most);
+        return FindSpellings(words, number, most, TWordList(), maxLength);
     return found;
 }
 

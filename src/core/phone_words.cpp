@@ -618,8 +618,9 @@ std::vector<TSpelling> FindSpellings(const TWordList& words, std::u16string_view
                                      std::size_t maxLength) {
     const TCells cells = SplitHyphens(text);
     // What the spellings may add to the text's characters and hyphens.
-    const auto written = static_cast<std::ptrdiff_t>(
-        cells.Chars.size() + std::accumulate(cells.Hyphens.begin(), cells.Hyphens.end(), 0u));
+    const std::ptrdiff_t written =
+        static_cast<std::ptrdiff_t>(cells.Chars.size()) +
+        std::accumulate(cells.Hyphens.begin(), cells.Hyphens.end(), std::ptrdiff_t{0});
     const std::ptrdiff_t spare = maxLength == 0 ? std::numeric_limits<int>::max() / 2
                                                 : static_cast<std::ptrdiff_t>(maxLength) - written;
     if (spare < 0) return {};

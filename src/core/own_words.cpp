@@ -125,7 +125,7 @@ void AddRuns(TOwnWords& own, const TPhrase& phrase) {
         }
     }
     for (const std::string& hump : phrase.Humps) {
-        Add(words, hump);
+        Add(own.Forms, hump);
         AddNumberForm(own.Forms, hump);
     }
 }

@@ -14,12 +14,12 @@ namespace velkari {
 // case, each once, in the order they are met. Commas (and semicolons, slashes, line ends) part
 // phrases; blanks and every other character that is no letter part words, but an apostrophe or a
 // full stop joins (McDonald's, U.S.). A phrase gives each of its words, each run of two or more
-// neighbouring words as one word (Home Depot gives homedepot), the words within a word with
-// capitals inside it (KeyBank gives key and bank), and, when it is a name of three words or more,
-// its initials, also without its small words (Department of Motor Vehicles gives domv and dmv). A
-// name is a run of words that begin with capitals, with small words between them (New York State
-// travel holds New York State); when nothing is typed in capitals, every phrase counts as one. Its
-// forms are each word and run with an s added or taken off, and the initials of two or more
+// neighbouring words as one word (Home Depot gives homedepot), and, when it is a name of three
+// words or more, its initials, also without its small words (Department of Motor Vehicles gives
+// domv and dmv). A name is a run of words that begin with capitals, with small words between them
+// (New York State travel holds New York State); when nothing is typed in capitals, every phrase
+// counts as one. Its forms are each word and run with an s added or taken off, the words within a
+// word with capitals inside it (KeyBank gives key and bank), and the initials of two or more
 // neighbouring words of a name (New Jersey Division of Travel gives nj); its clips, each name's
 // word of seven letters or more cut to four and to five (Chevrolet gives chev and chevr).
 struct TOwnWords {

@@ -40,7 +40,6 @@ constexpr int kDigitWordLeadCost = 5;
 // whose name fills the line number keeps the exchange rather than spell it with any word
 // (1-800-436-PSEG, not 1-800-GEN-PSEG).
 constexpr int kExchangeDiscount = 2;
-constexpr int kCheapestWord = std::min(kWordCost, kLetterWordCost);
 // Two words side by side that go together (RED-CROSS, PIT-BULL) take this off.
 constexpr int kPairBonus = 20;
 constexpr int kMostPairsBonus = kPairBonus * (kMostWordsPerSpelling - 1);
@@ -216,44 +215,65 @@ std::vector<int> OwnCellsBefore(const TWordList& own, const TCells& cells) {
     return before;
 }
 
-// Whether a word of either list, or a letter that is a word, could spell the cells.
-bool Spellable(const TWordList& words, const TWordList& own, const TCells& cells, std::size_t start,
-               std::size_t length) {
+constexpr int kNoWord = std::numeric_limits<int>::max() / 4;
+
+// The least a word of either list, or a letter that is a word, costs to spell the cells: as a
+// word, by its level and for its letters past the end. kNoWord when none can.
+int CheapestWord(const TWordList& words, const TWordList& own, const TCells& cells,
+                 std::size_t start, std::size_t length) {
     const std::u16string_view digits = std::u16string_view(cells.Chars).substr(start, length);
-    if (length == 1 && !LetterWord(digits[0]).empty()) return true;
+    int least = length == 1 && !LetterWord(digits[0]).empty() ? kLetterWordCost : kNoWord;
     const bool atEnd = cells.Past && start + length == cells.Chars.size();
-    for (std::size_t past = 0; past <= (atEnd ? kMostUndialled : 0); ++past)
-        if (!words.WordsStartingWith(digits, past).empty() ||
-            !own.WordsStartingWith(digits, past).empty())
-            return true;
-    return false;
+    for (std::size_t past = 0; past <= (atEnd ? kMostUndialled : 0); ++past) {
+        if (length + past < kShortestWord || length + past > kLongestWord) continue;
+        const int undialled = kUndialledCost * static_cast<int>(past);
+        if (!own.WordsStartingWith(digits, past).empty())
+            least = std::min(least, kWordCost + undialled);
+        const int word = length + past == 2 ? kShortWordCost : kWordCost;
+        for (const TWordEntry& entry : words.WordsStartingWith(digits, past))
+            least = std::min(least, word + LevelCost(entry.Level) + undialled);
+    }
+    return least;
 }
 
-// For k = 0 to kMostWordsPerSpelling words, the most cells before each index that k words
-// could spell, without overlapping: what bounds the search.
-std::array<std::vector<int>, kMostWordsPerSpelling + 1> CoverableCells(const TWordList& words,
-                                                                       const TWordList& own,
-                                                                       const TCells& cells) {
+// What bounds the search, for k = 0 to kMostWordsPerSpelling words and the cells from the
+// first that may be spelled to each index: the most of them that k words could spell, and
+// the least they can cost with at most k words (digits 2-9 standing, words at their
+// cheapest, before breaks and pairs).
+struct TBounds {
+    std::array<std::vector<int>, kMostWordsPerSpelling + 1> Coverable;
+    std::array<std::vector<int>, kMostWordsPerSpelling + 1> Least;
+};
+
+TBounds Bounds(const TWordList& words, const TWordList& own, const TCells& cells) {
     const std::size_t n = cells.Chars.size();
-    std::vector<std::vector<bool>> spellable(n + 1, std::vector<bool>(kLongestWord + 1, false));
-    for (std::size_t end = cells.First + 1; end <= n; ++end)
+    std::vector<std::array<int, kLongestWord + 1>> cheapest(n + 1);
+    for (std::size_t end = cells.First + 1; end <= n; ++end) {
+        cheapest[end].fill(kNoWord);
         for (std::size_t length = 1; length <= kLongestWord && length <= end - cells.First;
              ++length) {
             if (!IsSpellable(cells.Chars[end - length])) break;
-            spellable[end][length] = Spellable(words, own, cells, end - length, length);
+            cheapest[end][length] = CheapestWord(words, own, cells, end - length, length);
         }
-    std::array<std::vector<int>, kMostWordsPerSpelling + 1> coverable;
-    coverable.fill(std::vector<int>(n + 1, 0));
-    for (std::size_t k = 1; k <= kMostWordsPerSpelling; ++k)
+    }
+    TBounds bounds;
+    bounds.Coverable.fill(std::vector<int>(n + 1, 0));
+    bounds.Least.fill(std::vector<int>(n + 1, 0));
+    for (std::size_t k = 0; k <= kMostWordsPerSpelling; ++k)
         for (std::size_t end = cells.First + 1; end <= n; ++end) {
-            int& most = coverable[k][end];
-            most = coverable[k][end - 1];
-            for (std::size_t length = 1; length <= kLongestWord && length <= end; ++length)
-                if (spellable[end][length])
-                    most =
-                        std::max(most, coverable[k - 1][end - length] + static_cast<int>(length));
+            int& most = bounds.Coverable[k][end];
+            int& least = bounds.Least[k][end];
+            most = bounds.Coverable[k][end - 1];
+            least = bounds.Least[k][end - 1] + (IsSpellable(cells.Chars[end - 1]) ? kDigitCost : 0);
+            for (std::size_t length = 1; k > 0 && length <= kLongestWord && length <= end;
+                 ++length) {
+                if (cheapest[end][length] == kNoWord) continue;
+                most = std::max(most,
+                                bounds.Coverable[k - 1][end - length] + static_cast<int>(length));
+                least = std::min(least, bounds.Least[k - 1][end - length] + cheapest[end][length]);
+            }
         }
-    return coverable;
+    return bounds;
 }
 
 class TSearch {
@@ -269,7 +289,7 @@ class TSearch {
           FSpellableBefore(FChars.size() + 1, 0),
           FHyphensBefore(FChars.size() + 1, 0),
           FOwnBefore(OwnCellsBefore(own, cells)),
-          FCoverable(CoverableCells(words, own, cells)) {
+          FBounds(Bounds(words, own, cells)) {
         for (std::size_t i = 0; i < FChars.size(); ++i) {
             FSpellableBefore[i + 1] = FSpellableBefore[i] + (IsSpellable(FChars[i]) ? 1 : 0);
             FHyphensBefore[i + 1] = FHyphensBefore[i] + (i > 0 ? FCells.Hyphens[i] : 0);
@@ -294,41 +314,59 @@ class TSearch {
     int OpenBefore(std::size_t end) const {
         return end <= FCells.First ? 0 : FSpellableBefore[end] - FSpellableBefore[FCells.First];
     }
-    // The least that the digits 2-9 before `end` can cost with `wordsLeft` words more:
-    // the words spell at most FCoverable of them, and the rest stand.
-    int LeastOpenCost(std::size_t end, std::size_t wordsLeft) const {
-        const int open = OpenBefore(end);
-        int least = open * kDigitCost;
-        for (std::size_t words = 1; words <= wordsLeft && open > 0; ++words) {
-            const int standing = open - FCoverable[words][end];
-            least =
-                std::min(least, static_cast<int>(words) * kCheapestWord + standing * kDigitCost);
-        }
-        return least;
-    }
-
     // Whether anything reached from this rank, with the cells before `end` still open and
     // `placed` words placed, could make the list.
-    bool Promising(const TRank& rank, std::size_t end, std::size_t placed,
-                   std::size_t firstWord) const {
+    // `known` is what the placed words cost for certain beyond their own costs (Known), or
+    // less.
+    bool Promising(const TRank& rank, std::size_t end, std::size_t placed, std::size_t firstWord,
+                   int known = -kMostPairsBonus) const {
         if (!Full()) return true;
         const std::size_t wordsLeft = kMostWordsPerSpelling - placed;
-        const TRank best{rank.Own + FOwnBefore[end], rank.OwnPast,
-                         rank.Cost + LeastOpenCost(end, wordsLeft) - ExchangeDiscount(firstWord) -
-                             kMostPairsBonus,
-                         rank.Letters + FCoverable[wordsLeft][end]};
+        const TRank best{
+            rank.Own + FOwnBefore[end], rank.OwnPast,
+            rank.Cost + FBounds.Least[wordsLeft][end] - ExchangeDiscount(firstWord) + known,
+            rank.Letters + FBounds.Coverable[wordsLeft][end]};
         return Before(best, FBest.front().Rank);
+    }
+
+    // What the placed words cost for certain beyond their own costs: their breaks (before the
+    // first of them the least any can be), less their pairs and the most the words still to
+    // come can pair.
+    int Known() const {
+        const auto wordsLeft = static_cast<int>(kMostWordsPerSpelling - FPlaced.size());
+        return KnownBreaks() - PairsBonus() - kPairBonus * wordsLeft;
+    }
+    bool BreakAt(std::size_t gap) const {
+        return !FCells.Natural[gap] && IsKeypadChar(FChars[gap - 1]) && IsKeypadChar(FChars[gap]);
+    }
+    int KnownBreaks() const {
+        int cost = 0;
+        for (std::size_t w = 0; w < FPlaced.size(); ++w) {
+            const TPlaced& word = FPlaced[w];
+            const std::size_t stop = word.Start + word.Length;
+            if (stop < FChars.size() && BreakAt(stop)) cost += kBreakCost;
+            // The break before a word: the word before it counted it as its own.
+            if (word.Start <= FCells.First || !BreakAt(word.Start) || WordAt(word.Start - 1) >= 0)
+                continue;
+            const char16_t digit = FChars[word.Start - 1];
+            const int lead = !IsSpellable(digit)  ? kBreakCost
+                             : ReadsAsWord(digit) ? kDigitWordLeadCost
+                                                  : kLeadCost;
+            cost += w + 1 == FPlaced.size() ? std::min(lead, kBreakCost) : lead;
+        }
+        return cost;
     }
 
     // Decides the cells from `from` down to the first that may be spelled: each digit 2-9
     // stays or is the last letter of a word.
     void Visit(std::ptrdiff_t from, TRank rank) {
+        const int known = Known();
         for (std::ptrdiff_t q = from; q >= static_cast<std::ptrdiff_t>(FCells.First); --q) {
             const auto end = static_cast<std::size_t>(q);
             if (!IsSpellable(FChars[end])) continue;
             if (FPlaced.size() < kMostWordsPerSpelling) PlaceWordsEndingAt(end, rank);
             rank.Cost += kDigitCost;
-            if (!Promising(rank, end, FPlaced.size(), FirstWord())) return;
+            if (!Promising(rank, end, FPlaced.size(), FirstWord(), known)) return;
         }
     }
 
@@ -445,10 +483,11 @@ class TSearch {
     void Place(const TPlaced& placed, const TRank& before, int cost) {
         TRank rank = Added(before, placed, cost);
         rank.Spare -= Widening(placed);
-        if (!Promising(rank, placed.Start, FPlaced.size() + 1, placed.Start)) return;
         FPlaced.push_back(placed);
-        Offer(rank);
-        Visit(static_cast<std::ptrdiff_t>(placed.Start) - 1, rank);
+        if (Promising(rank, placed.Start, FPlaced.size(), placed.Start, Known())) {
+            Offer(rank);
+            Visit(static_cast<std::ptrdiff_t>(placed.Start) - 1, rank);
+        }
         FPlaced.pop_back();
     }
 
@@ -551,8 +590,7 @@ class TSearch {
     std::vector<int> FSpellableBefore;  // digits 2-9 in the cells before index i
     std::vector<int> FHyphensBefore;    // hyphens between the cells before index i
     std::vector<int> FOwnBefore;        // cells before index i that own words could spell
-    // For k words, the most cells before index i that they could spell.
-    std::array<std::vector<int>, kMostWordsPerSpelling + 1> FCoverable;
+    const TBounds FBounds;
     std::vector<TPlaced> FPlaced;   // the branch's words, the last in the text first
     std::vector<TCandidate> FBest;  // a heap with the worst spelling at its front
 };

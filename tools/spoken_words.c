@@ -36,12 +36,17 @@ int main(int argc, char **argv) {
     if (!words || !spoken || !pairs) return 1;
     while (fgets(line, sizeof line, stdin)) {
         line[strcspn(line, "\n")] = 0;
-        const size_t length = strlen(line);
+        /* A contraction is looked up as it is said and written as it is spelled: DONT. */
+        char spelled[sizeof line];
+        size_t length = 0;
+        for (const char *c = line; *c; ++c)
+            if (*c != '\'') spelled[length++] = *c;
+        spelled[length] = 0;
         if (length < 2 || length > 12 || count == capacity) continue;
         const int32 id = ngram_wid(lm, line);
         if (id == unknown || id < 0) continue;
         word_t *w = &words[count++];
-        strcpy(w->text, line);
+        strcpy(w->text, spelled);
         w->id = id;
         w->length = length;
         w->spoken = logmath_log_to_log10(lmath, ngram_score(lm, line, NULL));

@@ -35,6 +35,13 @@ std::vector<TWordSource> ReadWordSources(const std::string& folder, const std::s
             }
         }
     }
+    // The commonest contractions, as a number spells them: DONT, YOURE. The rarer ones (HED,
+    // THATLL) want a word after them and read as something else.
+    if (const std::string path = folder + "/english-contractions.10"; std::ifstream(path).good()) {
+        std::string text = ReadTextFile(path);
+        std::erase(text, '\'');
+        sources.push_back({10, std::move(text)});
+    }
     if (sources.empty()) throw std::runtime_error(folder + ": no word lists in it");
     sources.push_back({kTradeLevel, ReadTextFile(tradeWords)});
     return sources;

@@ -102,6 +102,7 @@ TEST_CASE("spellings of worked examples, best first") {
         {"18002738255", "1-800-273-TALK", 3},                 // not behind ARE-TALK and its kind
         {"18004663337", "1-800-HOME-DEPOT", 1},               // two words that go together
         {"18002627387", "1-800-BOARD-UP", 1},                 // not BOB-PETS
+        {"18003668288", "1-800-DONT-CUT", 2},                 // a contraction as spelled
         {"", "", 0},
         {"0110-*#", "", 0},
         {"8", "", 0},

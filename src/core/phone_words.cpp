@@ -563,8 +563,20 @@ class TSearch {
         return false;
     }
 
+    // HE, SHE, WE and THEY do something, and THE, MY and YOUR name something: each leads
+    // into the words after it and never ends a spelling (GOTTA-HE, CALL-MY-2).
+    bool EndsOnLeader() const {
+        static constexpr std::array<std::string_view, 10> kLeaders = {
+            "an", "he", "my", "our", "she", "the", "their", "they", "we", "your"};
+        const TPlaced& last = FPlaced.front();
+        return !last.Own &&
+               std::find(kLeaders.begin(), kLeaders.end(), last.Text) != kLeaders.end();
+    }
+
     void Offer(TRank rank) {
-        if (rank.Spare < 0 || TwoLetterWordAlone() || RunOnUnfinished() || InitialsTwice()) return;
+        if (rank.Spare < 0 || TwoLetterWordAlone() || RunOnUnfinished() || InitialsTwice() ||
+            EndsOnLeader())
+            return;
         rank.Cost += OpenBefore(FPlaced.back().Start) * kDigitCost + BreaksCost() -
                      (rank.Own > 0 ? ExchangeDiscount(FirstWord()) : 0) - PairsBonus();
         const auto worstFirst = [](const TCandidate& a, const TCandidate& b) {

@@ -103,6 +103,7 @@ TEST_CASE("spellings of worked examples, best first") {
         {"18004663337", "1-800-HOME-DEPOT", 1},               // two words that go together
         {"18002627387", "1-800-BOARD-UP", 1},                 // not BOB-PETS
         {"18003668288", "1-800-DONT-CUT", 2},                 // a contraction as spelled
+        {"18004688243", "1-800-4-OUTAGE", 1},                 // not GOTTA-HE: HE ends nothing
         {"", "", 0},
         {"0110-*#", "", 0},
         {"8", "", 0},

@@ -404,7 +404,8 @@ class TSearch {
             // A singular that the lists do not know is no word (TEXA of Texas).
             if (word.Level == kTradeLevel && !word.Name && !at.Text.ends_with('s') && !at.Entry)
                 continue;
-            const bool singular = !clip && at.Past == 0 && !at.Text.ends_with('s') && at.Entry;
+            const bool singular =
+                !clip && !word.Name && at.Past == 0 && !at.Text.ends_with('s') && at.Entry;
             at.Own = !clip;
             at.Initials = word.Level == kTradeLevel && word.Name;
             at.FullBonus = word.Level == kOwnLevel || singular;

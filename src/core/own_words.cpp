@@ -7,6 +7,7 @@
 #include <unordered_set>
 
 #include "keypad.h"
+#include "place_codes.h"
 
 namespace velkari {
 
@@ -151,6 +152,17 @@ void AddNames(TOwnWords& own, const TPhrase& phrase, bool anyCapital) {
     }
 }
 
+// A state or province named gives its postal code as the initials of part of a name:
+// "Georgia Division of Family Services" gives GA, "West Virginia tourism" WV and not VA.
+void AddPlaceCodes(TOwnWords& own, const TPhrase& phrase) {
+    for (std::size_t i = 0; i < phrase.Words.size(); ++i) {
+        const TPlaceCode place = PlaceCodeAt(phrase.Words, i);
+        if (place.Words == 0) continue;
+        Add(own.Initials, std::string(place.Code));
+        i += place.Words - 1;
+    }
+}
+
 // Letters each followed by a dot, as in U.S. or D.C.
 bool IsDotted(std::u16string_view raw) {
     std::size_t letters = 0;
@@ -240,6 +252,7 @@ TOwnWords OwnWords(std::u16string_view typed, const TWordList* lists) {
     for (const TPhrase& phrase : phrases) {
         AddRuns(own, phrase);
         AddNames(own, phrase, anyCapital);
+        AddPlaceCodes(own, phrase);
     }
     if (lists) AddCompoundParts(own, *lists);
     // The lists take no word of the lists before them.

@@ -520,13 +520,18 @@ class TSearch {
         return cost;
     }
 
+    // A word of two letters stands beside another word, or after a 2 or 4 that reads as one
+    // between words (CARE-4-US).
     bool TwoLetterWordAlone() const {
         for (const TPlaced& word : FPlaced) {
             if (word.Length + word.Past > 2) continue;
             const bool touched = std::any_of(FPlaced.begin(), FPlaced.end(), [&](const auto& o) {
                 return o.Start + o.Length == word.Start || word.Start + word.Length == o.Start;
             });
-            if (!touched) return true;
+            const bool leadIn = word.Start >= FCells.First + 2 &&
+                                ReadsAsWord(FChars[word.Start - 1]) && WordAt(word.Start - 1) < 0 &&
+                                WordAt(word.Start - 2) >= 0;
+            if (!touched && !leadIn) return true;
         }
         return false;
     }

@@ -41,8 +41,9 @@ bool Lists(const TWordList& list, const std::u16string& letters, const std::stri
 
 // Everything a spelling of the text must be, whatever the ranking: without its letters past
 // the end it converts back, each of its words is in the dictionary or the person's own
-// (or I, A, U before a word), a two-letter word has a neighbour, and a dictionary word that
-// runs past the end spells three digits at least.
+// (or I, A, U before a word), a two-letter word has a neighbour (a word, or a 2 or 4 read as
+// TO or FOR after one), and a dictionary word that runs past the end spells three digits at
+// least.
 void CheckSpellings(const std::u16string& text, const std::vector<TSpelling>& spellings,
                     const TWordList& own = TWordList()) {
     CAPTURE(velkari_test::Utf8(text));
@@ -55,9 +56,19 @@ void CheckSpellings(const std::u16string& text, const std::vector<TSpelling>& sp
         CHECK(Dialled(dialled) == Dialled(text));
         CHECK(std::count(spellings.begin(), spellings.end(), spelling) == 1);
         std::vector<std::u16string> groups(1);
-        for (char16_t c : spelling.Text) {
-            if (c == u'-' ? !groups.back().empty() : !IsLetter(c)) groups.emplace_back();
-            if (IsLetter(c)) groups.back().push_back(c);
+        std::vector<bool> readDigitBefore(1);  // each group's: it follows a word and -2- or -4-
+        const std::u16string& t = spelling.Text;
+        for (std::size_t i = 0; i < t.size(); ++i) {
+            if (t[i] == u'-' ? !groups.back().empty() : !IsLetter(t[i])) {
+                groups.emplace_back();
+                readDigitBefore.push_back(false);
+            }
+            if (!IsLetter(t[i])) continue;
+            if (groups.back().empty() && i >= 4)
+                readDigitBefore.back() = t[i - 1] == u'-' &&
+                                         (t[i - 2] == u'2' || t[i - 2] == u'4') &&
+                                         t[i - 3] == u'-' && IsLetter(t[i - 4]);
+            groups.back().push_back(t[i]);
         }
         for (std::size_t g = 0; g < groups.size(); ++g) {
             if (groups[g].empty()) continue;
@@ -73,7 +84,7 @@ void CheckSpellings(const std::u16string& text, const std::vector<TSpelling>& sp
             if (!mine && g + 1 == groups.size() && spelling.Undialled > 0)
                 CHECK(word.size() >= spelling.Undialled + 3);
             if (word.size() == 2)
-                CHECK(((g > 0 && !groups[g - 1].empty()) ||
+                CHECK(((g > 0 && !groups[g - 1].empty()) || readDigitBefore[g] ||
                        (g + 1 < groups.size() && !groups[g + 1].empty())));
         }
     }
@@ -104,6 +115,7 @@ TEST_CASE("spellings of worked examples, best first") {
         {"18002627387", "1-800-BOARD-UP", 1},                 // not BOB-PETS
         {"18003668288", "1-800-DONT-CUT", 2},                 // a contraction as spelled
         {"18004688243", "1-800-4-OUTAGE", 1},                 // not GOTTA-HE: HE ends nothing
+        {"18882273487", "1-888-CARE-4-US", 10},               // US after 4 read as FOR
         {"", "", 0},
         {"0110-*#", "", 0},
         {"8", "", 0},
@@ -160,6 +172,7 @@ TEST_CASE("the person's own words, and phrases that run on") {
         {"Potomac Electric Power Company", "18777372662", "1-877-PEPCO-62", 1},
         {"U.S. Air Force", "18004238723", "1-800-423-USAF", 2},      // not 4-AF-USAF
         {"Hersheypark, resort", "18004377439", "1-800-HERSHEY", 1},  // not HERSHEYPARK
+        {"Georgia Division of Family Services, child abuse", "18554224453", "1-855-GA-CHILD", 1},
     };
     for (const TCase& c : cases) {
         CAPTURE(std::string(c.Number));
@@ -195,6 +208,10 @@ TEST_CASE("the person's own words, and phrases that run on") {
     for (const char* form : {"dishes", "families", "box", "body", "usbanks", "jet", "blue"})
         CHECK(std::count(forms.begin(), forms.end(), form) == 1);
     CHECK(std::count(forms.begin(), forms.end(), "dishs") == 0);
+    // A state named gives its code, the longer name first: WV, not VA.
+    const auto places = OwnWords(u"Texas, west virginia tourism").Initials;
+    for (const char* code : {"tx", "wv", "va"})
+        CHECK(std::count(places.begin(), places.end(), code) == (*code != 'v'));
 }
 
 TEST_CASE("every spelling of random numbers converts back to the number") {

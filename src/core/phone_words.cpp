@@ -40,6 +40,10 @@ constexpr int kDigitWordLeadCost = 5;
 // whose name fills the line number keeps the exchange rather than spell it with any word
 // (1-800-436-PSEG, not 1-800-GEN-PSEG).
 constexpr int kExchangeDiscount = 2;
+// A number of an area code, not a toll-free one, came with its exchange: its owner chose the
+// last four digits at most (1-713-222-TIPS), and an exchange left whole costs this less a
+// digit again.
+constexpr int kLocalExchangeDiscount = 6;
 // Two words side by side that go together (RED-CROSS, PIT-BULL) take this off.
 constexpr int kPairBonus = 20;
 constexpr int kMostPairsBonus = kPairBonus * (kMostWordsPerSpelling - 1);
@@ -96,6 +100,7 @@ struct TCells {
     std::size_t First = 0;      // words stand only from this cell on
     bool Past = false;          // the last word may run past the last cell
     std::size_t Exchange = 0;   // in a whole number of the plan, the cell after its exchange
+    bool Local = false;         // and its area code is no toll-free code (800, 888 ...)
 };
 
 // Bare digits are grouped as the plan writes them: 1-800-356-9377 and 800-3569377.
@@ -145,6 +150,9 @@ TCells SplitHyphens(std::u16string_view text) {
         cells.Exchange = places[places.size() - 4];
         cells.Natural[cells.Exchange] = true;
         cells.Past = places.back() + 1 == cells.Chars.size();
+        // The toll-free codes are 8 and a digit twice: 800, 833 ... 888.
+        const auto fromEnd = [&](std::size_t n) { return cells.Chars[places[places.size() - n]]; };
+        cells.Local = fromEnd(10) != u'8' || fromEnd(9) != fromEnd(8);
     }
     return cells;
 }
@@ -305,11 +313,13 @@ class TSearch {
   private:
     bool Full() const { return FBest.size() >= FMost; }
     std::size_t FirstWord() const { return FPlaced.empty() ? FChars.size() : FPlaced.back().Start; }
-    // What an exchange left standing takes off, while the first word starts at `firstWord`.
-    int ExchangeDiscount(std::size_t firstWord) const {
+    // What an exchange left standing takes off, while the first word starts at `firstWord`,
+    // with the person's words among the words or (for the search's bound) maybe so.
+    int ExchangeDiscount(std::size_t firstWord, bool own = true) const {
         if (FCells.Exchange == 0 || firstWord < FCells.Exchange) return 0;
-        return kExchangeDiscount *
-               (FSpellableBefore[FCells.Exchange] - FSpellableBefore[FCells.First]);
+        const int perDigit =
+            (own ? kExchangeDiscount : 0) + (FCells.Local ? kLocalExchangeDiscount : 0);
+        return perDigit * (FSpellableBefore[FCells.Exchange] - FSpellableBefore[FCells.First]);
     }
     int OpenBefore(std::size_t end) const {
         return end <= FCells.First ? 0 : FSpellableBefore[end] - FSpellableBefore[FCells.First];
@@ -584,7 +594,7 @@ class TSearch {
             EndsOnLeader())
             return;
         rank.Cost += OpenBefore(FPlaced.back().Start) * kDigitCost + BreaksCost() -
-                     (rank.Own > 0 ? ExchangeDiscount(FirstWord()) : 0) - PairsBonus();
+                     ExchangeDiscount(FirstWord(), rank.Own > 0) - PairsBonus();
         const auto worstFirst = [](const TCandidate& a, const TCandidate& b) {
             return Before(a.Rank, b.Rank);
         };

@@ -530,20 +530,33 @@ class TSearch {
         return cost;
     }
 
-    // A word of two letters stands beside another word, or after a 2 or 4 that reads as one
-    // between words (CARE-4-US).
+    // A word of two letters stands beside another word, or beside a 4 that reads as FOR
+    // between it and another (CARE-4-US, CO-4-KIDS); TO wants a verb before it (not
+    // US-2-NAVY).
     bool TwoLetterWordAlone() const {
         for (const TPlaced& word : FPlaced) {
             if (word.Length + word.Past > 2) continue;
             const bool touched = std::any_of(FPlaced.begin(), FPlaced.end(), [&](const auto& o) {
                 return o.Start + o.Length == word.Start || word.Start + word.Length == o.Start;
             });
-            const bool leadIn = word.Start >= FCells.First + 2 &&
-                                ReadsAsWord(FChars[word.Start - 1]) && WordAt(word.Start - 1) < 0 &&
-                                WordAt(word.Start - 2) >= 0;
-            if (!touched && !leadIn) return true;
+            if (!touched && !ReadDigitBetween(word.Start, -1) &&
+                !ReadDigitBetween(word.Start + word.Length - 1, 1))
+                return true;
         }
         return false;
+    }
+
+    // Whether the cell a step from `cell` is a 4 standing alone, with a word past it.
+    bool ReadDigitBetween(std::size_t cell, std::ptrdiff_t step) const {
+        const auto at = [&](std::ptrdiff_t steps) {
+            return static_cast<std::ptrdiff_t>(cell) + step * steps;
+        };
+        if (at(2) < static_cast<std::ptrdiff_t>(FCells.First) ||
+            at(2) >= static_cast<std::ptrdiff_t>(FChars.size()))
+            return false;
+        const auto digit = static_cast<std::size_t>(at(1));
+        return FChars[digit] == u'4' && WordAt(digit) < 0 &&
+               WordAt(static_cast<std::size_t>(at(2))) >= 0;
     }
 
     // An own word that runs on with fewer than kShortestRunOn dialled letters must finish

@@ -242,6 +242,18 @@ void AddCompoundParts(TOwnWords& own, const TWordList& lists) {
     }
 }
 
+// A plural made by rule that the lists lack while they hold its singular is no word: the
+// plural of child is CHILDREN, not CHILDS. Names keep theirs (PETMEDS of PetMed).
+void DropUnlistedPlurals(TOwnWords& own, const TWordList& lists) {
+    std::erase_if(own.Forms, [&](const std::string& form) {
+        if (!form.ends_with('s') || Listed(lists, form)) return false;
+        std::vector<std::string> stems;
+        AddNumberForm(stems, form);
+        return std::any_of(stems.begin(), stems.end(),
+                           [&](const std::string& stem) { return Listed(lists, stem); });
+    });
+}
+
 }  // namespace
 
 TOwnWords OwnWords(std::u16string_view typed, const TWordList* lists) {
@@ -254,7 +266,10 @@ TOwnWords OwnWords(std::u16string_view typed, const TWordList* lists) {
         AddNames(own, phrase, anyCapital);
         AddPlaceCodes(own, phrase);
     }
-    if (lists) AddCompoundParts(own, *lists);
+    if (lists) {
+        AddCompoundParts(own, *lists);
+        DropUnlistedPlurals(own, *lists);
+    }
     // The lists take no word of the lists before them.
     std::unordered_set<std::string> taken;
     for (std::vector<std::string>* list : {&own.Words, &own.Forms, &own.Initials, &own.Clips})

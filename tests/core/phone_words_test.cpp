@@ -204,6 +204,9 @@ TEST_CASE("the person's own words, and phrases that run on") {
     for (const char* form : {"dishes", "families", "box", "body", "usbanks", "jet", "blue"})
         CHECK(std::count(forms.begin(), forms.end(), form) == 1);
     CHECK(std::count(forms.begin(), forms.end(), "dishs") == 0);
+    const auto listed = OwnWords(u"child, PetMed", &Dictionary()).Forms;  // no CHILDS
+    CHECK(std::count(listed.begin(), listed.end(), "childs") == 0);
+    CHECK(std::count(listed.begin(), listed.end(), "petmeds") == 1);
     // A state named gives its code, the longer name first: WV, not VA.
     const auto places = OwnWords(u"Texas, west virginia tourism").Initials;
     for (const char* code : {"tx", "wv", "va"})

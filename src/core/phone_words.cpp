@@ -530,33 +530,31 @@ class TSearch {
         return cost;
     }
 
-    // A word of two letters stands beside another word, or beside a 4 that reads as FOR
-    // between it and another (CARE-4-US, CO-4-KIDS); TO wants a verb before it (not
-    // US-2-NAVY).
+    // A word of two letters is said with a longer word: beside it, or joined to it by other
+    // words or by a 4 read as FOR (DC-IS-FUN, CARE-4-US, CO-4-KIDS). Short words alone, or
+    // only with each other (HI-LI), are none.
     bool TwoLetterWordAlone() const {
-        for (const TPlaced& word : FPlaced) {
-            if (word.Length + word.Past > 2) continue;
-            const bool touched = std::any_of(FPlaced.begin(), FPlaced.end(), [&](const auto& o) {
-                return o.Start + o.Length == word.Start || word.Start + word.Length == o.Start;
-            });
-            if (!touched && !ReadDigitBetween(word.Start, -1) &&
-                !ReadDigitBetween(word.Start + word.Length - 1, 1))
-                return true;
+        for (std::size_t first = 0; first < FPlaced.size();) {
+            std::size_t last = first;  // the run, the last word in the text first
+            while (last + 1 < FPlaced.size() && Joined(FPlaced[last + 1], FPlaced[last])) ++last;
+            bool twoLetters = false;
+            bool longer = false;
+            for (std::size_t k = first; k <= last; ++k) {
+                const std::size_t letters = FPlaced[k].Length + FPlaced[k].Past;
+                twoLetters = twoLetters || letters == 2;
+                longer = longer || letters > 2;
+            }
+            if (twoLetters && !longer) return true;
+            first = last + 1;
         }
         return false;
     }
 
-    // Whether the cell a step from `cell` is a 4 standing alone, with a word past it.
-    bool ReadDigitBetween(std::size_t cell, std::ptrdiff_t step) const {
-        const auto at = [&](std::ptrdiff_t steps) {
-            return static_cast<std::ptrdiff_t>(cell) + step * steps;
-        };
-        if (at(2) < static_cast<std::ptrdiff_t>(FCells.First) ||
-            at(2) >= static_cast<std::ptrdiff_t>(FChars.size()))
-            return false;
-        const auto digit = static_cast<std::size_t>(at(1));
-        return FChars[digit] == u'4' && WordAt(digit) < 0 &&
-               WordAt(static_cast<std::size_t>(at(2))) >= 0;
+    // Whether the words are side by side, or with a 4 read as FOR between them; TO wants a
+    // verb before it (not US-2-NAVY).
+    bool Joined(const TPlaced& before, const TPlaced& after) const {
+        const std::size_t end = before.Start + before.Length;
+        return end == after.Start || (end + 1 == after.Start && FChars[end] == u'4');
     }
 
     // An own word that runs on with fewer than kShortestRunOn dialled letters must finish

@@ -41,9 +41,9 @@ bool Lists(const TWordList& list, const std::u16string& letters, const std::stri
 
 // Everything a spelling of the text must be, whatever the ranking: without its letters past
 // the end it converts back, each of its words is in the dictionary or the person's own
-// (or I, A, U before a word), a two-letter word has a neighbour (a word, or a 4 read as FOR
-// and a word past it), and a dictionary word that runs past the end spells three digits at
-// least.
+// (or I, A, U before a word), a two-letter word is in a run of words with a longer one (a 4
+// read as FOR joins words), and a dictionary word that runs past the end spells three digits
+// at least.
 void CheckSpellings(const std::u16string& text, const std::vector<TSpelling>& spellings,
                     const TWordList& own = TWordList()) {
     CAPTURE(velkari_test::Utf8(text));
@@ -78,9 +78,14 @@ void CheckSpellings(const std::u16string& text, const std::vector<TSpelling>& sp
             CHECK((mine || Lists(Dictionary(), groups[g], word)));
             if (!mine && g + 1 == groups.size() && spelling.Undialled > 0)
                 CHECK(word.size() >= spelling.Undialled + 3);
-            if (word.size() == 2)
-                CHECK(((g > 0 && !groups[g - 1].empty()) ||
-                       (g + 1 < groups.size() && !groups[g + 1].empty())));
+            if (word.size() != 2) continue;
+            std::size_t first = g;
+            std::size_t last = g;
+            while (first > 0 && !groups[first - 1].empty()) --first;
+            while (last + 1 < groups.size() && !groups[last + 1].empty()) ++last;
+            CHECK(std::any_of(groups.begin() + static_cast<std::ptrdiff_t>(first),
+                              groups.begin() + static_cast<std::ptrdiff_t>(last) + 1,
+                              [](const std::u16string& other) { return other.size() > 2; }));
         }
     }
 }

@@ -14,6 +14,7 @@
 #include "core/keypad.h"
 #include "core/own_words.h"
 #include "core/phone_words.h"
+#include "core/utf8.h"
 #include "core/word_sources.h"
 
 namespace {
@@ -21,8 +22,12 @@ namespace {
 using velkari::IsKeypadChar;
 using velkari::UpperChar;
 
+// The lists and the words typed are UTF-8 (Québec).
 std::u16string U16(const std::string& text) {
-    return {text.begin(), text.end()};
+    std::u16string utf16;
+    if (!velkari::AppendUtf16OfUtf8(text, utf16))
+        std::fprintf(stderr, "not UTF-8: %s\n", text.c_str());
+    return utf16;
 }
 std::string Utf8(const std::u16string& text) {
     return {text.begin(), text.end()};  // the spellings are ASCII

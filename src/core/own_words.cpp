@@ -16,6 +16,13 @@ namespace {
 bool IsAsciiLetter(char16_t c) {
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
 }
+// A letter of the Latin-1 block as the letter a number spells it with: Québec is QUEBEC.
+char16_t WithoutAccent(char16_t c) {
+    // U+00C0 to U+00FF; a blank for the signs among them (the multiplication and division).
+    static constexpr char16_t kBase[] =
+        u"AAAAAAACEEEEIIIIDNOOOOO OUUUUYTsaaaaaaaceeeeiiiidnooooo ouuuuyty";
+    return c >= 0xC0 && c <= 0xFF ? kBase[c - 0xC0] : c;
+}
 bool EndsPhrase(char16_t c) {
     return c == u',' || c == u';' || c == u'/' || c == u'\n' || c == u'\r';
 }
@@ -203,7 +210,8 @@ std::vector<TPhrase> SplitPhrases(std::u16string_view typed) {
         word.clear();
         raw.clear();
     };
-    for (char16_t c : typed) {
+    for (char16_t typedChar : typed) {
+        const char16_t c = WithoutAccent(typedChar);
         if (IsAsciiLetter(c) || (Joins(c) && !word.empty())) raw.push_back(c);
         if (IsAsciiLetter(c)) {
             word.push_back(static_cast<char>(LowerChar(c)));

@@ -194,8 +194,8 @@ TEST_CASE("the person's own words, and phrases that run on") {
           FindSpellings(Dictionary(), u"18003569377"));
     const TOwnWords own = OwnWords(
         u"Macy's, U.S. Bank; Department of Motor Vehicles/free home delivery, mattress, "
-        u"New York State travel");
-    for (const char* word : {"macys", "usbank", "dmv", "domv", "homedelivery", "nys"})
+        u"New York State travel, Québec");
+    for (const char* word : {"macys", "usbank", "dmv", "domv", "homedelivery", "nys", "quebec"})
         CHECK(std::count(own.Words.begin(), own.Words.end(), word) == 1);
     for (const char* word : {"fhd", "nyst", "departmentof", "mattres", "deli"})
         CHECK(std::count(own.Words.begin(), own.Words.end(), word) +

@@ -14,8 +14,9 @@ namespace velkari {
 
 // The words, upper-case words, proper names and abbreviations of the English and the
 // American lists in `folder` (files such as english-words.10), at every level of
-// kWordLevels, the English contractions without their apostrophes, and the trade words of the file `tradeWords` at kTradeLevel. Throws
-// std::runtime_error when a file cannot be read or the folder holds none of the lists.
+// kWordLevels, the commonest English contractions without their apostrophes, and the trade
+// words of the file `tradeWords` at kTradeLevel. Throws std::runtime_error when a file
+// cannot be read or the folder holds none of the lists.
 std::vector<TWordSource> ReadWordSources(const std::string& folder, const std::string& tradeWords);
 
 // The sources with each word of the lists' levels moved to the level that how often it is

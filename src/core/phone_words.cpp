@@ -69,6 +69,16 @@ bool IsGlueWord(std::string_view word) {
     return std::binary_search(kGlue.begin(), kGlue.end(), word);
 }
 
+// The names of numbers: spelled on a keypad they read as the digits they are not
+// (1-800-EIGHT-MS, 1-800-917-SEVEN), and no number seen advertised holds one.
+bool IsNumberName(std::string_view word) {
+    static constexpr std::array<std::string_view, 22> kNumbers = {
+        "eight",  "eighty",   "eleven", "fifty",  "five",    "forty", "four",  "hundred",
+        "nine",   "ninety",   "one",    "seven",  "seventy", "six",   "sixty", "ten",
+        "thirty", "thousand", "three",  "twelve", "twenty",  "two"};
+    return std::binary_search(kNumbers.begin(), kNumbers.end(), word);
+}
+
 int LevelCost(int level) {
     const auto* at = std::find(std::begin(kWordLevels), std::end(kWordLevels), level);
     return kLevelCost[static_cast<std::size_t>(at - std::begin(kWordLevels))];
@@ -441,8 +451,11 @@ class TSearch {
     }
 
     void PlaceListed(TPlaced placed, const TWordEntry& word, const TRank& rank) {
-        // A word that only joins others costs as the rarest do, however common it is.
-        const int level = IsGlueWord(FWords.Text(word)) ? kLevelCost.back() : LevelCost(word.Level);
+        // A word that only joins others, or names a number, costs as the rarest do, however
+        // common it is.
+        const std::string_view text = FWords.Text(word);
+        const int level =
+            IsGlueWord(text) || IsNumberName(text) ? kLevelCost.back() : LevelCost(word.Level);
         placed.Entry = &word;
         Place(placed, rank,
               (placed.Length + placed.Past == 2 ? kShortWordCost : kWordCost) + level);

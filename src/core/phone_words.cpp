@@ -34,7 +34,7 @@ constexpr int kLetterWordCost = 16;
 constexpr int kDigitCost = 14;
 constexpr int kUndialledCost = 6;
 constexpr int kBreakCost = 8;
-constexpr int kLeadCost = 20;
+constexpr int kLeadCost = 15;
 constexpr int kDigitWordLeadCost = 5;
 // An exchange left standing whole beside the person's own words costs this less a digit:
 // whose name fills the line number keeps the exchange rather than spell it with any word

@@ -60,12 +60,14 @@ constexpr std::size_t kShortestRunOn = 3;
 // (how often they are said puts HMM among the common words); a number's words are a name, a
 // thing or a call to act (GOT-JUNK, CALL-ATT), and never lean on these.
 bool IsGlueWord(std::string_view word) {
-    static constexpr std::array<std::string_view, 40> kGlue = {
-        "ah",     "although", "am",    "an",      "and",     "are",   "been", "but",
-        "did",    "does",     "er",    "had",     "has",     "hence", "hm",   "hmm",
-        "huh",    "if",       "is",    "its",     "mm",      "nor",   "of",   "or",
-        "than",   "these",    "those", "though",  "thus",    "uh",    "uhm",  "um",
-        "unless", "was",      "were",  "whereas", "whether", "which", "whom", "whose"};
+    static constexpr std::array<std::string_view, 56> kGlue = {
+        "ah",      "although", "am",     "an",    "and",   "are",    "because", "been",
+        "but",     "could",    "did",    "does",  "each",  "er",     "every",   "from",
+        "had",     "has",      "hence",  "hm",    "hmm",   "huh",    "if",      "into",
+        "is",      "its",      "mm",     "nor",   "of",    "onto",   "or",      "per",
+        "shall",   "should",   "than",   "these", "those", "though", "thus",    "uh",
+        "uhm",     "um",       "unless", "upon",  "was",   "were",   "when",    "where",
+        "whereas", "whether",  "which",  "while", "whom",  "whose",  "with",    "would"};
     return std::binary_search(kGlue.begin(), kGlue.end(), word);
 }
 

@@ -116,8 +116,9 @@ TEST_CASE("spellings of worked examples, best first") {
         {"18003668288", "1-800-DONT-CUT", 2},                 // a contraction as spelled
         {"18004688243", "1-800-4-OUTAGE", 1},                 // not GOTTA-HE: HE ends nothing
         {"18882273487", "1-888-CARE-4-US", 10},               // US after 4 read as FOR
-        {"17132228477", "1-713-222-TIPS", 1},  // a local number keeps its exchange, not CAB
-        {"18006635893", "1-800-NOEL-893", 1},  // not ONE-5893: it reads as a digit
+        {"17132228477", "1-713-222-TIPS", 1},    // a local number keeps its exchange, not CAB
+        {"18006635893", "1-800-NOEL-893", 1},    // not ONE-5893: it reads as a digit
+        {"18776629484", "1-877-MOB-WITHIN", 1},  // not MOB-WITH: WITH only joins words
         {"", "", 0},
         {"0110-*#", "", 0},
         {"8", "", 0},

@@ -605,11 +605,12 @@ class TSearch {
         return false;
     }
 
-    // HE, SHE, WE and THEY do something, and THE, MY and YOUR name something: each leads
-    // into the words after it and never ends a spelling (GOTTA-HE, CALL-MY-2).
+    // HE, SHE, WE and THEY do something, THE, MY and YOUR name something, and MR and MRS
+    // someone: each leads into the words after it and never ends a spelling (GOTTA-HE,
+    // CALL-MY-2, FIGHT-MR).
     bool EndsOnLeader() const {
-        static constexpr std::array<std::string_view, 10> kLeaders = {
-            "an", "he", "my", "our", "she", "the", "their", "they", "we", "your"};
+        static constexpr std::array<std::string_view, 12> kLeaders = {
+            "an", "he", "mr", "mrs", "my", "our", "she", "the", "their", "they", "we", "your"};
         const TPlaced& last = FPlaced.front();
         return !last.Own &&
                std::find(kLeaders.begin(), kLeaders.end(), last.Text) != kLeaders.end();

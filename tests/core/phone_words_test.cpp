@@ -119,6 +119,7 @@ TEST_CASE("spellings of worked examples, best first") {
         {"17132228477", "1-713-222-TIPS", 1},    // a local number keeps its exchange, not CAB
         {"18006635893", "1-800-NOEL-893", 1},    // not ONE-5893: it reads as a digit
         {"18776629484", "1-877-MOB-WITHIN", 1},  // not MOB-WITH: WITH only joins words
+        {"18003444867", "1-800-FIGHT-MS", 2},    // not behind FIGHT-MR: MR leads into a name
         {"", "", 0},
         {"0110-*#", "", 0},
         {"8", "", 0},

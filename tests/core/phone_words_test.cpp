@@ -144,7 +144,8 @@ TEST_CASE("spellings of worked examples, best first") {
         if (s.Text == u"1-800-MATTRESS") CHECK(s.Undialled == 1);
     }
     for (const auto& s : FindSpellings(Dictionary(), u"356 9377")) CHECK(s.Text.find(u' ') == 3);
-    for (const std::u16string rude : {u"SHIT", u"TURDS", u"KKK"})  // banned, and with an ending
+    for (const std::u16string rude :
+         {u"SHIT", u"TURDS", u"KKK", u"WOP"})  // banned, and with an ending
         for (const auto& s : FindSpellings(Dictionary(), ConvertVanityText(rude).Text))
             CHECK(s.Text != rude);
 }

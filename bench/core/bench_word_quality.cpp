@@ -4,6 +4,7 @@
 // numbers and for all the others apart; --list FILE measures another list of the same
 // columns. With numbers as arguments (and --with "words" before them), prints their ten
 // best instead.
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <sstream>
@@ -101,9 +102,12 @@ std::string Place(std::size_t rank) {
 void PrintBest(const velkari::TWordList& words, const std::string& number,
                const std::string& typed) {
     std::printf("%s%s:", number.c_str(), typed.empty() ? "" : (" with \"" + typed + "\"").c_str());
+    // The ten best of the whole list, as the dialog shows them: a shorter search may keep
+    // another of the spellings that tie at its last place.
     const auto own = velkari::OwnWordList(U16(typed), &words);
-    for (const auto& spelling : velkari::FindSpellings(words, U16(number), 10, own))
-        std::printf(" %s", Utf8(spelling.Text).c_str());
+    const auto spellings = velkari::FindSpellings(words, U16(number), velkari::kMostSpellings, own);
+    for (std::size_t i = 0; i < std::min<std::size_t>(10, spellings.size()); ++i)
+        std::printf(" %s", Utf8(spellings[i].Text).c_str());
     std::printf("\n");
 }
 

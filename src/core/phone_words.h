@@ -38,16 +38,17 @@ struct TSpelling {
 //
 // Beside the words, the letters I, A and U stand as words before another word (I-LOVE-NY),
 // and a 2 or a 4 standing before a word reads as TO or FOR (4-U-TREVOR). A two-letter word
-// never stands alone: another word touches it.
+// never stands alone: a longer word is in its run of words (DC-IS-FUN, CARE-4-US).
 //
 // Ranked as a person picks a spelling: first the one whose own words (of `own`, the
 // person's, typed for this number) spell the most digits; then the cheapest, where each
 // word costs more the rarer it is and two words side by side that go together (the list's
-// pairs) cost less, each digit 2-9 left standing costs (a little less in an exchange left
-// whole beside the person's words), and so does a break between words and digits anywhere
-// but at a hyphen or at the three digits of the exchange; then the one with more letters;
-// then alphabetically. Of spellings with the same letters, only the best
-// hyphenated is listed. With a maxLength, only spellings of at most that many characters.
+// pairs) cost less, each digit 2-9 left standing costs (less in an exchange left whole
+// beside the person's words or in a number of an area code), and so does a break between
+// words and digits anywhere but at a hyphen or at the three digits of the exchange; then
+// the one with more letters; then alphabetically. Of spellings with the same letters, only
+// the best hyphenated is listed. With a maxLength, only spellings of at most that many
+// characters.
 std::vector<TSpelling> FindSpellings(const TWordList& words, std::u16string_view text,
                                      std::size_t most = kMostSpellings,
                                      const TWordList& own = TWordList(), std::size_t maxLength = 0);

@@ -20,17 +20,17 @@ typedef struct {
     double spoken;
 } word_t;
 
-int main(int argc, char **argv) {
+int main(int argc, char** argv) {
     if (argc != 4) {
         fprintf(stderr, "usage: spoken_words LM SPOKEN PAIRS < words\n");
         return 2;
     }
-    logmath_t *lmath = logmath_init(1.0001, 0, 0);
-    ngram_model_t *lm = ngram_model_read(NULL, argv[1], NGRAM_AUTO, lmath);
+    logmath_t* lmath = logmath_init(1.0001, 0, 0);
+    ngram_model_t* lm = ngram_model_read(NULL, argv[1], NGRAM_AUTO, lmath);
     if (!lm) return 1;
     const int32 unknown = ngram_unknown_wid(lm);
     size_t capacity = 1 << 17, count = 0;
-    word_t *words = malloc(capacity * sizeof *words);
+    word_t* words = malloc(capacity * sizeof *words);
     char line[64];
     FILE *spoken = fopen(argv[2], "w"), *pairs = fopen(argv[3], "w");
     if (!words || !spoken || !pairs) return 1;
@@ -39,13 +39,13 @@ int main(int argc, char **argv) {
         /* A contraction is looked up as it is said and written as it is spelled: DONT. */
         char spelled[sizeof line];
         size_t length = 0;
-        for (const char *c = line; *c; ++c)
+        for (const char* c = line; *c; ++c)
             if (*c != '\'') spelled[length++] = *c;
         spelled[length] = 0;
         if (length < 2 || length > 12 || count == capacity) continue;
         const int32 id = ngram_wid(lm, line);
         if (id == unknown || id < 0) continue;
-        word_t *w = &words[count++];
+        word_t* w = &words[count++];
         strcpy(w->text, spelled);
         w->id = id;
         w->length = length;
@@ -57,8 +57,8 @@ int main(int argc, char **argv) {
         for (size_t j = 0; j < count; ++j) {
             if (words[i].length + words[j].length > 11) continue;
             int32 used = 0;
-            const double after = logmath_log_to_log10(
-                lmath, ngram_bg_score(lm, words[j].id, words[i].id, &used));
+            const double after =
+                logmath_log_to_log10(lmath, ngram_bg_score(lm, words[j].id, words[i].id, &used));
             if (used == 2 && after >= -3.5 && after - words[j].spoken >= 2.0)
                 fprintf(pairs, "%s %s\n", words[i].text, words[j].text);
         }

@@ -109,11 +109,11 @@ TEST_CASE("the exit key closes the window and gives back F8 and the atom") {
 
 TEST_CASE("opening and closing the window many times leaks no handles") {
     auto live = [] { return LiveToolkitHandles(); };
-    auto gdi = [] { return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS); };
+    auto gdi = [] { return LiveGdiObjects(); };
     auto windows = [] { return CountThreadWindows(); };
     { TShownForm<TForm1> warmUp; }
     const int liveBefore = live();
-    const DWORD gdiBefore = gdi();
+    const int gdiBefore = gdi();
     const int windowsBefore = windows();
     for (int i = 0; i < 200; ++i) {
         TShownForm<TForm1> form;

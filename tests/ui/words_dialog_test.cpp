@@ -164,7 +164,9 @@ TEST_CASE("the words dialog, opened and typed into many times, leaks nothing") {
     open();
     const int liveBefore = LiveToolkitHandles();
     const int windowsBefore = CountThreadWindows();
+    const int gdiBefore = LiveGdiObjects();
     for (int i = 0; i < 200; ++i) open();
     CHECK(LiveToolkitHandles() == liveBefore);
     CHECK(CountThreadWindows() == windowsBefore);
+    CHECK(LiveGdiObjects() <= gdiBefore + 2);
 }

@@ -80,6 +80,26 @@ void SortFromBit(std::vector<std::uint64_t>& values, int low) {
     }
 }
 
+// Puts the entry at order[i] in place i, for every i, without a second array: memory
+// touched for the first time is slow, under Wine most of all. Uses up `order`.
+void GatherInPlace(std::vector<TWordEntry>& entries, std::vector<std::uint64_t>& order) {
+    constexpr std::uint64_t kDone = std::uint64_t{1} << 63;
+    for (std::size_t start = 0; start < order.size(); ++start) {
+        if (order[start] & kDone) continue;
+        const TWordEntry first = entries[start];
+        for (std::size_t at = start;;) {
+            const auto from = static_cast<std::size_t>(order[at]);
+            order[at] |= kDone;
+            if (from == start) {
+                entries[at] = first;
+                break;
+            }
+            entries[at] = entries[from];
+            at = from;
+        }
+    }
+}
+
 std::uint32_t ReadCount(std::span<const std::uint8_t> blob) {
     std::uint32_t count = 0;
     for (int i = 0; i < 4; ++i) count |= static_cast<std::uint32_t>(blob[4 + i]) << (8 * i);
@@ -287,14 +307,12 @@ TWordList TWordList::FromBlob(std::span<const std::uint8_t> blob) {
     // One sort of plain numbers by the key, then the level; the words are numbered in the
     // blob's order, which is alphabetical, and keep it.
     SortFromBit(order, kLevelShift);
-    std::vector<TWordEntry> entries;
-    entries.reserve(order.size());
     list.FKeys.reserve(order.size());
-    for (std::uint64_t packed : order) {
-        entries.push_back(list.FEntries[packed & kIndexMask]);
+    for (std::uint64_t& packed : order) {
         list.FKeys.push_back(packed >> kKeyShift);
+        packed &= kIndexMask;
     }
-    list.FEntries = std::move(entries);
+    GatherInPlace(list.FEntries, order);
     return list;
 }
 

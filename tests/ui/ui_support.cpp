@@ -1,6 +1,5 @@
 // Test support: message pumping and real keyboard and mouse input.
 #include "ui_support.h"
-
 #include <winternl.h>
 
 #include "toolkit/picture_file.h"
@@ -93,25 +92,16 @@ int LiveToolkitHandles() {
 }
 
 int LiveGdiObjects() {
-    if (const DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return counted;
-    // Wine's GetGuiResources counts nothing. There the process's handle table, which its
-    // environment block points to as on Windows, is read: an entry of 24 bytes a handle,
-    // its type byte at 14 nonzero while the object lives.
-    constexpr std::size_t kTableOffset = 0xF8, kEntrySize = 24, kTypeOffset = 14;
-    constexpr std::size_t kEntries = 0x10000;
+    // Wine's GetGuiResources counts none: PEB+0xF8 holds the handle table, 24 bytes a handle.
     using TQuery = NTSTATUS(WINAPI*)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
     const auto query = reinterpret_cast<TQuery>(reinterpret_cast<void*>(
         GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
     PROCESS_BASIC_INFORMATION basic{};
-    if (!query ||
-        query(GetCurrentProcess(), ProcessBasicInformation, &basic, sizeof(basic), nullptr) != 0)
-        return 0;
-    const auto* environment = reinterpret_cast<const BYTE*>(basic.PebBaseAddress);
-    const auto* table = *reinterpret_cast<const BYTE* const*>(environment + kTableOffset);
-    if (!table) return 0;
+    query(GetCurrentProcess(), ProcessBasicInformation, &basic, sizeof(basic), nullptr);
+    const auto* table = *reinterpret_cast<const BYTE* const*>(
+        reinterpret_cast<const BYTE*>(basic.PebBaseAddress) + 0xF8);
     int live = 0;
-    for (std::size_t i = 0; i < kEntries; ++i)
-        if (table[i * kEntrySize + kTypeOffset] != 0) ++live;
+    for (std::size_t i = 0; table && i < 0x10000; ++i) live += table[i * 24 + 14] != 0;
     return live;
 }
 

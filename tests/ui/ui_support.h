@@ -70,8 +70,7 @@ class TShownForm {
 // what a leak would make grow.
 int LiveToolkitHandles();
 int CountThreadWindows();
-// The process's GDI objects, stock objects included.
-int LiveGdiObjects();
+int LiveGdiObjects();  // the process's GDI objects, stock objects included
 
 // Moves the mouse to a point of a window or control, as real input, and waits until it is
 // there.

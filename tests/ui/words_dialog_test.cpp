@@ -7,7 +7,6 @@
 #include "app/utils.h"
 #include "app/word_dictionary.h"
 #include "app/words_form.h"
-#include "core/number_words.h"
 #include "core/phone_words.h"
 #include "display_scale.h"
 #include "modal_script.h"
@@ -75,7 +74,7 @@ TEST_CASE("the list follows the typed words; Enter takes the selected spelling w
     std::vector<TModalScript::TStep> steps{
         WaitForWords(dialog), Act([&] {
             CHECK(dialog->Words().empty());
-            CHECK(First(dialog) == ::ListedSpelling(bare[0]));
+            CHECK(First(dialog) == ListedSpelling(bare[0]));
             CHECK(dialog->SpellingList->ItemIndex() == 0);
             CHECK(dialog->CountLabel->Caption() == std::to_wstring(bare.size()) + L" spellings");
             SendText(L"Home Depot");
@@ -148,25 +147,4 @@ TEST_CASE("the words dialog at the display's scale" * doctest::test_suite("displ
                               CHECK(client.bottom < 11 * list->ItemHeight());
                               SendKey(VK_ESCAPE);
                           })});
-}
-
-TEST_CASE("the words dialog, opened and typed into many times, leaks nothing") {
-    const TSpellingSource source = [](const std::wstring& typed) {
-        return velkari::ListedSpellings(ProgramWordList(), u"18004663337", ToU16(typed), 0);
-    };
-    auto open = [&] {
-        const TOwned<TWordsForm> dialog = CreateOwned<TWordsForm>(*Application, source, L"");
-        dialog->Show();
-        for (const wchar_t* typed : {L"H", L"Home Depot", L"Home Depot, paint", L""})
-            dialog->WordsEdit->SetText(typed);
-        Application->ProcessMessages();
-    };
-    open();
-    const int liveBefore = LiveToolkitHandles();
-    const int windowsBefore = CountThreadWindows();
-    const int gdiBefore = LiveGdiObjects();
-    for (int i = 0; i < 200; ++i) open();
-    CHECK(LiveToolkitHandles() == liveBefore);
-    CHECK(CountThreadWindows() == windowsBefore);
-    CHECK(LiveGdiObjects() <= gdiBefore + 2);
 }
